@@ -1,0 +1,2 @@
+// Placeholder so the target has a source until the first real one lands; delete it then.
+namespace tq_placeholder_mfc { int unused = 0; }
