@@ -26,6 +26,11 @@ using LPSTR = char*;
 using LPVOID = void*;
 using HANDLE = void*;
 using HGLOBAL = void*;
+using SIZE_T = std::size_t;
+using ULONG_PTR = std::uintptr_t;
+using LPBYTE = BYTE*;
+using LPDWORD = DWORD*;
+using LPCVOID = const void*;
 
 // Distinct handle types, as the real headers declare them.
 #define TQ_DECLARE_HANDLE(name) struct name##__; using name = name##__*
@@ -85,3 +90,22 @@ constexpr LONG ERROR_NO_MORE_FILES = 18;
 
 DWORD GetLastError();
 void SetLastError(DWORD code);
+
+
+// A handle value that is never valid (what failing handle-returning calls give back).
+inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1));
+
+// More error codes.
+constexpr LONG ERROR_BAD_FORMAT = 11;
+constexpr LONG ERROR_OUTOFMEMORY = 14;
+constexpr LONG ERROR_SHARING_VIOLATION = 32;
+constexpr LONG ERROR_NOT_SUPPORTED = 50;
+constexpr LONG ERROR_CANNOT_MAKE = 82;
+constexpr LONG ERROR_INVALID_NAME = 123;
+constexpr LONG ERROR_DIR_NOT_EMPTY = 145;
+constexpr LONG ERROR_BAD_PATHNAME = 161;
+constexpr LONG ERROR_NO_ASSOCIATION = 1155;
+constexpr LONG ERROR_DISK_FULL = 112;
+constexpr LONG ERROR_READ_FAULT = 30;
+constexpr LONG ERROR_NOT_SAME_DEVICE = 17;
+constexpr LONG ERROR_DIRECTORY_INVALID = 267;

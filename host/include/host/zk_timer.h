@@ -1,0 +1,42 @@
+// Zk_Timer accumulates the time spent between start and end calls; it has no
+// effect on results. Zk_FunctionTimer starts a timer for the life of a scope.
+#pragma once
+
+#include <chrono>
+
+#include "host/zk_string.h"
+
+class Zk_Timer {
+public:
+    explicit Zk_Timer(const Zk_String& name = Zk_String());
+    // Starts an interval; while running it changes nothing.
+    void start();
+    // Ends the running interval and adds it to the total; when stopped nothing.
+    void end();
+    bool isRunning() const { return m_running; }
+    // Total seconds of the ended intervals plus the running one.
+    double duration() const;
+    // Number of ended intervals.
+    int count() const { return m_count; }
+    void reset();
+    const Zk_String& name() const { return m_name; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Zk_String m_name;
+    Clock::time_point m_started{};
+    Clock::duration m_total{};
+    bool m_running = false;
+    int m_count = 0;
+};
+
+class Zk_FunctionTimer {
+public:
+    explicit Zk_FunctionTimer(Zk_Timer& timer) : m_timer(timer) { m_timer.start(); }
+    ~Zk_FunctionTimer() { m_timer.end(); }
+    Zk_FunctionTimer(const Zk_FunctionTimer&) = delete;
+    Zk_FunctionTimer& operator=(const Zk_FunctionTimer&) = delete;
+
+private:
+    Zk_Timer& m_timer;
+};

@@ -1,0 +1,536 @@
+#include "host/macro_file.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "host/files.h"
+
+namespace {
+
+const wchar_t* const kHeader = L"Macro version 1.0";
+
+const wchar_t* const kCutWords[kCutOffsetTypeCount] = {
+    L"CutOffset",       L"CutPolyOffset",     L"CutLengthOffset",   L"CutCenterOffset", L"CutInsideOffset",
+    L"CutOutsideOffset", L"CutChamferOffset1", L"CutChamferOffset2", L"CutRadius",
+};
+
+struct Field {
+    std::wstring key;    // empty for a positional word
+    std::wstring value;
+};
+
+bool isBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r'; }
+
+// Splits a line into words and key=value fields; false (with why) on a broken quote.
+bool tokenize(const std::wstring& line, std::vector<Field>& fields, std::wstring& why) {
+    fields.clear();
+    size_t i = 0;
+    auto readValue = [&](std::wstring& out) -> bool {
+        out.clear();
+        if (i < line.size() && line[i] == L'"') {
+            ++i;
+            for (;;) {
+                if (i >= line.size()) {
+                    why = L"unterminated quote";
+                    return false;
+                }
+                if (line[i] == L'"') {
+                    if (i + 1 < line.size() && line[i + 1] == L'"') {
+                        out += L'"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                out += line[i++];
+            }
+            if (i < line.size() && !isBlank(line[i])) {
+                why = L"text after a closing quote";
+                return false;
+            }
+            return true;
+        }
+        while (i < line.size() && !isBlank(line[i])) {
+            if (line[i] == L'"') {
+                why = L"quote inside a word";
+                return false;
+            }
+            out += line[i++];
+        }
+        return true;
+    };
+    while (i < line.size()) {
+        if (isBlank(line[i])) {
+            ++i;
+            continue;
+        }
+        Field field;
+        if (line[i] == L'"') {
+            if (!readValue(field.value)) return false;
+            fields.push_back(field);
+            continue;
+        }
+        size_t start = i;
+        while (i < line.size() && !isBlank(line[i]) && line[i] != L'=' && line[i] != L'"') ++i;
+        if (i < line.size() && line[i] == L'=') {
+            field.key = line.substr(start, i - start);
+            if (field.key.empty()) {
+                why = L"field without a key";
+                return false;
+            }
+            ++i;
+            if (!readValue(field.value)) return false;
+        } else {
+            i = start;
+            if (!readValue(field.value)) return false;
+        }
+        fields.push_back(field);
+    }
+    return true;
+}
+
+bool needsQuotes(const Zk_String& text) {
+    if (text.isEmpty()) return true;
+    for (wchar_t c : text.wstr())
+        if (isBlank(c) || c == L'"' || c == L'=' || c == L'#' || c == L'\n') return true;
+    return false;
+}
+
+Zk_String quoted(const Zk_String& text) {
+    if (!needsQuotes(text)) return text;
+    Zk_String out(L"\"");
+    for (wchar_t c : text.wstr()) {
+        if (c == L'"') out += L'"';
+        out += c;
+    }
+    out += L'"';
+    return out;
+}
+
+class Parser {
+public:
+    Parser(const Zk_String& fileName, Zk_Macro& macro, MacroData& data)
+        : m_fileName(fileName), m_macro(macro), m_data(data) {}
+
+    bool run(const Zk_String& text, Zk_String& error) {
+        std::vector<std::wstring> lines;
+        std::wstring current;
+        for (wchar_t c : text.wstr()) {
+            if (c == L'\n') {
+                lines.push_back(current);
+                current.clear();
+            } else {
+                current += c;
+            }
+        }
+        lines.push_back(current);
+        bool headerSeen = false;
+        for (size_t n = 0; n < lines.size(); ++n) {
+            m_line = static_cast<int>(n) + 1;
+            std::wstring line = lines[n];
+            if (n == 0 && !line.empty() && line[0] == L'\uFEFF') line.erase(0, 1);
+            Zk_String trimmed = Zk_String(line).trimmed();
+            if (trimmed.isEmpty() || trimmed[0] == L'#') continue;
+            if (!headerSeen) {
+                if (trimmed != Zk_String(kHeader)) return fail(error, L"first line must be \"Macro version 1.0\"");
+                headerSeen = true;
+                continue;
+            }
+            std::vector<Field> fields;
+            std::wstring why;
+            if (!tokenize(trimmed.wstr(), fields, why)) return fail(error, why);
+            if (!parseLine(fields, why)) return fail(error, why);
+        }
+        if (!headerSeen) {
+            m_line = 1;
+            return fail(error, L"first line must be \"Macro version 1.0\"");
+        }
+        return true;
+    }
+
+private:
+    bool fail(Zk_String& error, const std::wstring& why) {
+        error = m_fileName + Zk_String(L"(") + Zk_String(m_line) + Zk_String(L"): ") + Zk_String(why);
+        return false;
+    }
+
+    // Positional word k (after the keyword), key=value fields in named.
+    bool split(const std::vector<Field>& fields, size_t wantWords, std::vector<std::wstring>& words,
+               std::vector<Field>& named, std::wstring& why) {
+        words.clear();
+        named.clear();
+        for (size_t k = 1; k < fields.size(); ++k) {
+            if (fields[k].key.empty()) {
+                if (!named.empty()) {
+                    why = L"word after fields";
+                    return false;
+                }
+                words.push_back(fields[k].value);
+            } else {
+                for (const Field& f : named)
+                    if (f.key == fields[k].key) {
+                        why = L"field \"" + f.key + L"\" given twice";
+                        return false;
+                    }
+                named.push_back(fields[k]);
+            }
+        }
+        if (words.size() != wantWords) {
+            why = L"\"" + fields[0].value + L"\" needs " + std::to_wstring(wantWords) +
+                  (wantWords == 1 ? L" name" : L" words");
+            return false;
+        }
+        return true;
+    }
+
+    static bool number(const std::wstring& text, double& value) {
+        return parseMacroNumber(Zk_String(text), value);
+    }
+    static bool integer(const std::wstring& text, int& value) {
+        double d = 0;
+        if (!number(text, d) || d != std::floor(d) || std::fabs(d) > 1e9) return false;
+        value = static_cast<int>(d);
+        return true;
+    }
+    static bool flag(const std::wstring& text, bool& value) {
+        if (text == L"1") value = true;
+        else if (text == L"0") value = false;
+        else return false;
+        return true;
+    }
+    static std::wstring badValue(const Field& f) { return L"bad value \"" + f.value + L"\" for " + f.key; }
+    static std::wstring unknownKey(const Field& f) { return L"unknown field \"" + f.key + L"\""; }
+
+    bool parseLine(const std::vector<Field>& fields, std::wstring& why) {
+        const std::wstring& keyword = fields[0].key.empty() ? fields[0].value : std::wstring();
+        if (keyword.empty()) {
+            why = L"a line must start with a keyword";
+            return false;
+        }
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (keyword == L"macro") {
+            if (!split(fields, 1, words, named, why)) return false;
+            if (!named.empty()) return (why = unknownKey(named[0])), false;
+            m_macro.name = Zk_String(words[0]);
+            return true;
+        }
+        if (keyword == L"caption") {
+            if (!split(fields, 1, words, named, why)) return false;
+            if (!named.empty()) return (why = unknownKey(named[0])), false;
+            m_data.caption = Zk_String(words[0]);
+            return true;
+        }
+        if (keyword == L"genvar") {
+            if (!split(fields, 2, words, named, why)) return false;
+            if (!named.empty()) return (why = unknownKey(named[0])), false;
+            Zk_GenVar var;
+            var.name = Zk_String(words[0]);
+            double dummy = 0;
+            if (m_macro.getGenVar(var.name, dummy) == Acad::eOk) return (why = L"general variable given twice"), false;
+            if (!number(words[1], var.value)) return (why = L"bad number \"" + words[1] + L"\""), false;
+            m_macro.genVars.append(var);
+            return true;
+        }
+        if (keyword == L"baseprofile") {
+            if (!split(fields, 0, words, named, why)) return false;
+            Zk_BaseProfile prof;
+            for (const Field& f : named) {
+                if (f.key == L"section") prof.sectionName = Zk_String(f.value);
+                else if (f.key == L"material") prof.material = Zk_String(f.value);
+                else return (why = unknownKey(f)), false;
+            }
+            m_macro.baseProfiles.append(prof);
+            return true;
+        }
+        if (keyword == L"module") return parseModule(fields, why);
+        if (keyword == L"var" || keyword == L"cut" || keyword == L"pattern" || keyword == L"placement") {
+            if (m_module < 0) return (why = L"\"" + keyword + L"\" outside a module"), false;
+            Zk_Module& module = m_macro.modules[m_module];
+            if (keyword == L"var") return parseVar(module, fields, why);
+            if (keyword == L"cut") return parseCut(module, fields, why);
+            if (keyword == L"pattern") return parsePattern(module, fields, why);
+            return parsePlacement(module, fields, why);
+        }
+        if (keyword == L"tab") return parseTab(fields, why);
+        if (keyword == L"bolts" || keyword == L"cell") {
+            if (m_tab < 0) return (why = L"\"" + keyword + L"\" outside a tab"), false;
+            MacroTabData& tab = m_data.tabs[m_tab];
+            return keyword == L"bolts" ? parseBolts(tab, fields, why) : parseCell(tab, fields, why);
+        }
+        why = L"unknown keyword \"" + keyword + L"\"";
+        return false;
+    }
+
+    bool parseModule(const std::vector<Field>& fields, std::wstring& why) {
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (!split(fields, 1, words, named, why)) return false;
+        Zk_Module module;
+        module.name = Zk_String(words[0]);
+        const Zk_Module* existing = nullptr;
+        if (m_macro.findModule(module.name, existing) == Acad::eOk) return (why = L"module given twice"), false;
+        for (const Field& f : named) {
+            if (f.key == L"class") {
+                if (!integer(f.value, module.classCode)) return (why = badValue(f)), false;
+            } else if (f.key == L"group") {
+                module.groupName = Zk_String(f.value);
+            } else {
+                return (why = unknownKey(f)), false;
+            }
+        }
+        m_macro.modules.append(module);
+        m_module = m_macro.modules.length() - 1;
+        m_tab = -1;
+        return true;
+    }
+
+    bool parseVar(Zk_Module& module, const std::vector<Field>& fields, std::wstring& why) {
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (!split(fields, 2, words, named, why)) return false;
+        Zk_ConstrVar var;
+        var.name = Zk_String(words[0]);
+        if (module.findConstrVar(var.name)) return (why = L"variable given twice"), false;
+        if (!number(words[1], var.value)) return (why = L"bad number \"" + words[1] + L"\""), false;
+        for (const Field& f : named) {
+            if (f.key == L"dialog") {
+                if (!flag(f.value, var.inDialog)) return (why = badValue(f)), false;
+            } else if (f.key == L"editable") {
+                if (!flag(f.value, var.editable)) return (why = badValue(f)), false;
+            } else if (f.key == L"button") {
+                if (f.value == L"none") {
+                    var.hasFlexFixBtn = false;
+                } else if (f.value == L"flexible") {
+                    var.hasFlexFixBtn = true;
+                    var.flexible = true;
+                    var.fixed = false;
+                } else if (f.value == L"fixed") {
+                    var.hasFlexFixBtn = true;
+                    var.flexible = false;
+                    var.fixed = true;
+                } else {
+                    return (why = badValue(f)), false;
+                }
+            } else {
+                return (why = unknownKey(f)), false;
+            }
+        }
+        module.variables.append(var);
+        return true;
+    }
+
+    bool parseCut(Zk_Module& module, const std::vector<Field>& fields, std::wstring& why) {
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (!split(fields, 1, words, named, why)) return false;
+        Zk_CutConstraint cut;
+        cut.name = Zk_String(words[0]);
+        Zk_CutConstraint* existing = nullptr;
+        if (module.getCutConstraint(cut.name, existing) == Acad::eOk) return (why = L"cut given twice"), false;
+        for (const Field& f : named) {
+            int type = -1;
+            for (int t = 0; t < kCutOffsetTypeCount; ++t)
+                if (f.key == kCutWords[t]) type = t;
+            if (type < 0) return (why = unknownKey(f)), false;
+            if (!number(f.value, cut.offset[type])) return (why = badValue(f)), false;
+            cut.hasOffset[type] = true;
+        }
+        module.cuts.append(cut);
+        return true;
+    }
+
+    bool parsePattern(Zk_Module& module, const std::vector<Field>& fields, std::wstring& why) {
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (!split(fields, 1, words, named, why)) return false;
+        Zk_BoltPattern pattern;
+        pattern.name = Zk_String(words[0]);
+        int existing = -1;
+        if (module.findPattern(pattern.name, existing) == Acad::eOk) return (why = L"pattern given twice"), false;
+        for (const Field& f : named) {
+            bool good = true;
+            if (f.key == L"class") good = integer(f.value, pattern.classCode);
+            else if (f.key == L"bolts1") good = integer(f.value, pattern.nrBolts1) && pattern.nrBolts1 >= 1;
+            else if (f.key == L"bolts2") good = integer(f.value, pattern.nrBolts2) && pattern.nrBolts2 >= 1;
+            else if (f.key == L"reverse1") good = flag(f.value, pattern.reverseStart1);
+            else if (f.key == L"reverse2") good = flag(f.value, pattern.reverseStart2);
+            else return (why = unknownKey(f)), false;
+            if (!good) return (why = badValue(f)), false;
+        }
+        module.patterns.append(pattern);
+        return true;
+    }
+
+    bool parsePlacement(Zk_Module& module, const std::vector<Field>& fields, std::wstring& why) {
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (!split(fields, 1, words, named, why)) return false;
+        Zk_ProfPlacement placement;
+        placement.name = Zk_String(words[0]);
+        Zk_ProfPlacement* existing = nullptr;
+        if (module.getNamedPrpl(placement.name, existing) == Acad::eOk) return (why = L"placement given twice"), false;
+        for (const Field& f : named) {
+            if (f.key == L"group") placement.groupName = Zk_String(f.value);
+            else if (f.key == L"section") placement.sectionName = Zk_String(f.value);
+            else if (f.key == L"material") placement.material = Zk_String(f.value);
+            else if (f.key == L"member") placement.memberName = Zk_String(f.value);
+            else return (why = unknownKey(f)), false;
+        }
+        module.placements.append(placement);
+        return true;
+    }
+
+    bool parseTab(const std::vector<Field>& fields, std::wstring& why) {
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (!split(fields, 1, words, named, why)) return false;
+        MacroTabData tab;
+        tab.name = Zk_String(words[0]);
+        tab.index = m_data.tabs.length();
+        if (m_data.findTab(tab.name) >= 0) return (why = L"tab given twice"), false;
+        for (const Field& f : named) {
+            if (f.key == L"kind") {
+                if (!integer(f.value, tab.kind)) return (why = badValue(f)), false;
+            } else if (f.key == L"template") {
+                tab.templateName = Zk_String(f.value);
+            } else {
+                return (why = unknownKey(f)), false;
+            }
+        }
+        m_data.tabs.append(tab);
+        m_tab = m_data.tabs.length() - 1;
+        m_module = -1;
+        return true;
+    }
+
+    bool parseBolts(MacroTabData& tab, const std::vector<Field>& fields, std::wstring& why) {
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (!split(fields, 0, words, named, why)) return false;
+        if (tab.hasBoltData) return (why = L"bolts given twice"), false;
+        for (const Field& f : named) {
+            if (f.key == L"diameter") tab.bolt.diameter = Zk_String(f.value);
+            else if (f.key == L"holeoffset") tab.bolt.holeOffset = Zk_String(f.value);
+            else if (f.key == L"assembly") tab.bolt.assembly = Zk_String(f.value);
+            else return (why = unknownKey(f)), false;
+        }
+        tab.hasBoltData = true;
+        return true;
+    }
+
+    bool parseCell(MacroTabData& tab, const std::vector<Field>& fields, std::wstring& why) {
+        std::vector<std::wstring> words;
+        std::vector<Field> named;
+        if (!split(fields, 1, words, named, why)) return false;
+        MacroCell cell;
+        cell.name = Zk_String(words[0]);
+        if (tab.findCell(cell.name)) return (why = L"cell given twice"), false;
+        for (const Field& f : named) {
+            if (f.key == L"value") cell.value = Zk_String(f.value);
+            else if (f.key == L"caption") cell.caption = Zk_String(f.value);
+            else if (f.key == L"editable") {
+                if (!flag(f.value, cell.editable)) return (why = badValue(f)), false;
+            } else return (why = unknownKey(f)), false;
+        }
+        tab.cells.append(cell);
+        return true;
+    }
+
+    Zk_String m_fileName;
+    Zk_Macro& m_macro;
+    MacroData& m_data;
+    int m_line = 0;
+    int m_module = -1;
+    int m_tab = -1;
+};
+
+}  // namespace
+
+bool parseMacroText(const Zk_String& text, const Zk_String& fileName, Zk_Macro& macro, MacroData& data,
+                    Zk_String& error) {
+    Zk_Macro newMacro;
+    MacroData newData;
+    Parser parser(fileName, newMacro, newData);
+    if (!parser.run(text, error)) return false;
+    macro = newMacro;
+    data = newData;
+    return true;
+}
+
+Zk_String macroToText(const Zk_Macro& macro, const MacroData& data) {
+    Zk_String out(kHeader);
+    out += L"\n";
+    auto line = [&out](const Zk_String& text) {
+        out += text;
+        out += L"\n";
+    };
+    auto field = [](const wchar_t* key, const Zk_String& value) {
+        return Zk_String(L" ") + key + Zk_String(L"=") + quoted(value);
+    };
+    auto flagText = [](bool value) { return Zk_String(value ? L"1" : L"0"); };
+    if (!macro.name.isEmpty()) line(Zk_String(L"macro ") + quoted(macro.name));
+    if (!data.caption.isEmpty()) line(Zk_String(L"caption ") + quoted(data.caption));
+    for (const Zk_GenVar& v : macro.genVars)
+        line(Zk_String(L"genvar ") + quoted(v.name) + Zk_String(L" ") + formatMacroNumber(v.value));
+    for (const Zk_BaseProfile& p : macro.baseProfiles)
+        line(Zk_String(L"baseprofile") + field(L"section", p.sectionName) + field(L"material", p.material));
+    for (const Zk_Module& m : macro.modules) {
+        Zk_String head = Zk_String(L"module ") + quoted(m.name) + field(L"class", Zk_String(m.classCode));
+        if (!m.groupName.isEmpty()) head += field(L"group", m.groupName);
+        line(head);
+        for (const Zk_ConstrVar& v : m.variables) {
+            Zk_String text = Zk_String(L"  var ") + quoted(v.name) + Zk_String(L" ") + formatMacroNumber(v.value) +
+                             field(L"dialog", flagText(v.inDialog)) + field(L"editable", flagText(v.editable));
+            if (v.hasFlexFixBtn) text += field(L"button", Zk_String(v.fixed ? L"fixed" : L"flexible"));
+            line(text);
+        }
+        for (const Zk_CutConstraint& c : m.cuts) {
+            Zk_String text = Zk_String(L"  cut ") + quoted(c.name);
+            for (int t = 0; t < kCutOffsetTypeCount; ++t)
+                if (c.hasOffset[t]) text += field(kCutWords[t], formatMacroNumber(c.offset[t]));
+            line(text);
+        }
+        for (const Zk_BoltPattern& p : m.patterns)
+            line(Zk_String(L"  pattern ") + quoted(p.name) + field(L"class", Zk_String(p.classCode)) +
+                 field(L"bolts1", Zk_String(p.nrBolts1)) + field(L"bolts2", Zk_String(p.nrBolts2)) +
+                 field(L"reverse1", flagText(p.reverseStart1)) + field(L"reverse2", flagText(p.reverseStart2)));
+        for (const Zk_ProfPlacement& p : m.placements)
+            line(Zk_String(L"  placement ") + quoted(p.name) + field(L"group", p.groupName) +
+                 field(L"section", p.sectionName) + field(L"material", p.material) + field(L"member", p.memberName));
+    }
+    for (const MacroTabData& tab : data.tabs) {
+        Zk_String head = Zk_String(L"tab ") + quoted(tab.name) + field(L"kind", Zk_String(tab.kind));
+        if (!tab.templateName.isEmpty()) head += field(L"template", tab.templateName);
+        line(head);
+        if (tab.hasBoltData)
+            line(Zk_String(L"  bolts") + field(L"diameter", tab.bolt.diameter) +
+                 field(L"holeoffset", tab.bolt.holeOffset) + field(L"assembly", tab.bolt.assembly));
+        for (const MacroCell& c : tab.cells)
+            line(Zk_String(L"  cell ") + quoted(c.name) + field(L"value", c.value) + field(L"caption", c.caption) +
+                 field(L"editable", flagText(c.editable)));
+    }
+    return out;
+}
+
+bool readMacroFile(const Zk_String& path, Zk_DbMacro& dbMacro, MacroData& data, Zk_String& error) {
+    Zk_String text;
+    if (!readTextFile(path, text)) {
+        error = path + Zk_String(L": cannot be read");
+        return false;
+    }
+    Zk_Macro macro;
+    if (!parseMacroText(text, path, macro, data, error)) return false;
+    dbMacro = Zk_DbMacro(std::move(macro));
+    return true;
+}
+
+bool writeMacroFile(const Zk_String& path, const Zk_DbMacro& dbMacro, const MacroData& data, Zk_String& error) {
+    if (!writeTextFile(path, macroToText(dbMacro.macro(), data))) {
+        error = path + Zk_String(L": cannot be written");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,74 @@
+// Sparse cell storage: a flat array of cells and an open-addressing hash from position to
+// cell, so memory follows the cells used, never the sheet's counts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ref.h"
+#include "value.h"
+
+namespace spread {
+
+constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+struct CellData {
+    double num = 0;
+    std::uint32_t text = kNone;      // Text value: index in the string pool
+    std::uint32_t formula = kNone;   // index in the sheet's formulas
+    std::uint32_t style = 0;         // own format (0: none)
+    std::uint32_t extra = kNone;     // tag, note, text tip
+    Kind kind = Kind::Empty;
+    Err err = Err::None;
+    bool hasContent() const { return kind != Kind::Empty || formula != kNone; }
+    bool unused() const { return !hasContent() && style == 0 && extra == kNone; }
+};
+
+class CellStore {
+public:
+    CellStore();
+    CellData* Find(Coord col, Coord row);
+    const CellData* Find(Coord col, Coord row) const;
+    CellData& Get(Coord col, Coord row);   // creates an empty cell when missing
+    void Erase(Coord col, Coord row);
+    // Erases the cell when nothing is left in it.
+    void Compact(Coord col, Coord row);
+    std::size_t Size() const { return count_; }
+    void Clear();
+
+    // Every cell (position and data), in no particular order. Do not add or erase inside.
+    template <class F> void ForEach(F&& f) {
+        for (std::size_t i = 0; i < cells_.size(); ++i)
+            if (keys_[i] != kFree) f(KeyCol(keys_[i]), KeyRow(keys_[i]), cells_[i]);
+    }
+    // Positions of all cells sorted by row, then column.
+    std::vector<std::uint64_t> SortedKeys() const;
+
+    // Text pool.
+    const std::wstring& Text(std::uint32_t id) const { return texts_[id]; }
+    std::uint32_t AddText(std::wstring s);
+    void FreeText(std::uint32_t id);
+
+    // Value of a cell in the compact form.
+    void SetValue(CellData& c, const Value& v);
+    Value GetValue(const CellData& c) const;
+
+    std::size_t MemoryBytes() const;
+
+private:
+    static constexpr std::uint64_t kFree = ~0ull;
+    std::size_t Slot(std::uint64_t key) const;
+    void Grow();
+
+    std::vector<CellData> cells_;
+    std::vector<std::uint64_t> keys_;      // key per cell index (kFree when on the free list)
+    std::vector<std::uint32_t> freeCells_;
+    std::vector<std::uint64_t> tableKeys_; // hash table: key per bucket
+    std::vector<std::uint32_t> tableIdx_;  // hash table: cell index per bucket
+    std::size_t count_ = 0;
+    std::vector<std::wstring> texts_;
+    std::vector<std::uint32_t> freeTexts_;
+};
+
+}  // namespace spread

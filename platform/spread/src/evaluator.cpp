@@ -1,0 +1,280 @@
+#include "evaluator.h"
+
+#include <cmath>
+#include <vector>
+
+#include "sheet.h"
+#include "win/globalmem.h"
+
+namespace spread {
+
+namespace {
+
+std::vector<HWND>& CalcWindows() {
+    static std::vector<HWND> w;
+    return w;
+}
+
+EvalVal Arith(Op op, const EvalVal& a, const EvalVal& b) {
+    double x, y;
+    Err e = Err::None;
+    if (!ToNumber(a, x, e)) return EvalVal::Error(e);
+    if (!ToNumber(b, y, e)) return EvalVal::Error(e);
+    double r = 0;
+    switch (op) {
+    case Op::Add: r = x + y; break;
+    case Op::Sub: r = x - y; break;
+    case Op::Mul: r = x * y; break;
+    case Op::Div:
+        if (y == 0) return EvalVal::Error(Err::Div0);
+        r = x / y;
+        break;
+    case Op::Pow:
+        if (x == 0 && y == 0) return EvalVal::Error(Err::Num);
+        if (x == 0 && y < 0) return EvalVal::Error(Err::Div0);
+        if (x < 0 && y != std::floor(y)) return EvalVal::Error(Err::Num);
+        r = std::pow(x, y);
+        break;
+    default: break;
+    }
+    if (std::isnan(r) || std::isinf(r)) return EvalVal::Error(Err::Num);
+    return EvalVal::Num(r);
+}
+
+EvalVal Compare(Op op, const EvalVal& a, const EvalVal& b) {
+    if (a.isError()) return a;
+    if (b.isError()) return b;
+    int c = CompareScalars(a, b);
+    bool r = false;
+    switch (op) {
+    case Op::Eq: r = c == 0; break;
+    case Op::Ne: r = c != 0; break;
+    case Op::Lt: r = c < 0; break;
+    case Op::Le: r = c <= 0; break;
+    case Op::Gt: r = c > 0; break;
+    case Op::Ge: r = c >= 0; break;
+    default: break;
+    }
+    return EvalVal::Bool(r);
+}
+
+// Value for a custom function argument; strings get a new global block (freed by the caller).
+void ToCalcValue(const EvalVal& v, SS_CALCVALUE& out) {
+    out = SS_CALCVALUE{};
+    switch (v.t) {
+    case EvalVal::T::Empty: out.Status = SS_VALUE_STATUS_EMPTY; break;
+    case EvalVal::T::Number:
+        out.Status = SS_VALUE_STATUS_OK;
+        if (v.num == std::trunc(v.num) && std::fabs(v.num) <= 2147483647.0) {
+            out.Type = SS_VALUE_TYPE_LONG;
+            out.Val.ValLong = static_cast<LONG>(v.num);
+        } else {
+            out.Type = SS_VALUE_TYPE_DOUBLE;
+            out.Val.ValDouble = v.num;
+        }
+        break;
+    case EvalVal::T::Text:
+        if (!SSSetCalcValueStr(&out, v.text)) { out.Status = SS_VALUE_STATUS_ERROR; out.Val.ValLong = SS_ERROR_VALUE; }
+        break;
+    case EvalVal::T::Error:
+        out.Status = SS_VALUE_STATUS_ERROR;
+        out.Type = SS_VALUE_TYPE_LONG;
+        out.Val.ValLong = static_cast<LONG>(v.err);
+        break;
+    case EvalVal::T::Cell:
+        out.Status = SS_VALUE_STATUS_OK;
+        out.Type = SS_VALUE_TYPE_CELL;
+        out.Val.ValCell = {v.r.col1, v.r.row1};
+        break;
+    case EvalVal::T::Range:
+        out.Status = SS_VALUE_STATUS_OK;
+        out.Type = SS_VALUE_TYPE_RANGE;
+        out.Val.ValRange = {v.r.col1, v.r.row1, v.r.col2, v.r.row2};
+        break;
+    }
+}
+
+void FreeCalcValue(SS_CALCVALUE& v) {
+    if (v.Type == SS_VALUE_TYPE_STR && v.Val.hValStr) {
+        GlobalFree(v.Val.hValStr);
+        v.Val.hValStr = nullptr;
+    }
+}
+
+EvalVal FromCalcValue(const SS_CALCVALUE& v) {
+    if (v.Status == SS_VALUE_STATUS_EMPTY) return EvalVal{};
+    if (v.Status == SS_VALUE_STATUS_ERROR) {
+        if (v.Type == SS_VALUE_TYPE_LONG && v.Val.ValLong >= SS_ERROR_DIV0 && v.Val.ValLong <= SS_ERROR_CIRC)
+            return EvalVal::Error(static_cast<Err>(v.Val.ValLong));
+        return EvalVal::Error(Err::Value);
+    }
+    if (v.Status != SS_VALUE_STATUS_OK) return EvalVal::Error(Err::Value);
+    switch (v.Type) {
+    case SS_VALUE_TYPE_LONG: return EvalVal::Num(static_cast<double>(v.Val.ValLong));
+    case SS_VALUE_TYPE_DOUBLE: return EvalVal::Num(v.Val.ValDouble);
+    case SS_VALUE_TYPE_STR: return EvalVal::Str(SSGetGlobalStr(v.Val.hValStr));
+    case SS_VALUE_TYPE_CELL: return EvalVal::Cell(v.Val.ValCell.Col, v.Val.ValCell.Row);
+    case SS_VALUE_TYPE_RANGE: {
+        const SS_RANGEREF& r = v.Val.ValRange;
+        return EvalVal::RangeOf({r.Col1, r.Row1, r.Col2, r.Row2});
+    }
+    default: return EvalVal::Error(Err::Value);
+    }
+}
+
+}  // namespace
+
+void PushCalcWindow(HWND h) { CalcWindows().push_back(h); }
+void PopCalcWindow() {
+    if (!CalcWindows().empty()) CalcWindows().pop_back();
+}
+
+CellView Evaluator::View(Coord col, Coord row) { return sheet_.View(col, row); }
+
+bool Evaluator::Clip(Range& r) {
+    if (r.col1 < 1) r.col1 = 1;
+    if (r.row1 < 1) r.row1 = 1;
+    if (r.col2 > sheet_.MaxCols()) r.col2 = sheet_.MaxCols();
+    if (r.row2 > sheet_.MaxRows()) r.row2 = sheet_.MaxRows();
+    return r.col1 <= r.col2 && r.row1 <= r.row2;
+}
+
+AggState Evaluator::Aggregate(const Range& r) { return sheet_.Aggregate(r); }
+const ExactIndex* Evaluator::Index(const Range& r) { return sheet_.Index(r); }
+
+void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal& result, bool& found) {
+    const CustomFunction* cf = sheet_.FindCustom(ast.strings[n.str]);
+    found = cf != nullptr;
+    if (!cf) return;
+    // Copies: the callback may change the registrations.
+    SS_CALCFUNC func = cf->func;
+    LONG flags = cf->flags;
+    if (n.argc < cf->minArgs || (cf->maxArgs >= 0 && n.argc > cf->maxArgs)) {
+        result = EvalVal::Error(Err::Value);
+        return;
+    }
+    std::vector<SS_CALCVALUE> cv(n.argc ? n.argc : 1);
+    for (int i = 0; i < n.argc; ++i) {
+        EvalVal a = args[i];
+        if (a.t == EvalVal::T::Cell && !(flags & SS_CUSTFUNC_WANTCELLREF)) a = Deref(*this, a);
+        ToCalcValue(a, cv[static_cast<std::size_t>(i)]);
+    }
+    SS_CALCVALUE res;
+    res.Status = SS_VALUE_STATUS_EMPTY;
+    BOOL ok = func(&res, cv.data(), static_cast<short>(n.argc));
+    for (int i = 0; i < n.argc; ++i) FreeCalcValue(cv[static_cast<std::size_t>(i)]);
+    if (!ok) {
+        result = EvalVal::Error(Err::Value);
+    } else {
+        result = FromCalcValue(res);
+        if (result.isRef()) result = Deref(*this, result);
+    }
+    FreeCalcValue(res);
+}
+
+Value Evaluator::Run(const Ast& ast) {
+    std::vector<EvalVal> st;
+    st.reserve(16);
+    const std::vector<Node>& nodes = ast.nodes;
+    std::size_t pc = 0;
+    auto scalar = [&](EvalVal& v) { if (v.isRef()) v = Deref(*this, v); };
+    while (pc < nodes.size()) {
+        const Node& n = nodes[pc];
+        switch (n.op) {
+        case Op::Num: case Op::Bool: st.push_back(EvalVal::Num(n.num)); break;
+        case Op::Str: st.push_back(EvalVal::Str(ast.strings[n.str])); break;
+        case Op::Error: st.push_back(EvalVal::Error(n.err)); break;
+        case Op::Ref:
+            if (n.refInvalid || n.a.col < 1 || n.a.row < 1) st.push_back(EvalVal::Error(Err::Ref));
+            else st.push_back(EvalVal::Cell(n.a.col, n.a.row));
+            break;
+        case Op::Range:
+            if (n.refInvalid || n.a.col < 1 || n.a.row < 1) st.push_back(EvalVal::Error(Err::Ref));
+            else st.push_back(EvalVal::RangeOf({n.a.col, n.a.row, n.b.col, n.b.row}));
+            break;
+        case Op::Name: st.push_back(EvalVal::Error(Err::Name)); break;
+        case Op::Missing: case Op::ImplicitFalse:
+            st.push_back(n.op == Op::Missing ? EvalVal{} : EvalVal::Num(0));
+            break;
+        case Op::Neg: case Op::Pos: case Op::Pct: {
+            EvalVal& v = st.back();
+            scalar(v);
+            double x;
+            Err e = Err::None;
+            if (!ToNumber(v, x, e)) v = EvalVal::Error(e);
+            else v = EvalVal::Num(n.op == Op::Neg ? -x : (n.op == Op::Pct ? x / 100 : x));
+            break;
+        }
+        case Op::Paren: break;
+        case Op::Add: case Op::Sub: case Op::Mul: case Op::Div: case Op::Pow:
+        case Op::Cat: case Op::Eq: case Op::Ne: case Op::Lt: case Op::Le: case Op::Gt: case Op::Ge: {
+            EvalVal b = std::move(st.back());
+            st.pop_back();
+            EvalVal& a = st.back();
+            scalar(a);
+            scalar(b);
+            if (n.op == Op::Cat) {
+                std::wstring x, y;
+                Err e = Err::None;
+                if (!ToText(a, x, e) || !ToText(b, y, e)) a = EvalVal::Error(e);
+                else a = EvalVal::Str(x + y);
+            } else if (BinaryPrecedence(n.op) == 1) {
+                a = Compare(n.op, a, b);
+            } else {
+                a = Arith(n.op, a, b);
+            }
+            break;
+        }
+        case Op::IfJump: {
+            EvalVal c = std::move(st.back());
+            st.pop_back();
+            scalar(c);
+            double x;
+            Err e = Err::None;
+            if (!ToNumber(c, x, e)) {
+                st.push_back(EvalVal::Error(e));
+                pc = nodes[n.target - 1].target + 1;   // past the IF call
+                continue;
+            }
+            if (x == 0) {
+                pc = n.target;
+                continue;
+            }
+            break;
+        }
+        case Op::Jump: pc = n.target + 1; continue;
+        case Op::Call: {
+            if (n.fn >= 0 && Builtin(n.fn).body != nullptr && ast.strings[n.str] == L"IF" && n.argc >= 2) {
+                break;   // lazy IF: the chosen operand is already on the stack
+            }
+            std::size_t first = st.size() - n.argc;
+            EvalVal result;
+            bool found = false;
+            CallCustom(ast, n, st.data() + first, result, found);
+            if (!found) {
+                if (n.fn >= 0) CallBuiltin(n.fn, *this, st.data() + first, n.argc, result);
+                else result = EvalVal::Error(Err::Name);
+            }
+            st.resize(first);
+            st.push_back(std::move(result));
+            break;
+        }
+        }
+        ++pc;
+    }
+    if (st.empty()) return Value{};
+    EvalVal r = st.back();
+    if (r.isRef()) {
+        r = Deref(*this, r);
+        // A formula showing an empty cell shows 0, as in common spreadsheets.
+        if (r.t == EvalVal::T::Empty) r = EvalVal::Num(0);
+    }
+    return ToCellValue(r);
+}
+
+}  // namespace spread
+
+HWND SSGetCalcWindow() {
+    auto& w = spread::CalcWindows();
+    return w.empty() ? nullptr : w.back();
+}

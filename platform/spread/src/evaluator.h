@@ -1,0 +1,30 @@
+// Runs a formula's postfix tree with a value stack (no recursion), calling built-ins
+// through the function table and custom functions through the control's callbacks.
+#pragma once
+
+#include "ast.h"
+#include "functions.h"
+
+namespace spread {
+
+class Sheet;
+
+class Evaluator : public EvalContext {
+public:
+    Evaluator(Sheet& sheet, Coord col, Coord row) : sheet_(sheet), col_(col), row_(row) {}
+    Value Run(const Ast& ast);
+
+    CellView View(Coord col, Coord row) override;
+    bool Clip(Range& r) override;
+    Coord HostCol() const override { return col_; }
+    Coord HostRow() const override { return row_; }
+    AggState Aggregate(const Range& r) override;
+    const ExactIndex* Index(const Range& r) override;
+
+private:
+    void CallCustom(const Ast& ast, const struct Node& n, EvalVal* args, EvalVal& result, bool& found);
+    Sheet& sheet_;
+    Coord col_, row_;
+};
+
+}  // namespace spread

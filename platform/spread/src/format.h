@@ -1,0 +1,55 @@
+// Cell formats: cell type with parameters, lock, colours, font, border and alignment,
+// stored as shared (interned) styles. A cell's format is resolved per property group from
+// the cell's own style, then its row's, then its column's, then the sheet default.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "ref.h"
+#include "spread/ss_api.h"
+#include "value.h"
+
+namespace spread {
+
+enum StyleGroup : std::uint32_t {
+    kGroupType = 1, kGroupLock = 2, kGroupColor = 4, kGroupFont = 8, kGroupBorder = 16, kGroupAlign = 32,
+    kGroupAll = 63,
+};
+
+struct Style {
+    std::uint32_t has = 0;   // StyleGroup bits this style sets
+    SS_CELLTYPEINFO type;
+    bool locked = false;
+    COLORREF back = SS_COLOR_DEFAULT, fore = SS_COLOR_DEFAULT;
+    std::wstring fontName;
+    int fontSize = 0;
+    bool bold = false, italic = false;
+    WORD borderSides = 0, borderStyle = 0;
+    COLORREF borderColor = SS_COLOR_DEFAULT;
+    short align = SS_ALIGN_DEFAULT;
+
+    // Copies the groups in `groups` from src (and marks them set).
+    void Take(const Style& src, std::uint32_t groups);
+    std::wstring Key() const;
+};
+
+class StyleTable {
+public:
+    StyleTable();
+    std::uint32_t Intern(const Style& s);   // 0 for a style that sets nothing
+    const Style& Get(std::uint32_t id) const { return styles_[id]; }
+    void Clear();
+private:
+    std::vector<Style> styles_;
+    std::unordered_map<std::wstring, std::uint32_t> ids_;
+};
+
+// Data text as the cell type takes it; false when the type refuses the text.
+bool ParseForType(const SS_CELLTYPEINFO& t, std::wstring_view text, Value& out);
+// Display text of a value as the cell type shows it.
+std::wstring FormatForType(const SS_CELLTYPEINFO& t, const Value& v);
+
+}  // namespace spread

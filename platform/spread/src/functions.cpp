@@ -1,0 +1,169 @@
+#include "functions.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace spread {
+
+EvalVal EvalVal::FromValue(const Value& v) {
+    switch (v.kind) {
+    case Kind::Empty: return EvalVal{};
+    case Kind::Number: return Num(v.num);
+    case Kind::Text: return Str(v.text);
+    case Kind::Error: return Error(v.err);
+    }
+    return EvalVal{};
+}
+
+EvalVal Deref(EvalContext& ctx, const EvalVal& v) {
+    if (v.t == EvalVal::T::Range) {
+        // A one-cell range is that cell.
+        if (v.r.col1 == v.r.col2 && v.r.row1 == v.r.row2) return Deref(ctx, EvalVal::Cell(v.r.col1, v.r.row1));
+        return EvalVal::Error(Err::Value);
+    }
+    if (v.t != EvalVal::T::Cell) return v;
+    CellView c = ctx.View(v.r.col1, v.r.row1);
+    switch (c.kind) {
+    case Kind::Empty: return EvalVal{};
+    case Kind::Number: return EvalVal::Num(c.num);
+    case Kind::Text: return EvalVal::Str(*c.text);
+    case Kind::Error: return EvalVal::Error(c.err);
+    }
+    return EvalVal{};
+}
+
+bool ToNumber(const EvalVal& v, double& out, Err& err) {
+    switch (v.t) {
+    case EvalVal::T::Empty: out = 0; return true;
+    case EvalVal::T::Number: out = v.num; return true;
+    case EvalVal::T::Text:
+        if (ParseNumber(v.text, out)) return true;
+        err = Err::Value;
+        return false;
+    case EvalVal::T::Error: err = v.err; return false;
+    default: err = Err::Value; return false;
+    }
+}
+
+bool ToText(const EvalVal& v, std::wstring& out, Err& err) {
+    switch (v.t) {
+    case EvalVal::T::Empty: out.clear(); return true;
+    case EvalVal::T::Number: out = FormatNumber(v.num); return true;
+    case EvalVal::T::Text: out = v.text; return true;
+    case EvalVal::T::Error: err = v.err; return false;
+    default: err = Err::Value; return false;
+    }
+}
+
+Value ToCellValue(const EvalVal& v) {
+    switch (v.t) {
+    case EvalVal::T::Empty: return Value{};
+    case EvalVal::T::Number:
+        if (std::isnan(v.num) || std::isinf(v.num)) return Value::Error(Err::Num);
+        return Value::Number(v.num == 0 ? 0.0 : v.num);
+    case EvalVal::T::Text: return Value::Text(v.text);
+    case EvalVal::T::Error: return Value::Error(v.err);
+    default: return Value::Error(Err::Value);
+    }
+}
+
+int CompareScalars(const EvalVal& a, const EvalVal& b) {
+    auto cls = [](const EvalVal& v, const EvalVal& other) {
+        if (v.t == EvalVal::T::Empty) return other.t == EvalVal::T::Text ? 1 : 0;
+        return v.t == EvalVal::T::Text ? 1 : 0;
+    };
+    int ca = cls(a, b), cb = cls(b, a);
+    if (ca != cb) return ca < cb ? -1 : 1;
+    if (ca == 0) {
+        double x = a.t == EvalVal::T::Number ? a.num : 0, y = b.t == EvalVal::T::Number ? b.num : 0;
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    const std::wstring empty;
+    return CompareNoCase(a.t == EvalVal::T::Text ? a.text : empty, b.t == EvalVal::T::Text ? b.text : empty);
+}
+
+namespace {
+std::wstring NumberKey(double n) {
+    std::uint64_t bits;
+    if (n == 0) n = 0;   // -0 and 0 match
+    std::memcpy(&bits, &n, sizeof bits);
+    std::wstring k(5, L'N');
+    for (int i = 0; i < 4; ++i) k[1 + i] = static_cast<wchar_t>((bits >> (16 * i)) & 0xFFFF);
+    return k;
+}
+}  // namespace
+
+std::wstring IndexKey(const CellView& c) {
+    if (c.kind == Kind::Number) return NumberKey(c.num);
+    if (c.kind == Kind::Text) return L"T" + Upper(*c.text);
+    return {};
+}
+
+std::wstring IndexKey(const EvalVal& v) {
+    if (v.t == EvalVal::T::Number) return NumberKey(v.num);
+    if (v.t == EvalVal::T::Text) return L"T" + Upper(v.text);
+    return {};
+}
+
+namespace {
+
+struct Table {
+    std::vector<const FnDef*> defs;
+    std::unordered_map<std::wstring, int> byName;
+    Table() {
+        for (FnGroup g : {MathFunctions(), TextFunctions(), LookupFunctions()}) {
+            for (int i = 0; i < g.count; ++i) {
+                byName.emplace(g.defs[i].name, static_cast<int>(defs.size()));
+                defs.push_back(&g.defs[i]);
+            }
+        }
+    }
+};
+
+const Table& TheTable() {
+    static const Table t;
+    return t;
+}
+
+}  // namespace
+
+int FindBuiltin(std::wstring_view upperName) {
+    const Table& t = TheTable();
+    auto it = t.byName.find(std::wstring(upperName));
+    return it == t.byName.end() ? -1 : it->second;
+}
+
+const FnDef& Builtin(int index) { return *TheTable().defs[static_cast<std::size_t>(index)]; }
+
+void CallBuiltin(int index, EvalContext& ctx, EvalVal* args, int argc, EvalVal& result) {
+    const FnDef& d = Builtin(index);
+    if (argc < d.minArgs || (d.maxArgs >= 0 && argc > d.maxArgs)) {
+        result = EvalVal::Error(Err::Value);
+        return;
+    }
+    std::size_t nk = std::strlen(d.kinds);
+    for (int i = 0; i < argc; ++i) {
+        char k = nk == 0 ? 'r' : d.kinds[static_cast<std::size_t>(i) < nk ? i : nk - 1];
+        EvalVal& a = args[i];
+        if (k == 'r') continue;
+        a = Deref(ctx, a);
+        if (k == 'e') continue;
+        if (a.isError()) { result = a; return; }
+        Err err = Err::None;
+        if (k == 'n') {
+            double n;
+            if (!ToNumber(a, n, err)) { result = EvalVal::Error(err); return; }
+            a = EvalVal::Num(n);
+        } else if (k == 's') {
+            std::wstring s;
+            if (!ToText(a, s, err)) { result = EvalVal::Error(err); return; }
+            a = EvalVal::Str(std::move(s));
+        }
+    }
+    result = EvalVal{};
+    CallArgs call{ctx, args, argc, result};
+    d.body(call);
+}
+
+}  // namespace spread

@@ -1,0 +1,118 @@
+// The built-in function table (name, argument counts and kinds, one small body each) and
+// the coercion rules every function and operator shares. Below both parser (which looks
+// names up) and evaluator (which calls the bodies through this table).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "ref.h"
+#include "value.h"
+
+namespace spread {
+
+// A value during evaluation: a plain value, or a reference not yet read.
+struct EvalVal {
+    enum class T : std::uint8_t { Empty, Number, Text, Error, Cell, Range };
+    T t = T::Empty;
+    Err err = Err::None;
+    double num = 0;
+    std::wstring text;
+    Range r;   // Cell: col1,row1; Range: all four
+
+    static EvalVal Num(double n) { EvalVal v; v.t = T::Number; v.num = n; return v; }
+    static EvalVal Str(std::wstring s) { EvalVal v; v.t = T::Text; v.text = std::move(s); return v; }
+    static EvalVal Error(Err e) { EvalVal v; v.t = T::Error; v.err = e; return v; }
+    static EvalVal Bool(bool b) { return Num(b ? 1 : 0); }
+    static EvalVal Cell(Coord c, Coord r) { EvalVal v; v.t = T::Cell; v.r = {c, r, c, r}; return v; }
+    static EvalVal RangeOf(const Range& rg) { EvalVal v; v.t = T::Range; v.r = rg; return v; }
+    static EvalVal FromValue(const Value& v);
+    bool isError() const { return t == T::Error; }
+    bool isRef() const { return t == T::Cell || t == T::Range; }
+};
+
+// A cell as functions see it, without copying its text.
+struct CellView {
+    Kind kind = Kind::Empty;
+    Err err = Err::None;
+    double num = 0;
+    const std::wstring* text = nullptr;
+};
+
+// Exact-match index of a one-column or one-row range: normalised key -> first position.
+using ExactIndex = std::unordered_map<std::wstring, Coord>;
+
+// Running aggregate over a range in row-major order (SUM, COUNT, AVERAGE, MIN, MAX).
+struct AggState {
+    double sum = 0;
+    double min = 0, max = 0;
+    std::int64_t count = 0;    // numbers
+    std::int64_t countA = 0;   // non-empty cells
+    Err err = Err::None;       // first error met
+};
+
+// What the evaluator offers to function bodies.
+class EvalContext {
+public:
+    virtual ~EvalContext() = default;
+    // A cell's value; outside the sheet: #REF!.
+    virtual CellView View(Coord col, Coord row) = 0;
+    // The range clipped to the sheet (false when nothing of it lies inside).
+    virtual bool Clip(Range& r) = 0;
+    virtual Coord HostCol() const = 0;
+    virtual Coord HostRow() const = 0;
+    // Aggregate of a range, possibly extended from a cached prefix of the same range.
+    virtual AggState Aggregate(const Range& r) = 0;
+    // Exact-match index (built once per calculation pass); null when not cached.
+    virtual const ExactIndex* Index(const Range& r) = 0;
+};
+
+// Shared coercion.
+// Cell or range to a scalar (a range is #VALUE!); plain values pass through.
+EvalVal Deref(EvalContext& ctx, const EvalVal& v);
+// Scalar to number: empty 0, numeric text its number, other text #VALUE!.
+bool ToNumber(const EvalVal& v, double& out, Err& err);
+// Scalar to text: numbers as FormatNumber.
+bool ToText(const EvalVal& v, std::wstring& out, Err& err);
+Value ToCellValue(const EvalVal& v);
+// Common spreadsheet ordering: numbers < texts (without case); empty compares as 0 or "".
+int CompareScalars(const EvalVal& a, const EvalVal& b);
+// Key of the exact-match index for a cell's value ("" for values that never match).
+std::wstring IndexKey(const CellView& c);
+std::wstring IndexKey(const EvalVal& v);
+
+struct CallArgs {
+    EvalContext& ctx;
+    EvalVal* args;
+    int argc;
+    EvalVal& result;
+};
+
+using FnBody = void (*)(CallArgs& call);
+
+// Argument kinds, one letter per argument, the last repeating:
+//   n number, s text, v scalar (errors propagate), e scalar (errors reach the body),
+//   r raw: references and ranges as they are (errors reach the body).
+struct FnDef {
+    const wchar_t* name;
+    short minArgs;
+    short maxArgs;   // -1: no limit
+    const char* kinds;
+    FnBody body;
+};
+
+// Index in the table of an upper-case name, -1 when not built in.
+int FindBuiltin(std::wstring_view upperName);
+const FnDef& Builtin(int index);
+// Coerces arguments by kind and runs the body (wrong counts give #VALUE!).
+void CallBuiltin(int index, EvalContext& ctx, EvalVal* args, int argc, EvalVal& result);
+
+// Tables of the function groups (each file adds its own).
+struct FnGroup { const FnDef* defs; int count; };
+FnGroup MathFunctions();
+FnGroup TextFunctions();
+FnGroup LookupFunctions();
+
+}  // namespace spread

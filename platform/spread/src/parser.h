@@ -1,0 +1,19 @@
+// Tokens to the postfix syntax tree, by operator precedence without recursion. Nesting of
+// parentheses and calls is limited to SS_LIMIT_FORMULA_DEPTH, formula length to
+// SS_LIMIT_FORMULA_LEN and arguments per call to SS_LIMIT_FUNC_ARGS.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ast.h"
+#include "tokenizer.h"
+
+namespace spread {
+
+bool ParseFormula(std::wstring_view text, const RefStyle& style, Ast& out, std::wstring& error);
+
+// Formula text of a tree: A1 or R1C1 references relative to the host cell.
+std::wstring RenderFormula(const Ast& ast, bool r1c1, Coord hostCol, Coord hostRow);
+
+}  // namespace spread

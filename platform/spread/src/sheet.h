@@ -1,0 +1,215 @@
+// One spreadsheet: counts, sparse cells, formats, formulas with their dependencies,
+// settings and custom functions. The window and the C functions sit on top of this.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <tuple>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "cell_store.h"
+#include "deps.h"
+#include "format.h"
+#include "functions.h"
+#include "spread/ss_api.h"
+
+namespace spread {
+
+struct CellExtra {
+    std::wstring tag, note, tip;
+    bool empty() const { return tag.empty() && note.empty() && tip.empty(); }
+};
+
+struct CustomFunction {
+    std::wstring name;   // as registered
+    short minArgs = 0, maxArgs = -1;
+    SS_CALCFUNC func = nullptr;
+    LONG flags = 0;
+};
+
+// Control-wide settings that are saved with the sheet.
+struct SheetSettings {
+    bool bools[SSB_COUNT] = {};
+    short refStyle = SS_REFSTYLE_DEFAULT;
+    short appearance = 1, backColorStyle = 0, noteIndicator = SS_NOTEINDICATOR_SHOW, selectionMode = 0;
+    COLORREF selBack = SS_COLOR_DEFAULT, selFore = SS_COLOR_DEFAULT, gridColor = SS_COLOR_DEFAULT;
+    COLORREF shadow = SS_COLOR_DEFAULT, shadowText = SS_COLOR_DEFAULT, lockBack = SS_COLOR_DEFAULT, lockFore = SS_COLOR_DEFAULT;
+    short tipMode = 0;
+    LONG tipDelay = 500;
+    COLORREF tipBack = SS_COLOR_DEFAULT, tipFore = SS_COLOR_DEFAULT;
+    struct ActionKey { BOOL shift = FALSE, ctrl = FALSE; WORD key = 0; } actionKeys[3];
+    std::wstring fontName = L"Tahoma";
+    int fontSize = 8;
+    SheetSettings();
+};
+
+class Sheet {
+public:
+    Sheet();
+    ~Sheet();
+    Sheet(const Sheet&) = delete;
+    Sheet& operator=(const Sheet&) = delete;
+
+    void Reset();
+    HWND hwnd = nullptr;   // the control owning the sheet (for SSGetCalcWindow)
+
+    // ---- counts
+    Coord MaxCols() const { return maxCols_; }
+    Coord MaxRows() const { return maxRows_; }
+    bool SetMaxCols(Coord n);
+    bool SetMaxRows(Coord n);
+    bool Inside(Coord col, Coord row) const { return col >= 0 && row >= 0 && col <= maxCols_ && row <= maxRows_; }
+    bool InsideCells(Coord col, Coord row) const { return col >= 1 && row >= 1 && col <= maxCols_ && row <= maxRows_; }
+    void LastUsed(Coord& col, Coord& row) const;
+
+    // ---- contents
+    bool GetText(Coord col, Coord row, int mode, std::wstring& out) const;
+    bool SetText(Coord col, Coord row, std::wstring_view text);   // data as typed
+    bool SetFormula(Coord col, Coord row, std::wstring_view text, std::wstring* error = nullptr);
+    bool SetNumber(Coord col, Coord row, double v);
+    Value GetCellValue(Coord col, Coord row) const;
+    std::wstring FormulaText(Coord col, Coord row) const { return FormulaText(col, row, RefStyleR1C1()); }
+    std::wstring FormulaText(Coord col, Coord row, bool r1c1) const;
+    bool HasFormula(Coord col, Coord row) const;
+    bool ClearData(Range r);
+    bool Clear(Range r);
+    bool CopyRange(Range src, Coord destCol, Coord destRow);
+
+    // ---- formats
+    Style ResolveStyle(Coord col, Coord row) const;
+    const SS_CELLTYPEINFO& TypeAt(Coord col, Coord row) const;
+    // Sets the groups of `src` over a range (SS_ALLCOLS / SS_ALLROWS allowed).
+    bool ApplyStyle(Coord col, Coord row, Coord col2, Coord row2, const Style& src, std::uint32_t groups);
+    CellExtra* Extra(Coord col, Coord row);
+    const CellExtra* Extra(Coord col, Coord row) const;
+    bool SetExtra(Coord col, Coord row, int which /*0 tag 1 note 2 tip*/, std::wstring_view text);
+
+    double ColWidth(Coord col) const;
+    double RowHeight(Coord row) const;
+    bool SetColWidth(Coord col, double w);
+    bool SetRowHeight(Coord row, double h);
+    bool ColHidden(Coord col) const { return hiddenCols_.count(col) != 0; }
+    bool RowHidden(Coord row) const { return hiddenRows_.count(row) != 0; }
+    bool SetColHidden(Coord col, bool h);
+    bool SetRowHidden(Coord row, bool h);
+
+    // ---- spans
+    bool AddSpan(Coord col, Coord row, Coord nCols, Coord nRows);
+    const Range* SpanAt(Coord col, Coord row) const;
+    void RemoveSpan(Coord col, Coord row);
+
+    // ---- calculation
+    void RecalcAll();
+    bool RecalcCell(Coord col, Coord row);
+    bool AutoCalc() const { return settings.bools[SSB_AUTOCALC]; }
+    bool Calculating() const { return calcDepth_ > 0; }
+    bool AddCustom(std::wstring_view name, short minArgs, short maxArgs, SS_CALCFUNC func, LONG flags);
+    bool RemoveCustom(std::wstring_view name);
+    const CustomFunction* FindCustom(const std::wstring& upperName) const;
+    void ClearCustoms() { customs_.clear(); }
+
+    // ---- structure
+    bool InsertRows(Coord row, Coord count);
+    bool DeleteRows(Coord row, Coord count);
+    bool InsertCols(Coord col, Coord count);
+    bool DeleteCols(Coord col, Coord count);
+    bool MoveRow(Coord from, Coord to);
+    bool MoveCol(Coord from, Coord to);
+
+    // ---- state of the control
+    SheetSettings settings;
+    Coord activeCol = 1, activeRow = 1;
+    bool hasSelection = false;
+    Range selection;
+    bool editing = false;
+    std::wstring editText;
+    int editSelStart = 0, editSelEnd = 0;
+    Coord buttonCol = 0, buttonRow = 0;
+
+    void MarkChanged() { settings.bools[SSB_CHANGEMADE] = true; }
+    std::size_t MemoryBytes() const;
+
+    // For the file format and the evaluator.
+    CellStore& Store() { return store_; }
+    const CellStore& Store() const { return store_; }
+    StyleTable& Styles() { return styles_; }
+    const StyleTable& Styles() const { return styles_; }
+    const std::unordered_map<Coord, std::uint32_t>& ColStyles() const { return colStyle_; }
+    const std::unordered_map<Coord, std::uint32_t>& RowStyles() const { return rowStyle_; }
+    std::uint32_t DefaultStyle() const { return defaultStyle_; }
+    const std::map<Coord, double>& ColWidths() const { return colWidths_; }
+    const std::map<Coord, double>& RowHeights() const { return rowHeights_; }
+    const std::set<Coord>& HiddenCols() const { return hiddenCols_; }
+    const std::set<Coord>& HiddenRows() const { return hiddenRows_; }
+    const std::vector<Range>& Spans() const { return spans_; }
+    const std::unordered_map<std::wstring, CustomFunction>& Customs() const { return customs_; }
+    // Sets a whole-column, whole-row or default style id directly (loading).
+    void SetLayerStyle(int layer /*0 default 1 col 2 row*/, Coord index, std::uint32_t id);
+    void SetCellStyleId(Coord col, Coord row, std::uint32_t id);
+    // Stores a parsed formula without calculating (loading); CalcAfterLoad finishes.
+    bool PutFormula(Coord col, Coord row, std::wstring_view text, std::wstring* error);
+
+    // Evaluation support (evaluator.cpp).
+    CellView View(Coord col, Coord row) const;
+    AggState Aggregate(const Range& r);
+    const ExactIndex* Index(const Range& r);
+    void InvalidateCaches() { ++cacheGen_; }
+    bool RefStyleR1C1() const { return settings.refStyle == SS_REFSTYLE_R1C1; }
+
+private:
+    friend class Evaluator;
+    // Formulas
+    std::uint32_t NewFormula();
+    void DropFormula(CellData& c);
+    void EvaluateFormula(std::uint32_t id);
+    void RunPass(std::vector<std::uint32_t>& pending);
+    void MarkDependents(Coord col, Coord row, std::vector<std::uint32_t>& out);
+    void AfterValueChange(Coord col, Coord row);
+    void FormulasInRange(const Range& r, std::vector<std::uint32_t>& out) const;
+    void RebuildDependencies();
+    // Structural change by rows or columns: kind 0 insert (a, n), 1 delete (a, n), 2 move (a -> n).
+    bool Restructure(bool rows, int kind, Coord a, Coord n);
+    void SetValueAt(Coord col, Coord row, const Value& v);
+    std::uint32_t InstallFormula(Coord col, Coord row, std::shared_ptr<const Ast> ast, std::wstring text, bool textValid);
+    void ForEachPosition(const Range& r, bool includeEmpty, const std::function<void(Coord, Coord)>& f);
+    std::uint32_t StripGroups(std::uint32_t id, std::uint32_t groups);
+    std::uint32_t TakeGroups(std::uint32_t id, const Style& src, std::uint32_t groups);
+    void ErasePosition(Coord col, Coord row);
+
+    Coord maxCols_ = SS_DEFAULT_MAXCOLS, maxRows_ = SS_DEFAULT_MAXROWS;
+    CellStore store_;
+    StyleTable styles_;
+    std::uint32_t defaultStyle_ = 0;
+    std::unordered_map<Coord, std::uint32_t> colStyle_, rowStyle_;
+    std::vector<CellExtra> extras_;
+    std::vector<std::uint32_t> freeExtras_;
+    std::map<Coord, double> colWidths_, rowHeights_;
+    std::set<Coord> hiddenCols_, hiddenRows_;
+    std::vector<Range> spans_;
+
+    std::vector<Formula> formulas_;
+    std::vector<std::uint32_t> freeFormulas_;
+    DepIndex deps_;
+    std::unordered_map<Coord, SortedRows> formulaCols_;   // column -> rows holding formulas
+    std::unordered_map<std::wstring, CustomFunction> customs_;
+    int calcDepth_ = 0;
+    std::vector<std::uint32_t> deferred_;   // dependents of changes made while calculating
+
+    // Per-pass caches (valid while cacheGen_ is unchanged).
+    std::uint64_t cacheGen_ = 1;
+    struct AggEntry { std::uint64_t gen; Coord row2; AggState state; };
+    std::unordered_map<std::uint64_t, std::vector<AggEntry>> aggCache_;
+    struct IndexEntry { std::uint64_t gen; std::unique_ptr<ExactIndex> index; int uses; };
+    std::map<std::tuple<Coord, Coord, Coord, Coord>, IndexEntry> indexCache_;
+};
+
+// The control calculating right now (stack of nested calculations).
+void PushCalcWindow(HWND h);
+void PopCalcWindow();
+
+}  // namespace spread

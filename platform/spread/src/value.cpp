@@ -1,0 +1,148 @@
+#include "value.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cwctype>
+
+namespace spread {
+
+namespace {
+const wchar_t* const kErrorTexts[] = {L"", L"#DIV/0!", L"#VALUE!", L"#REF!", L"#NAME?", L"#N/A", L"#NUM!", L"#CIRC!"};
+
+wchar_t FoldW(wchar_t c) {
+    if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - 32);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<wchar_t>(c - 32);
+    return c;
+}
+wchar_t LowerW(wchar_t c) {
+    if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c + 32);
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<wchar_t>(c + 32);
+    return c;
+}
+}  // namespace
+
+const wchar_t* ErrorText(Err e) {
+    auto i = static_cast<unsigned>(e);
+    return i < sizeof(kErrorTexts) / sizeof(kErrorTexts[0]) ? kErrorTexts[i] : L"#VALUE!";
+}
+
+bool ParseErrorText(std::wstring_view text, Err& e) {
+    for (unsigned i = 1; i < sizeof(kErrorTexts) / sizeof(kErrorTexts[0]); ++i) {
+        if (EqualNoCaseW(text, kErrorTexts[i])) {
+            e = static_cast<Err>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::wstring FormatNumber(double n) {
+    if (std::isnan(n) || std::isinf(n)) return L"#NUM!";
+    if (n == 0) return L"0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", n);
+    std::wstring out;
+    for (const char* p = buf; *p; ++p) out += static_cast<wchar_t>(*p == 'e' ? 'E' : *p);
+    return out;
+}
+
+std::wstring FormatFixed(double n, int decimals, bool separator) {
+    if (std::isnan(n) || std::isinf(n)) return L"#NUM!";
+    if (decimals < 0) decimals = 0;
+    if (decimals > 15) decimals = 15;
+    // Half away from zero at the last shown decimal, as written rather than as stored
+    // (2.675 shows 2.68).
+    double f = std::pow(10.0, decimals);
+    double y = std::fabs(n) * f;
+    if (y < 1e15) n = std::copysign(std::floor(y * (1 + 1e-15) + 0.5) / f, n);
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, n);
+    std::string s = buf;
+    if (s[0] == '-') {
+        // "-0.00" reads as "0.00".
+        bool allZero = true;
+        for (char c : s.substr(1)) if (c != '0' && c != '.') allZero = false;
+        if (allZero) s.erase(0, 1);
+    }
+    if (separator) {
+        std::size_t start = (s[0] == '-') ? 1 : 0;
+        std::size_t dot = s.find('.');
+        if (dot == std::string::npos) dot = s.size();
+        for (std::size_t i = dot; i > start + 3; i -= 3) s.insert(i - 3, ",");
+    }
+    return std::wstring(s.begin(), s.end());
+}
+
+bool ParseNumber(std::wstring_view text, double& out, bool allowSeparators) {
+    text = Trim(text);
+    if (text.empty() || text.size() > 300) return false;
+    std::string s;
+    s.reserve(text.size());
+    bool digits = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        if (c == L',' && allowSeparators) continue;
+        if (c > 127) return false;
+        char a = static_cast<char>(c);
+        // Only the characters of a plain decimal number: no hex, no "inf"/"nan".
+        if (!(std::isdigit(static_cast<unsigned char>(a)) || a == '.' || a == '-' || a == '+' || a == 'e' || a == 'E'))
+            return false;
+        if (std::isdigit(static_cast<unsigned char>(a))) digits = true;
+        s += a;
+    }
+    if (!digits) return false;
+    char* end = nullptr;
+    double v = std::strtod(s.c_str(), &end);
+    if (end != s.c_str() + s.size() || std::isinf(v) || std::isnan(v)) return false;
+    out = v;
+    return true;
+}
+
+std::wstring PlainText(const Value& v) {
+    switch (v.kind) {
+    case Kind::Empty: return {};
+    case Kind::Number: return FormatNumber(v.num);
+    case Kind::Text: return v.text;
+    case Kind::Error: return ErrorText(v.err);
+    }
+    return {};
+}
+
+std::wstring_view Trim(std::wstring_view s) {
+    std::size_t a = 0, b = s.size();
+    while (a < b && (s[a] == L' ' || s[a] == L'\t')) ++a;
+    while (b > a && (s[b - 1] == L' ' || s[b - 1] == L'\t')) --b;
+    return s.substr(a, b - a);
+}
+
+std::wstring Upper(std::wstring_view s) {
+    std::wstring r(s);
+    for (auto& c : r) c = FoldW(c);
+    return r;
+}
+
+std::wstring Lower(std::wstring_view s) {
+    std::wstring r(s);
+    for (auto& c : r) c = LowerW(c);
+    return r;
+}
+
+bool EqualNoCaseW(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldW(a[i]) != FoldW(b[i])) return false;
+    return true;
+}
+
+int CompareNoCase(std::wstring_view a, std::wstring_view b) {
+    std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        wchar_t x = FoldW(a[i]), y = FoldW(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace spread

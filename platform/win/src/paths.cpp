@@ -1,0 +1,179 @@
+#include "win/paths.h"
+
+#include "win/encoding.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+bool IsSep(char c) { return c == '\\' || c == '/'; }
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+std::string TempDir() {
+    const char* t = std::getenv("TMPDIR");
+    std::string dir = (t && *t) ? t : "/tmp";
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    return dir;
+}
+
+bool Exists(const std::string& hostPath) {
+    struct stat st {};
+    return ::lstat(hostPath.c_str(), &st) == 0;
+}
+
+// The name of an entry of dir that equals name without regard to case; empty when none.
+// Several candidates: the one first in byte order, so the choice is stable.
+std::string MatchNoCase(const std::string& dir, const std::string& name) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return {};
+    const std::wstring wanted = WideFromUtf8(name);
+    std::vector<std::string> found;
+    while (dirent* e = ::readdir(d)) {
+        const std::string entry = e->d_name;
+        if (entry == "." || entry == "..") continue;
+        if (EqualNoCase(WideFromUtf8(entry), wanted)) found.push_back(entry);
+    }
+    ::closedir(d);
+    if (found.empty()) return {};
+    return *std::min_element(found.begin(), found.end());
+}
+
+std::string Join(const std::string& base, const std::string& name) {
+    if (base.empty()) return name;
+    if (base.back() == '/') return base + name;
+    return base + "/" + name;
+}
+
+}  // namespace
+
+namespace win {
+
+std::string DriveRoot(wchar_t letter) {
+    const char upper = static_cast<char>(FoldCase(letter) - 32);
+    const std::string var = std::string("TQ_DRIVE_") + upper;
+    std::string root;
+    if (const char* v = std::getenv(var.c_str()); v && *v) {
+        root = v;
+    } else if (upper == 'Z') {
+        root = "/";
+    } else {
+        const char* r = std::getenv("TQ_DRIVES_ROOT");
+        root = (r && *r) ? std::string(r) : TempDir() + "/tq_drives";
+        while (root.size() > 1 && root.back() == '/') root.pop_back();
+        root += "/";
+        root += static_cast<char>(upper + 32);
+    }
+    while (root.size() > 1 && root.back() == '/') root.pop_back();
+    return root;
+}
+
+std::wstring FileNamePart(std::wstring_view winPath) {
+    const auto pos = winPath.find_last_of(L"\\/");
+    return std::wstring(pos == std::wstring_view::npos ? winPath : winPath.substr(pos + 1));
+}
+
+std::wstring DirectoryPart(std::wstring_view winPath) {
+    const auto pos = winPath.find_last_of(L"\\/");
+    return pos == std::wstring_view::npos ? std::wstring() : std::wstring(winPath.substr(0, pos + 1));
+}
+
+}  // namespace win
+
+std::string HostPathFromWindowsA(std::string_view path) {
+    std::string root;  // empty: relative to the current directory
+    std::size_t i = 0;
+    if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
+        root = win::DriveRoot(static_cast<wchar_t>(path[0]));
+        i = 2;
+    } else if (!path.empty() && IsSep(path[0])) {
+        root = "/";
+    }
+    const bool trailingSep = !path.empty() && IsSep(path.back());
+
+    // Lexical resolution of "." and "..", as Windows does it.
+    std::vector<std::string> parts;
+    while (i < path.size()) {
+        while (i < path.size() && IsSep(path[i])) ++i;
+        std::size_t j = i;
+        while (j < path.size() && !IsSep(path[j])) ++j;
+        if (j == i) break;
+        std::string part(path.substr(i, j - i));
+        i = j;
+        if (part == ".") continue;
+        if (part == "..") {
+            if (!parts.empty() && parts.back() != "..") parts.pop_back();
+            else if (root.empty()) parts.push_back(part);  // relative: may climb above the current directory
+            continue;
+        }
+        parts.push_back(std::move(part));
+    }
+
+    // Components matched without case where the exact name does not exist.
+    std::string out = root;
+    bool resolving = true;
+    for (const std::string& part : parts) {
+        std::string candidate = Join(out, part);
+        if (resolving && part != ".." && !Exists(candidate)) {
+            const std::string actual = MatchNoCase(out, part);
+            if (!actual.empty()) {
+                candidate = Join(out, actual);
+            } else {
+                resolving = false;  // nothing below a missing component can exist
+            }
+        }
+        out = std::move(candidate);
+    }
+    if (out.empty()) out = ".";
+    if (trailingSep && out.back() != '/') out += '/';
+    return out;
+}
+
+std::string HostPathFromWindows(std::wstring_view winPath) {
+    return HostPathFromWindowsA(Utf8FromWide(winPath));
+}
+
+std::string WindowsPathFromHostA(std::string_view hostPath) {
+    std::string out;
+    std::string_view rest = hostPath;
+    if (!hostPath.empty() && hostPath[0] == '/') {
+        // The drive whose root is the longest prefix of the path at a component boundary.
+        char drive = 'Z';
+        std::size_t best = 0;
+        for (char letter = 'A'; letter <= 'Y'; ++letter) {
+            const std::string root = win::DriveRoot(static_cast<wchar_t>(letter));
+            if (root == "/" || root.size() <= best) continue;
+            if (hostPath.substr(0, root.size()) == root &&
+                (hostPath.size() == root.size() || hostPath[root.size()] == '/')) {
+                drive = letter;
+                best = root.size();
+            }
+        }
+        if (best == 0) {
+            const std::string zRoot = win::DriveRoot(L'Z');
+            if (zRoot != "/" && hostPath.substr(0, zRoot.size()) == zRoot &&
+                (hostPath.size() == zRoot.size() || hostPath[zRoot.size()] == '/'))
+                best = zRoot.size();
+        }
+        out += drive;
+        out += ':';
+        rest = hostPath.substr(best);
+        if (rest.empty()) return out + "\\";
+    }
+    bool lastSep = false;
+    for (char c : rest) {
+        const bool sep = c == '/';
+        if (sep && lastSep) continue;
+        out += sep ? '\\' : c;
+        lastSep = sep;
+    }
+    return out;
+}
+
+std::wstring WindowsPathFromHost(std::string_view hostPath) {
+    return WideFromUtf8(WindowsPathFromHostA(hostPath));
+}

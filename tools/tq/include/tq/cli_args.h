@@ -1,0 +1,53 @@
+// Command-line arguments of the tq program, parsed into one record. Parsing only checks
+// the shape of the command line (known options, values present, combinations allowed);
+// whether files exist and names are declared is checked when the command runs.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tq {
+
+enum class Command { None, Eval, Import, Show };
+
+struct CliOptions {
+    Command command = Command::None;
+    bool help = false;          // --help (for the command when one is given)
+
+    // Common options.
+    std::string library;        // --library DIR; empty: the bundled example library
+    bool diagnostics = false;   // --diagnostics
+    bool timings = false;       // --timings
+    bool json = false;          // --json
+
+    // eval
+    std::string standard;                                        // STANDARD
+    std::vector<std::pair<std::string, std::string>> values;     // NAME=VALUE, in order
+    std::string macroFile;      // --macro FILE (macro mode)
+    std::string mapping;        // --mapping NAME
+    std::string group;          // --group G
+    std::string outFile;        // --out FILE
+
+    // import / show
+    std::string gridFile;       // import: GRID
+    std::string outKms;         // import: OUT.kms
+    std::string showFile;       // show: FILE
+    bool headers = false;       // import: first line holds the column titles; show: print them
+};
+
+struct ParseResult {
+    bool ok = false;
+    std::string error;          // one line, without a trailing newline
+    CliOptions options;
+};
+
+// args: the command line without the program name.
+ParseResult parseCommandLine(const std::vector<std::string>& args);
+
+// Texts of "tq --help" and "tq COMMAND --help".
+std::string usageText();
+std::string commandHelp(Command command);
+const char* commandName(Command command);
+
+}  // namespace tq

@@ -1,0 +1,48 @@
+// What a tq evaluation prints: the outputs as NAME=VALUE lines, the step timers, or
+// everything as one JSON object.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tq {
+
+struct NameValue {
+    std::string name;
+    std::string value;
+};
+
+// A message box or a command-line trace seen during the run.
+struct RunMessage {
+    enum Kind { Box, Trace } kind = Box;
+    std::string caption;   // boxes only
+    std::string text;
+};
+
+struct TimerFigure {
+    std::string name;      // e.g. "gCalcMain"
+    double seconds = 0.0;
+    int count = 0;
+};
+
+struct RunReport {
+    bool ok = false;
+    std::string error;     // why it failed (one line), empty on success
+    std::string standard;  // the file evaluated
+    std::string mode;      // "value" or "macro"
+    std::vector<NameValue> outputs;
+    std::vector<RunMessage> messages;
+    std::vector<TimerFigure> timings;
+    bool withTimings = false;
+};
+
+// "NAME=VALUE\n" per output, in order.
+std::string formatOutputs(const std::vector<NameValue>& outputs);
+// One line per timer that ran: name, total milliseconds, number of intervals.
+std::string formatTimings(const std::vector<TimerFigure>& timings);
+// The whole report as one JSON object (with a trailing newline).
+std::string formatJson(const RunReport& report);
+// s as a JSON string literal (quotes included); invalid UTF-8 bytes become U+FFFD.
+std::string jsonString(const std::string& s);
+
+}  // namespace tq

@@ -1,0 +1,31 @@
+// Where tq finds its files: the bundled example library, the module tq.arx, and the
+// standard a user names (a name in the library or a path).
+#pragma once
+
+#include <string>
+
+namespace tq {
+
+// The program's own file (host path).
+std::string programFile(const std::string& argv0);
+// The bundled example library: "examples/library" in a folder at or above the program's
+// folder (the source tree of a build), else the one the build was made from. Empty when
+// none exists.
+std::string bundledLibrary(const std::string& programFile);
+// tq.arx beside the program (TQ_ARX overrides).
+std::string moduleFile(const std::string& programFile);
+
+// A library folder given on the command line as the Windows folder kept in the settings
+// ("Z:\...\library\"); empty with a reason when it is no folder.
+std::wstring libraryFolder(const std::string& hostDir, std::string& error);
+
+// The standard's file as a Windows path: an existing file given by path, else
+// "<library>Connection Standards\<name>.kms" (".kms" not doubled). Empty with a reason
+// when no such file exists.
+std::wstring resolveStandard(const std::string& standard, const std::wstring& library,
+                             std::string& error);
+
+// An existing host file as an absolute Windows path (a missing file: its absolute form).
+std::wstring windowsPathOf(const std::string& hostPath);
+
+}  // namespace tq

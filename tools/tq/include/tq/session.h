@@ -1,0 +1,42 @@
+// One run of tq against the real module: loads tq.arx as the CAD host does (process
+// attach, then the init message), shows message boxes and command-line traces on the
+// error stream as they appear ("[caption] text" and the text as printed), keeps them for
+// the JSON report, and unloads the module at the end.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tq/cli_output.h"
+#include "win/types.h"
+
+namespace tq {
+
+class Session {
+public:
+    explicit Session(std::ostream& err);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Loads the module; false with a reason.
+    bool loadModule(const std::string& path, std::string& error);
+    // Writes what the command line received since the last flush to the error stream.
+    void flushTraces();
+    // Boxes and traces seen so far, in order.
+    const std::vector<RunMessage>& messages() const { return m_messages; }
+
+    // Shows and keeps one message box; answers it with its default button.
+    static int onMessageBox(const void* box, void* context);
+
+private:
+    void unloadModule();
+
+    std::ostream& m_err;
+    HINSTANCE m_module = nullptr;
+    std::size_t m_printed = 0;  // characters of the command line already shown
+    std::vector<RunMessage> m_messages;
+};
+
+}  // namespace tq

@@ -1,0 +1,230 @@
+#include "tq/cli_args.h"
+
+#include <cstring>
+
+namespace tq {
+
+namespace {
+
+Command commandFromName(const std::string& name) {
+    if (name == "eval") return Command::Eval;
+    if (name == "import") return Command::Import;
+    if (name == "show") return Command::Show;
+    return Command::None;
+}
+
+// Splits "--name=value" into its parts; value empty and hasValue false without "=".
+void splitOption(const std::string& arg, std::string& name, std::string& value, bool& hasValue) {
+    const std::size_t eq = arg.find('=');
+    hasValue = eq != std::string::npos;
+    name = hasValue ? arg.substr(0, eq) : arg;
+    value = hasValue ? arg.substr(eq + 1) : std::string();
+}
+
+bool isValueOption(const std::string& name) {
+    return name == "--library" || name == "--macro" || name == "--mapping" || name == "--group" ||
+           name == "--out";
+}
+
+bool isFlagOption(const std::string& name) {
+    return name == "--help" || name == "-h" || name == "--diagnostics" || name == "--timings" ||
+           name == "--json" || name == "--headers";
+}
+
+ParseResult fail(std::string message) {
+    ParseResult result;
+    result.error = std::move(message);
+    return result;
+}
+
+}  // namespace
+
+const char* commandName(Command command) {
+    switch (command) {
+    case Command::Eval: return "eval";
+    case Command::Import: return "import";
+    case Command::Show: return "show";
+    case Command::None: break;
+    }
+    return "";
+}
+
+ParseResult parseCommandLine(const std::vector<std::string>& args) {
+    ParseResult result;
+    CliOptions& o = result.options;
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string name, value;
+        bool hasValue = false;
+        splitOption(arg, name, value, hasValue);
+        if (isFlagOption(name)) {
+            if (hasValue)
+                return fail("option " + name + " takes no value");
+            if (name == "--help" || name == "-h") o.help = true;
+            else if (name == "--diagnostics") o.diagnostics = true;
+            else if (name == "--timings") o.timings = true;
+            else if (name == "--json") o.json = true;
+            else if (name == "--headers") o.headers = true;
+            continue;
+        }
+        if (!isValueOption(name))
+            return fail("unknown option " + name);
+        if (!hasValue) {
+            if (i + 1 >= args.size())
+                return fail("option " + name + " needs a value");
+            value = args[++i];
+        }
+        if (value.empty())
+            return fail("option " + name + " needs a value");
+        if (name == "--library") o.library = value;
+        else if (name == "--macro") o.macroFile = value;
+        else if (name == "--mapping") o.mapping = value;
+        else if (name == "--group") o.group = value;
+        else if (name == "--out") o.outFile = value;
+    }
+
+    if (positional.empty()) {
+        if (o.help) {
+            result.ok = true;
+            return result;
+        }
+        return fail("no command given (try tq --help)");
+    }
+    o.command = commandFromName(positional[0]);
+    if (o.command == Command::None)
+        return fail("unknown command " + positional[0] + " (try tq --help)");
+    positional.erase(positional.begin());
+    if (o.help) {
+        result.ok = true;
+        return result;
+    }
+
+    const bool macroOptions = !o.macroFile.empty() || !o.mapping.empty() || !o.group.empty() ||
+                              !o.outFile.empty();
+    if (o.command != Command::Eval && macroOptions)
+        return fail(std::string(commandName(o.command)) +
+                    " takes none of --macro, --mapping, --group, --out");
+    if (o.command != Command::Eval && (o.diagnostics || o.timings || o.json))
+        return fail(std::string(commandName(o.command)) +
+                    " takes none of --diagnostics, --timings, --json");
+
+    switch (o.command) {
+    case Command::Eval: {
+        if (o.headers)
+            return fail("eval takes no --headers");
+        if (positional.empty())
+            return fail("eval needs a STANDARD");
+        o.standard = positional[0];
+        const bool macroMode = !o.macroFile.empty();
+        if (!macroMode && (!o.mapping.empty() || !o.group.empty() || !o.outFile.empty()))
+            return fail("--mapping, --group and --out need --macro");
+        if (!o.mapping.empty() && !o.group.empty())
+            return fail("--mapping and --group exclude each other");
+        for (std::size_t i = 1; i < positional.size(); ++i) {
+            const std::string& item = positional[i];
+            const std::size_t eq = item.find('=');
+            if (eq == std::string::npos || eq == 0)
+                return fail("expected NAME=VALUE, got \"" + item + "\"");
+            if (macroMode)
+                return fail("NAME=VALUE values are for value mode; macro mode reads the macro");
+            std::string varName = item.substr(0, eq);
+            for (const auto& given : o.values)
+                if (given.first == varName)
+                    return fail("variable " + varName + " is given twice");
+            o.values.emplace_back(std::move(varName), item.substr(eq + 1));
+        }
+        break;
+    }
+    case Command::Import:
+        if (positional.size() != 2)
+            return fail("import needs GRID and OUT.kms");
+        o.gridFile = positional[0];
+        o.outKms = positional[1];
+        break;
+    case Command::Show:
+        if (positional.size() != 1)
+            return fail("show needs exactly one FILE");
+        o.showFile = positional[0];
+        break;
+    case Command::None:
+        break;
+    }
+    result.ok = true;
+    return result;
+}
+
+std::string usageText() {
+    return "usage: tq [--help] COMMAND [OPTIONS] ...\n"
+           "\n"
+           "Evaluates connection standards (.kms spreadsheets) with the real module, without\n"
+           "the CAD host.\n"
+           "\n"
+           "commands:\n"
+           "  eval STANDARD [NAME=VALUE ...]     evaluate in value mode, print the outputs\n"
+           "  eval --macro FILE [...] STANDARD   evaluate against a macro, write it back\n"
+           "  import GRID OUT.kms                make a spreadsheet file from a tab-separated grid\n"
+           "  show FILE                          print a sheet's calculated values\n"
+           "\n"
+           "common options:\n"
+           "  --library DIR   the product library (default: the bundled example library)\n"
+           "  --help          help for tq or for a command (tq COMMAND --help)\n"
+           "\n"
+           "exit status: 0 success, 1 the evaluation failed, 2 usage error or unreadable input\n";
+}
+
+std::string commandHelp(Command command) {
+    switch (command) {
+    case Command::Eval:
+        return "usage: tq eval [OPTIONS] STANDARD [NAME=VALUE ...]\n"
+               "       tq eval --macro MACROFILE [--mapping NAME | --group G] [--out FILE] STANDARD\n"
+               "\n"
+               "STANDARD is a name in the library's \"Connection Standards\" folder (\".kms\"\n"
+               "is added) or the path of a .kms file.\n"
+               "\n"
+               "Value mode: every input and output the sheet declares takes the value given as\n"
+               "NAME=VALUE (empty when not given); naming a variable the sheet does not declare\n"
+               "is an error. The outputs are printed as NAME=VALUE, one per line, in the order\n"
+               "of their declarations.\n"
+               "\n"
+               "Macro mode: the macro of MACROFILE is evaluated through the mapping named after\n"
+               "the macro (or --mapping NAME) in the mapping file beside the standard, or, with\n"
+               "--group G, through module group G by the variables' own names. The changed\n"
+               "macro is written back to MACROFILE (or to --out FILE); the outputs are printed.\n"
+               "\n"
+               "options:\n"
+               "  --library DIR   the product library (default: the bundled example library)\n"
+               "  --diagnostics   show the standards engine's diagnostic messages\n"
+               "  --timings       print the step timers after the run (standard error)\n"
+               "  --json          print one JSON object: outputs, messages, timings\n"
+               "\n"
+               "Message boxes and command-line traces go to standard error.\n"
+               "exit status: 0 success, 1 the evaluation failed, 2 usage error or unreadable input\n";
+    case Command::Import:
+        return "usage: tq import [--headers] GRID OUT.kms\n"
+               "\n"
+               "Reads a tab-separated grid (UTF-8, one row a line; a field starting with \"=\" is\n"
+               "a formula) and writes it as a spreadsheet file. With --headers the first line\n"
+               "holds the column titles.\n";
+    case Command::Show:
+        return "usage: tq show [--headers] [--library DIR] FILE\n"
+               "\n"
+               "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
+               "grid, one row a line. With --headers the column titles come first.\n";
+    case Command::None:
+        break;
+    }
+    return usageText();
+}
+
+}  // namespace tq

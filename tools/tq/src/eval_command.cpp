@@ -1,0 +1,221 @@
+// tq eval: value mode (the given NAME=VALUE list) and macro mode (a macro file).
+#include <algorithm>
+
+#include "acad/db_object_id.h"
+#include "engine/dlg_tq_standards.h"
+#include "engine/km_dlg_standards_data.h"
+#include "engine/km_tq_mapping.h"
+#include "engine/step_timers.h"
+#include "frame/standards_launchers.h"
+#include "frame/tq_dlgs_mgr.h"
+#include "host/macro_file.h"
+#include "host/settings.h"
+#include "spread/ss_api.h"
+#include "tq/cli_output.h"
+#include "tq/cli_paths.h"
+#include "tq/commands.h"
+#include "tq/session.h"
+#include "win/encoding.h"
+
+namespace tq {
+
+namespace {
+
+std::string utf8(const Zk_String& text) { return text.toUtf8(); }
+
+// Reads the declarations of a standard in a pooled window; kExitOk, or the status to
+// end with and a reason.
+int readDeclarations(const std::wstring& file, KmVarCells& declarations, std::string& error) {
+    auto* dlg = static_cast<CDlgTqStandards*>(gTqDlgsMgr.getDlg());
+    if (dlg == nullptr) {
+        error = "no calculation window can be made";
+        return kExitFailed;
+    }
+    struct Release {
+        void* dlg;
+        ~Release() { gTqDlgsMgr.releaseDlg(dlg); }
+    } release{dlg};
+    KmCalcTq& sheet = dlg->calc();
+    if (sheet.loadFile(Zk_String(file)) != Acad::eOk) {
+        const std::wstring why = SSGetLastErrorText(sheet.GetSafeHwnd());
+        error = "cannot read standard " + win::Utf8FromWide(file) +
+                (why.empty() ? std::string() : ": " + win::Utf8FromWide(why));
+        return kExitUsage;
+    }
+    if (sheet.findVarCells() != Acad::eOk) {
+        error = "standard " + win::Utf8FromWide(file) +
+                " is malformed: it needs an \"Input\" and an \"Output\" block";
+        return kExitFailed;
+    }
+    declarations = sheet.varCells;
+    return kExitOk;
+}
+
+std::string declaredNames(const KmVarCells& cells) {
+    std::string names;
+    for (int i = 0; i < cells.length(); ++i) {
+        if (cells[i].isLocal())
+            continue;
+        if (!names.empty()) names += ", ";
+        names += utf8(cells[i].varName);
+    }
+    return names.empty() ? "none" : names;
+}
+
+void collectOutputs(const KmVarCells& cells, std::vector<NameValue>& outputs) {
+    for (int i = 0; i < cells.length(); ++i)
+        if (cells[i].isOutput())
+            outputs.push_back({utf8(cells[i].varName), utf8(cells[i].value)});
+}
+
+void collectTimings(RunReport& report) {
+    for (const KmStepTimer& timer : allStepTimers())
+        report.timings.push_back({timer.name, timer.timer->duration(), timer.timer->count()});
+}
+
+// Builds the value-mode list from the sheet's own declarations: every input and output
+// in declaration order, with the given value or empty.
+int buildValueList(const CliOptions& options, const KmVarCells& declarations, KmVarCells& given,
+                   std::string& error) {
+    for (const auto& [name, value] : options.values) {
+        int index = -1;
+        const Zk_String varName = Zk_String::fromUtf8(name);
+        if (declarations.findVarCell(varName, index) != Acad::eOk) {
+            error = "the standard declares no variable " + name + " (it takes: " +
+                    declaredNames(declarations) + ")";
+            return kExitUsage;
+        }
+        if (declarations[index].isLocal()) {
+            error = name + " is a local variable of the standard; only inputs and outputs take values";
+            return kExitUsage;
+        }
+    }
+    for (int i = 0; i < declarations.length(); ++i) {
+        const KmVarCell& declaration = declarations[i];
+        if (declaration.isLocal())
+            continue;
+        KmVarCell cell;
+        cell.varName = declaration.varName;
+        cell.cellType = declaration.cellType;
+        cell.valueType = declaration.valueType;
+        const std::string name = utf8(declaration.varName);
+        for (const auto& item : options.values)
+            if (item.first == name)
+                cell.value = Zk_String::fromUtf8(item.second);
+        given.append(cell);
+    }
+    return kExitOk;
+}
+
+int finish(CommandContext& context, RunReport& report, int status) {
+    context.session.flushTraces();
+    report.ok = status == kExitOk;
+    report.messages = context.session.messages();
+    report.withTimings = context.options.timings;
+    if (context.options.timings)
+        collectTimings(report);
+    if (context.options.json) {
+        context.out << formatJson(report);
+    } else {
+        context.out << formatOutputs(report.outputs);
+        if (context.options.timings)
+            context.err << formatTimings(report.timings);
+    }
+    if (!report.error.empty())
+        context.err << "tq: " << report.error << "\n";
+    return status;
+}
+
+int evalValues(CommandContext& context, const std::wstring& file, RunReport& report) {
+    KmVarCells declarations;
+    int status = readDeclarations(file, declarations, report.error);
+    if (status != kExitOk)
+        return status;
+    KmDlgStandardsData data;
+    data.evalMode = KmDlgStandardsData::kValueMode;
+    data.tqFileName = Zk_String(file);
+    status = buildValueList(context.options, declarations, data.varCells, report.error);
+    if (status != kExitOk)
+        return status;
+    resetStepTimers();
+    if (!StartDlgStandardsTq(data)) {
+        report.error = "the evaluation of " + win::Utf8FromWide(file) + " failed";
+        return kExitFailed;
+    }
+    collectOutputs(data.varCells, report.outputs);
+    return kExitOk;
+}
+
+int evalMacro(CommandContext& context, const std::wstring& file, RunReport& report) {
+    const CliOptions& options = context.options;
+    const std::wstring macroFile = windowsPathOf(options.macroFile);
+    Zk_DbMacro dbMacro;
+    MacroData macroData;
+    Zk_String error;
+    if (!readMacroFile(Zk_String(macroFile), dbMacro, macroData, error)) {
+        report.error = "cannot read macro file " + options.macroFile + ": " + utf8(error);
+        return kExitUsage;
+    }
+    const Zk_Macro before = dbMacro.macro();
+    const MacroData dataBefore = macroData;
+
+    Zk_String macroName = dbMacro.name();
+    if (!options.group.empty())
+        macroName = Zk_String(L"Module.") + Zk_String::fromUtf8(options.group);
+    else if (!options.mapping.empty())
+        macroName = Zk_String::fromUtf8(options.mapping);
+
+    KmDlgStandardsData data;
+    data.initialize(&dbMacro, Zk_String(file), macroName, &macroData);
+    AcTransaction transaction;
+    data.transaction = &transaction;
+
+    if (options.group.empty()) {
+        KmTqMapping mapping;
+        if (mapping.getMappingFromFile(Zk_String(file), macroName) != Acad::eOk)
+            context.err << "tq: note: no mapping " << utf8(macroName)
+                        << " beside the standard; the macro keeps its values\n";
+    }
+
+    resetStepTimers();
+    if (!StartDlgStandardsTq(data)) {
+        report.error = "the evaluation of " + win::Utf8FromWide(file) +
+                       " failed; the macro file is not changed";
+        return kExitFailed;
+    }
+    collectOutputs(data.varCells, report.outputs);
+
+    const bool changed = !(dbMacro.macro() == before) || !(macroData == dataBefore);
+    const std::string target = options.outFile.empty() ? options.macroFile : options.outFile;
+    if (changed || !options.outFile.empty()) {
+        if (!writeMacroFile(Zk_String(windowsPathOf(target)), dbMacro, macroData, error)) {
+            report.error = "cannot write " + target + ": " + utf8(error);
+            return kExitFailed;
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runEval(CommandContext& context) {
+    const CliOptions& options = context.options;
+    RunReport report;
+    report.mode = options.macroFile.empty() ? "value" : "macro";
+    report.standard = options.standard;
+    if (options.diagnostics)
+        gSettings.current.standardsDiagnostics = true;
+
+    const std::wstring file = resolveStandard(options.standard, context.library, report.error);
+    if (file.empty())
+        return finish(context, report, kExitUsage);
+    report.standard = win::Utf8FromWide(file);
+
+    const int status = options.macroFile.empty() ? evalValues(context, file, report)
+                                                 : evalMacro(context, file, report);
+    if (status != kExitOk)
+        report.outputs.clear();
+    return finish(context, report, status);
+}
+
+}  // namespace tq

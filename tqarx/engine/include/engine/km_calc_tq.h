@@ -1,0 +1,84 @@
+// KmCalcTq: the calculation sheet of one connection standard. It loads the standards
+// file, finds its Input/Output/Local declarations, substitutes general variables,
+// registers the product functions and works through the "Calc" area cell by cell,
+// turning each "name = expression" into a formula over cell addresses and storing the
+// result into the declared variable. "CallChild" evaluates another standards file in
+// value mode through evaluateStandards (engine/standards_evaluator.h).
+#pragma once
+
+#include "acad/error_status.h"
+#include "engine/km_var_cells.h"
+#include "engine/zk_spread.h"
+#include "host/zk_array.h"
+#include "host/zk_string.h"
+
+class KmDlgStandardsData;
+
+class KmCalcTq : public Zk_Spread {
+public:
+    // Child calls nested deeper than this (sheets being evaluated at once, the root
+    // included) fail; so does a child call back into a sheet that is being evaluated.
+    static constexpr int kMaxChildDepth = 16;
+
+    KmCalcTq();
+    ~KmCalcTq() override;
+
+    // Loads the standards file: name as found on disk, else the standards folder +
+    // name + ".kms". tqFile holds the path on success.
+    Acad::ErrorStatus loadFile(const Zk_String& name);
+    // Empties varCells and reads the Input, Output and Local blocks.
+    Acad::ErrorStatus findVarCells();
+    // Registers the twelve product functions with the control.
+    void registerFunctions();
+    // The calculation pass over the "Calc" area.
+    Acad::ErrorStatus calcAll();
+    // Replaces every whole-word general variable name in every cell by its value
+    // (quoted when it is not a number).
+    void replaceGenVars();
+
+    // Evaluation against a macro: preparation (declarations, macro values, general
+    // variables) and calculation (pass, outputs read back).
+    Acad::ErrorStatus initForMacro(KmDlgStandardsData& data);
+    Acad::ErrorStatus calcForMacro(KmDlgStandardsData& data);
+
+    // Evaluation against a list of values (child call and tests): data.varCells
+    // gives the non-local declarations their values in order; calcForVars copies the
+    // outputs back into cells.
+    Acad::ErrorStatus initFromVars(KmDlgStandardsData& data);
+    Acad::ErrorStatus calcForVars(KmVarCells& cells);
+
+    Zk_String tqFile;
+    KmVarCells varCells;
+    Zk_StringArray genVarNames;
+    Zk_StringArray genVarValues;
+
+private:
+    struct VarAddress {
+        Zk_String name;
+        Zk_String address;
+    };
+    void collectVarAddresses();
+    void calcCell(int col, int row);
+    // False when the call fails; reported tells whether a message was shown already.
+    bool callChild(const Zk_String& expression, int row, bool& reported);
+    void replaceVariables(Zk_String& expression);
+    void reportFailedEquation(const Zk_String& target, const Zk_String& expression, int row);
+    void showWarning(const Zk_String& text);
+
+    Zk_Array<VarAddress> m_varAddresses;  // names and declaration addresses of this pass
+};
+
+// The most occurrences of one name replaced in one text.
+constexpr int kMaxWordReplacements = 99999999;
+
+// Replaces whole-word occurrences of word in text by with, left to right, continuing
+// after the inserted text, at most maxCount times. A whole word has no ASCII letter,
+// digit or "_" on either side. Text inside double-quoted string literals ("" inside
+// one stands for a quote) is left alone, so names never reach into literal texts.
+// Returns the number of replacements.
+int replaceWholeWords(Zk_String& text, const Zk_String& word, const Zk_String& with,
+                      int maxCount = kMaxWordReplacements);
+
+// A general variable's value as it goes into a formula: numbers as they are, other
+// texts in double quotes with every quote inside doubled.
+Zk_String genVarFormulaText(const Zk_String& value);

@@ -1,0 +1,58 @@
+// The twelve product functions that standards sheets call in their equations
+// (ROUNDTO, GETCELL, GETPROFCELL, SECTIONSIZE, GETSYSNAME, STDWIDTHWITHTOLERANCE,
+// STDTHICKNESSWITHTOLERANCE, STDSIZEWITHTOLERANCE, GETARRAYITEM, TONUMBER, ISNULL,
+// ISPOSITIVE).
+//
+// Each function works on plain values (KmFuncValue) so that it can be called without a
+// sheet; the control's callbacks only convert the calculation values in and out.
+// A function that fails leaves the control's error in the calling cell.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "host/zk_string.h"
+#include "spread/ss_api.h"
+
+struct KmFuncValue {
+    enum Kind { Empty, Number, Text, Other };  // Other: errors, cells, ranges
+    Kind kind = Empty;
+    double number = 0.0;
+    Zk_String text;
+
+    static KmFuncValue makeNumber(double value) { return {Number, value, {}}; }
+    static KmFuncValue makeText(const Zk_String& value) { return {Text, 0.0, value}; }
+};
+
+using KmProductFunction = bool (*)(const std::vector<KmFuncValue>& args, KmFuncValue& result);
+
+struct KmProductFunctionInfo {
+    const wchar_t* name;
+    short minArgs;
+    short maxArgs;
+    KmProductFunction function;
+    SS_CALCFUNC callback;
+};
+
+// The twelve functions with their argument counts, in registration order.
+std::span<const KmProductFunctionInfo> productFunctions();
+
+// Registers every product function on the control (flags 0: cell references arrive as
+// values); false when one registration fails.
+bool registerProductFunctions(HWND control);
+
+// Calls a function by name (case ignored) on values, checking the argument count as the
+// control does. False when the name is unknown, the count is wrong or the function fails.
+bool callProductFunction(const Zk_String& name, const std::vector<KmFuncValue>& args,
+                         KmFuncValue& result);
+
+// A calculation value as a function argument: integers widened to doubles, strings with
+// one leading and one trailing double quote removed.
+KmFuncValue funcValueFromCalcValue(const SS_CALCVALUE& value);
+// Writes a function result: numbers as doubles, texts as strings, an empty text as the
+// empty value. False when a string cannot be allocated.
+bool calcValueFromFuncValue(const KmFuncValue& value, SS_CALCVALUE& out);
+
+// The leading numeric part of text as a number ("12.5mm" -> 12.5); 0 when there is
+// none. ok (when given) tells whether there was one.
+double leadingNumber(const Zk_String& text, bool* ok = nullptr);

@@ -1,0 +1,61 @@
+// Look-up tables of "Connection Standards\Data\" (GETCELL, GETPROFCELL) and the place
+// where the product functions find their data files.
+//
+// A table file has one row per line, fields separated by tabs; "//" starts a comment
+// that runs to the end of the line; lines empty after removing comments are dropped.
+// The first field is the row's key, the second its value.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/zk_array.h"
+#include "host/zk_string.h"
+
+// Data files larger than this are refused (the function using them fails).
+constexpr std::uint64_t kMaxDataFileBytes = 16u * 1024u * 1024u;
+
+// Where a data file named by a product function lies: the name as given, else below the
+// library folder in "Connection Standards\Data\", then "Connection Standards\", then the
+// library folder itself. False when none exists.
+bool locateDataFile(const Zk_String& name, Zk_String& path);
+
+// Whether a file-system search for path finds an entry.
+bool pathExists(const Zk_String& path);
+
+// The text of a data file, decoded as UTF-8 (invalid bytes kept one by one). Fails for
+// a missing, unreadable, oversized (kMaxDataFileBytes) or binary (holding a NUL byte)
+// file; error (when given) then says which. The text of a file is kept while its
+// size and last write time stay the same, so a changed file is read again.
+bool readDataFileText(const Zk_String& path, Zk_String& text, Zk_String* error = nullptr);
+// Forgets every kept file text.
+void clearDataFileCache();
+
+using KmTableRows = std::vector<Zk_StringArray>;
+
+// The rows of a table file (see readDataFileText for failures; a file without rows
+// fails too). Parsed rows are kept with the file's text.
+bool readTableFile(const Zk_String& path, std::shared_ptr<const KmTableRows>& rows,
+                   Zk_String* error = nullptr);
+
+// Splits table text into rows of fields (comments cut, empty lines dropped, "\r"
+// before a line end removed).
+KmTableRows parseTableText(const Zk_String& text);
+
+// One key argument: a number (written with 6 decimals) or a text (as given).
+struct KmTableKeyPart {
+    bool isNumber = false;
+    double number = 0.0;
+    Zk_String text;
+};
+// The key parts joined with ";".
+Zk_String buildTableKey(const std::vector<KmTableKeyPart>& parts);
+
+// The second field of the first row whose first field (translated by translateKey
+// when given) equals key exactly. False when no row matches or the match has a single
+// field.
+bool lookupTableValue(const KmTableRows& rows, const Zk_String& key, Zk_String& value,
+                      const std::function<Zk_String(const Zk_String&)>& translateKey = {});

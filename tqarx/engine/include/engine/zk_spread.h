@@ -1,0 +1,168 @@
+// Zk_Spread: the product's spreadsheet window. It is created in place of a dialog
+// placeholder control and adds typed cell access by text, text search and replace,
+// a standard look, a context menu, keyboard shortcuts (F3/F5 find, F8 grid lines) and
+// the conveniences the dialog grids use. Every operation does nothing and reports
+// failure while the control window does not exist.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "engine/tspread.h"
+#include "host/zk_array.h"
+#include "host/zk_string.h"
+
+class Zk_Spread;
+
+// The find/replace window of a grid (the sheet editor provides it).
+class Zk_SpreadFindWindow {
+public:
+    virtual ~Zk_SpreadFindWindow() = default;
+    virtual bool isOpen() const = 0;
+    virtual void open() = 0;
+    // which 1: first search action (F3), 2: second (F5).
+    virtual void searchAction(int which) = 0;
+};
+using Zk_SpreadFindWindowFactory = std::function<std::unique_ptr<Zk_SpreadFindWindow>(Zk_Spread&)>;
+
+// Context-menu entry kinds.
+enum Zk_SpreadMenuKind {
+    kMenuSeparator = 1,
+    kMenuClipboard1 = 2,     // numbered text 1154
+    kMenuClipboard2 = 3,     // 1155
+    kMenuInsertRow = 4,      // 774
+    kMenuDeleteRow = 5,      // 775
+    kMenuInsertCol = 6,      // 1156
+    kMenuDeleteCol = 7,      // 1157
+    kMenuSelectionOn = 8,    // 1400
+    kMenuSelectionOff = 9,   // 1401
+};
+
+class Zk_Spread : public TSpread {
+public:
+    // Value range of number cells.
+    static constexpr double kNumberMin = -99999999999999.0;
+    static constexpr double kNumberMax = 99999999999999.0;
+    // Check-box pictures (bitmap resources of the module).
+    static constexpr int kCheckBitmapOff = 8134;
+    static constexpr int kCheckBitmapOn = 8136;
+    // The ten commands of the context menu, selecting entries 1 to 10 (separators not counted).
+    static const UINT kMenuCommandIds[10];
+
+    Zk_Spread();
+    ~Zk_Spread() override;
+
+    // Creation over the placeholder control placeholderId of dialog: same id, the
+    // placeholder's rectangle (relative to the dialog's window rectangle, moved by -5, -20
+    // unless exact), then the placeholder is destroyed. False when the window cannot be made.
+    bool createFromPlaceholder(CWnd* dialog, int placeholderId, bool exact = false);
+    bool isCreated() const { return m_created; }
+    int controlId() const { return m_controlId; }
+
+    // Counts (0 while not created).
+    int getColCount() const;
+    int getRowCount() const;
+    bool setColCount(int cols);
+    bool setRowCount(int rows);
+
+    // Text of a cell by mode (0 data, 1 formula, 2 tag, 3 value). False, with an empty
+    // text, when not created or outside the counts.
+    bool readCellText(int col, int row, Zk_String& text, int mode = 3) const;
+    bool writeCellText(int col, int row, const Zk_String& text);
+    // Sets a formula; the control calculates it at once.
+    bool setFormula(int col, int row, const Zk_String& formula);
+    // Number cells (range kNumberMin..kNumberMax) and plain text cells over a range.
+    bool setNumberType(int col, int row, int col2, int row2, int decimals, bool separator = false);
+    bool setEditType(int col, int row, int col2, int row2, int maxLength);
+    bool loadFromFile(const Zk_String& path);
+    bool saveToFile(const Zk_String& path, bool dataOnly = false);
+    bool setBoolProperty(int index, bool value);
+    bool getBoolProperty(int index) const;
+    bool addCustomFunction(const Zk_String& name, int minArgs, int maxArgs, SS_CALCFUNC func, long flags = 0);
+    bool recalcCell(int col, int row);
+    bool recalcAll();
+
+    // Scans the start row from startCol (at least 1) to the last column, then each
+    // following row from column 1, reading mode 3; the first cell equal to (exact) or
+    // containing text gives col and row. False for a start row outside 0..rows or no match.
+    bool searchText(const Zk_String& text, bool exact, int startCol, int startRow, int& col, int& row) const;
+    // Replaces every occurrence of find in the cell's text (mode 3) and writes it back.
+    bool replaceInCell(int col, int row, const Zk_String& find, const Zk_String& replacement);
+
+    // The standard look; the editable variant leaves cells open to typing.
+    void applyStandardLook(bool editable);
+    Zk_String fontName = L"Tahoma";
+    int fontSize = 15;
+
+    // Context menu: the entry kinds the owner offers (empty: no menu).
+    void setMenuEntries(const Zk_Array<int>& kinds) { m_menuEntries = kinds; }
+    const Zk_Array<int>& menuEntries() const { return m_menuEntries; }
+    // Index in kinds of the entry a command selects, or -1.
+    static int menuEntryOfCommand(const Zk_Array<int>& kinds, UINT commandId);
+    // Runs the action of an entry kind; kinds 2, 3, 8 and 9 go to menuActionHandler.
+    void runMenuAction(int kind);
+    std::function<void(Zk_Spread&, int kind)> menuActionHandler;
+    // Shows the context menu at a screen point (as a right click does).
+    void showContextMenu(POINT screenPoint);
+
+    // Find window: made by the factory on the first F3/F5 (no factory: the keys do nothing).
+    static void setFindWindowFactory(Zk_SpreadFindWindowFactory factory);
+    Zk_SpreadFindWindow* findWindow() const { return m_findWindow.get(); }
+
+    // A window belongs to a grid when its class is a spreadsheet control class.
+    static bool isSpreadWindow(HWND hwnd);
+
+    // Remembered current cell (refreshed on notifications 59 and 60).
+    int currentCol = -1;
+    int currentRow = -1;
+    void refreshCurrentCell();
+
+    // ---- conveniences of the dialog grids ----
+    // Whole-row selection and locked cells (read-only list).
+    void setListStyle(bool listStyle = true);
+    // Columns share the client width: widths are proportions (>0) or fixed pixels
+    // (negative); fixedCol keeps its width and the rest share what is left. Re-applied
+    // on every resize.
+    void setColumnWidths(const Zk_Array<double>& proportions, int fixedCol = 0);
+    void applyColumnWidths();
+    // Column widths to their longest text; row-header width and column-header height.
+    void fitColumnWidths();
+    void fitHeaderSizes();
+    // Button and check-box columns (check boxes drawn with pictures 8134/8136).
+    bool setButtonColumn(int col, const Zk_String& text);
+    bool setCheckBoxColumn(int col);
+    // Rows and columns with their formats.
+    bool insertRow(int row);      // formats of the row below
+    bool deleteRow(int row);
+    bool insertCol(int col);      // formats of the column to the right
+    bool deleteCol(int col);
+    bool moveRow(int from, int to);
+    bool moveCol(int from, int to);
+    // Grows the row count to at least rows.
+    bool growRowCount(int rows);
+    // Called after the default size handling (a dialog's pending layout step).
+    std::function<void()> onSizeHandler;
+
+    // Window messages (size, right click) reach these handlers directly.
+    BOOL PreTranslateMessage(MSG* msg) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void OnDestroy() override;
+    // The control's notifications to its parent: 59 and 60 refresh the current cell.
+    BOOL OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+protected:
+    bool m_created = false;
+    int m_controlId = 0;
+
+private:
+    void handleFindKey(int which);
+    Zk_String checkPicture(bool on);
+
+    bool m_checkBitmapsLoaded = false;
+    Zk_Array<int> m_menuEntries;
+    std::unique_ptr<Zk_SpreadFindWindow> m_findWindow;
+    Zk_Array<double> m_columnProportions;
+    int m_fixedCol = 0;
+};

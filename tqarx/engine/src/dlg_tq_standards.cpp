@@ -1,0 +1,50 @@
+#include "engine/dlg_tq_standards.h"
+
+#include "engine/step_timers.h"
+
+CDlgTqStandards::CDlgTqStandards(CWnd* parent) : CDialog(IDD, parent) {}
+
+CDlgTqStandards::~CDlgTqStandards() = default;
+
+BOOL CDlgTqStandards::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_calc.createFromPlaceholder(this, IDC_PLACEHOLDER);
+    return TRUE;
+}
+
+Acad::ErrorStatus CDlgTqStandards::evaluate() {
+    // Every run starts from the file: values written into the sheet never persist.
+    // Each step is timed (loadFile times itself); a failed step leaves its timer
+    // running, which shows where the run stopped.
+    if (m_calc.loadFile(m_data.tqFileName) != Acad::eOk)
+        return Acad::eInvalidInput;
+
+    switch (m_data.evalMode) {
+    case KmDlgStandardsData::kMacroMode:
+        return evaluateMacro();
+    case KmDlgStandardsData::kValueMode:
+        return evaluateValues();
+    default:
+        return Acad::eOk;  // load only
+    }
+}
+
+Acad::ErrorStatus CDlgTqStandards::evaluateMacro() {
+    if (m_calc.initForMacro(m_data) != Acad::eOk)
+        return Acad::eInvalidInput;
+    if (m_calc.calcForMacro(m_data) != Acad::eOk)
+        return Acad::eInvalidInput;
+    gSetToMacro.start();
+    m_calc.varCells.setToMacro(m_data);  // a value the macro refuses is skipped
+    gSetToMacro.end();
+    m_data.varCells = m_calc.varCells;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus CDlgTqStandards::evaluateValues() {
+    if (m_calc.initFromVars(m_data) != Acad::eOk)
+        return Acad::eInvalidInput;
+    if (m_calc.calcForVars(m_data.varCells) != Acad::eOk)
+        return Acad::eInvalidInput;
+    return Acad::eOk;
+}

@@ -1,0 +1,396 @@
+#include "engine/formula.h"
+
+#include <cwchar>
+
+#include "acad/command_line.h"
+#include "host/global_str.h"
+#include "mfc/controls.h"
+#include "win/globalmem.h"
+#include "win/msgbox.h"
+
+namespace {
+
+// The grid whose formulas a CFormula window is calculating; null at load.
+Zk_Spread* gCurrentFormulaGrid = nullptr;
+
+const wchar_t* const kFromTableName = L"FROMTABLE";
+constexpr short kFromTableMinArgs = 2;
+constexpr short kFromTableMaxArgs = 4;
+constexpr long kFromTableFlags = 1;  // cell references arrive as references
+
+constexpr int kStartCols = 8;
+constexpr int kStartRows = 10;
+constexpr int kNumberCells = 6;  // columns and rows 1 to 6 become number cells
+constexpr int kFormulaRows = 4;  // rows 1 to 4 (and 5) show column 4's formula
+
+bool sameText(const Zk_String& a, const Zk_String& b) {
+    return a.length() == b.length() && a.equal(b, true);
+}
+
+Zk_String withoutQuotes(Zk_String text) {
+    if (text.startsWith(Zk_String(L"\"")))
+        text.remove(0, 1);
+    if (text.endsWith(Zk_String(L"\"")))
+        text.remove(text.length() - 1, 1);
+    return text;
+}
+
+}  // namespace
+
+const wchar_t* const kEvaluateTqTestFile = L"C:\\tq\\test\\formula.kms";
+
+CFormula::CFormula(CWnd* parent) : CDialog(IDD, parent) {}
+
+CFormula::~CFormula() = default;
+
+Zk_Spread* CFormula::currentGrid() { return gCurrentFormulaGrid; }
+
+void CFormula::registerFromTable(Zk_Spread* target) {
+    if (target == nullptr)
+        return;
+    target->addCustomFunction(Zk_String(kFromTableName), kFromTableMinArgs, kFromTableMaxArgs,
+                              &CFormula::fromTable, kFromTableFlags);
+}
+
+BOOL CFormula::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetForegroundWindow();
+    SetFocus();
+
+    SetDlgItemText(IDC_FILE_NAME, fileName.c_str());
+
+    grid.createFromPlaceholder(this, IDC_GRID, true);
+    grid.setBoolProperty(SSB_NOBEEP, true);
+    grid.setBoolProperty(SSB_AUTOCALC, false);
+
+    CheckDlgButton(IDC_AUTO_CALC, 0);
+    CheckDlgButton(IDC_STYLE_DEFAULT, 1);
+
+    registerFromTable(&grid);
+
+    grid.setColCount(kStartCols);
+    grid.setRowCount(kStartRows);
+    grid.SetTypeNumber(1, 1, kNumberCells, kNumberCells, 2, -9999.0, 9999.0, FALSE);
+
+    if (!fileName.empty())
+        grid.loadFromFile(Zk_String(fileName));
+    acutPrintf(L"Loading spreadsheet:%s\n", fileName.c_str());
+    // A loaded file brings its own functions: register the look-up again.
+    registerFromTable(&grid);
+
+    if (mode == kModeReadTable) {
+        readTable();
+        EndDialog(IDOK);
+        return TRUE;
+    }
+
+    callingGrid = gCurrentFormulaGrid;
+    gCurrentFormulaGrid = &grid;
+    if (mode == kModeEvaluateCell) {
+        grid.recalcCell(targetCol, targetRow);
+        Zk_String text;
+        grid.readCellText(targetCol, targetRow, text);
+        resultText = text.wstr();
+    } else if (mode == kModeLookUp) {
+        lookUp();
+    }
+    gCurrentFormulaGrid = callingGrid;
+
+    // A look-up runs inside a calculation: it must not wait for a user to close it.
+    if (mode == kModeLookUp)
+        EndDialog(IDOK);
+    return TRUE;
+}
+
+void CFormula::readTable() {
+    if (headers == nullptr || rows == nullptr)
+        return;
+    headers->removeAll();
+    rows->removeAll();
+    grid.readCellText(1, 1, firstCell);
+    const int colCount = grid.getColCount();
+    const int rowCount = grid.getRowCount();
+    for (int col = 1; col <= colCount; ++col) {
+        Zk_String title;
+        grid.readCellText(col, 0, title);
+        headers->append(title);
+    }
+    for (int row = 1; row <= rowCount; ++row) {
+        Zk_StringArray line;
+        for (int col = 1; col <= colCount; ++col) {
+            Zk_String text;
+            grid.readCellText(col, row, text);
+            line.append(text);
+        }
+        rows->append(line);
+    }
+}
+
+Zk_Spread* CFormula::lookUpCallingGrid() const {
+    if (HWND calculating = SSGetCalcWindow()) {
+        if (auto* spread = dynamic_cast<Zk_Spread*>(CWnd::FromHandlePermanent(calculating)))
+            return spread;
+    }
+    return callingGrid;
+}
+
+Zk_String CFormula::argumentText(const SS_CALCVALUE& value, Zk_Spread* calling) const {
+    switch (value.Type) {
+    case SS_VALUE_TYPE_LONG:
+        return Zk_String(static_cast<long long>(value.Val.ValLong));
+    case SS_VALUE_TYPE_DOUBLE: {
+        // Shortest text that reads back as the number ("10", "12.5").
+        wchar_t buffer[64];
+        std::swprintf(buffer, 64, L"%.15g", value.Val.ValDouble);
+        return Zk_String(buffer);
+    }
+    case SS_VALUE_TYPE_STR:
+        return withoutQuotes(getGlobalStr(value.Val.hValStr));
+    case SS_VALUE_TYPE_CELL: {
+        Zk_String text;
+        if (calling != nullptr)
+            calling->readCellText(value.Val.ValCell.Col, value.Val.ValCell.Row, text);
+        return text;
+    }
+    default:
+        return Zk_String();
+    }
+}
+
+void CFormula::lookUp() {
+    if (result == nullptr)
+        return;
+    result->Status = SS_VALUE_STATUS_EMPTY;
+    if (argCount < 1 || args == nullptr)
+        return;
+    for (short i = 0; i < argCount; ++i)
+        if (args[i].Status != SS_VALUE_STATUS_OK)
+            return;
+    if (args[0].Type != SS_VALUE_TYPE_STR)
+        return;
+
+    const Zk_String file = withoutQuotes(getGlobalStr(args[0].Val.hValStr));
+    if (file.isEmpty() || !grid.loadFromFile(file))
+        return;
+    registerFromTable(&grid);
+    Zk_Spread* calling = lookUpCallingGrid();
+
+    int col = -1;
+    int row = -1;
+    if ((argCount == 2 || argCount == 3) && args[1].Type == SS_VALUE_TYPE_CELL) {
+        col = args[1].Val.ValCell.Col;
+        row = args[1].Val.ValCell.Row;
+    } else if (argCount == 4) {
+        const Zk_String keyTitle = argumentText(args[1], calling);
+        const Zk_String valueTitle = argumentText(args[2], calling);
+        const Zk_String key = argumentText(args[3], calling);
+        const int colCount = grid.getColCount();
+        const int rowCount = grid.getRowCount();
+        int keyCol = -1;
+        int valueCol = -1;
+        for (int c = 1; c <= colCount && (keyCol < 0 || valueCol < 0); ++c) {
+            Zk_String title;
+            grid.readCellText(c, 0, title);
+            if (keyCol < 0 && sameText(title, keyTitle)) keyCol = c;
+            if (valueCol < 0 && sameText(title, valueTitle)) valueCol = c;
+        }
+        int keyRow = -1;
+        for (int r = 1; keyCol > 0 && r <= rowCount; ++r) {
+            Zk_String text;
+            grid.readCellText(keyCol, r, text);
+            if (sameText(text, key)) {
+                keyRow = r;
+                break;
+            }
+        }
+        if (keyCol > 0 && valueCol > 0 && keyRow > 0) {
+            col = valueCol;
+            row = keyRow;
+        }
+    }
+    if (col < 0 || row < 0)
+        return;
+
+    grid.recalcCell(col, row);
+    if (argCount == 3) {
+        if (args[2].Type == SS_VALUE_TYPE_CELL && calling != nullptr) {
+            Zk_String text;
+            grid.readCellText(col, row, text);
+            calling->writeCellText(args[2].Val.ValCell.Col, args[2].Val.ValCell.Row, text);
+        }
+        return;
+    }
+    readResult(col, row);
+
+    if (result->Status != SS_VALUE_STATUS_OK)
+        return;
+    switch (result->Type) {
+    case SS_VALUE_TYPE_LONG:
+        acutPrintf(L"Result is long: %i\n", static_cast<int>(result->Val.ValLong));
+        break;
+    case SS_VALUE_TYPE_DOUBLE:
+        acutPrintf(L"Result is double: %f\n", result->Val.ValDouble);
+        break;
+    case SS_VALUE_TYPE_STR:
+        acutPrintf(L"Result is string: %s\n", getGlobalStr(result->Val.hValStr).c_str());
+        break;
+    case SS_VALUE_TYPE_CELL:
+        acutPrintf(L"Result is cell\n");
+        break;
+    default:
+        acutPrintf(L"Result is range\n");
+        break;
+    }
+}
+
+void CFormula::readResult(int col, int row) {
+    Zk_String text;
+    if (!grid.readCellText(col, row, text)) {
+        result->Status = SS_VALUE_STATUS_ERROR;
+        result->Type = SS_VALUE_TYPE_LONG;
+        result->Val.ValLong = SS_ERROR_REF;
+        return;
+    }
+    const int typeCode = grid.GetCellType(col, row);
+    if (typeCode == SS_TYPE_INTEGER || typeCode == SS_TYPE_CHECKBOX) {
+        if (text.isEmpty())
+            return;  // an empty cell gives an empty value
+        wchar_t* end = nullptr;
+        const long value = std::wcstol(text.c_str(), &end, 10);
+        if (end == text.c_str()) {
+            result->Status = SS_VALUE_STATUS_ERROR;
+            result->Type = SS_VALUE_TYPE_LONG;
+            result->Val.ValLong = SS_ERROR_VALUE;
+            return;
+        }
+        result->Status = SS_VALUE_STATUS_OK;
+        result->Type = SS_VALUE_TYPE_LONG;
+        result->Val.ValLong = static_cast<LONG>(value);
+        return;
+    }
+    if (typeCode == SS_TYPE_NUMBER || typeCode == SS_TYPE_CURRENCY || typeCode == SS_TYPE_PERCENT) {
+        double number = 0.0;
+        if (SSGetFloat(grid.GetSafeHwnd(), col, row, &number)) {
+            result->Status = SS_VALUE_STATUS_OK;
+            result->Type = SS_VALUE_TYPE_DOUBLE;
+            result->Val.ValDouble = number;
+        } else if (!text.isEmpty()) {
+            // An error value (or text that is no number) in a number cell.
+            result->Status = SS_VALUE_STATUS_ERROR;
+            result->Type = SS_VALUE_TYPE_LONG;
+            result->Val.ValLong = SS_ERROR_VALUE;
+        }
+        return;
+    }
+    // Any other cell gives its text in a new movable block (2 bytes per character + 0).
+    const std::size_t bytes = (static_cast<std::size_t>(text.length()) + 1) * sizeof(WCHAR);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    auto* chars = block != nullptr ? static_cast<WCHAR*>(GlobalLock(block)) : nullptr;
+    if (chars == nullptr) {
+        if (block != nullptr)
+            GlobalFree(block);
+        acutPrintf(L"Reallocate failed\n");
+        return;
+    }
+    for (int i = 0; i < text.length(); ++i)
+        chars[i] = static_cast<WCHAR>(text[i]);
+    chars[text.length()] = 0;
+    GlobalUnlock(block);
+    result->Status = SS_VALUE_STATUS_OK;
+    result->Type = SS_VALUE_TYPE_STR;
+    result->Val.hValStr = block;
+}
+
+BOOL CFormula::fromTable(SS_CALCVALUE* resultValue, SS_CALCVALUE* arguments, short count) {
+    CFormula window;
+    window.mode = kModeLookUp;
+    window.result = resultValue;
+    window.args = arguments;
+    window.argCount = count;
+    window.DoModal();
+    return TRUE;
+}
+
+void CFormula::setReferenceStyle(short style) {
+    grid.SetRefStyle(style);
+    for (int row = 1; row <= kFormulaRows + 1; ++row) {
+        Zk_String formula;
+        grid.readCellText(4, row, formula, 1);
+        if (row > kFormulaRows && formula.isEmpty())
+            break;
+        // The copy is shown as text, whatever type the cell had.
+        grid.setEditType(1, row, 1, row, 9999);
+        grid.writeCellText(1, row, formula);
+    }
+    double width = 0.0;
+    if (grid.GetMaxTextColWidth(1, &width))
+        grid.SetColWidth(1, width);
+}
+
+BOOL CFormula::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (code == BN_CLICKED) {
+        switch (id) {
+        case IDC_STYLE_DEFAULT:
+            setReferenceStyle(SS_REFSTYLE_DEFAULT);
+            return TRUE;
+        case IDC_STYLE_A1:
+            setReferenceStyle(SS_REFSTYLE_A1);
+            return TRUE;
+        case IDC_STYLE_R1C1:
+            setReferenceStyle(SS_REFSTYLE_R1C1);
+            return TRUE;
+        case IDC_SAVE: {
+            CString name;
+            GetDlgItemText(IDC_FILE_NAME, name);
+            if (!grid.saveToFile(Zk_String(name.GetString())))
+                acutPrintf(L"Save failed\n");
+            return TRUE;
+        }
+        case IDC_LOAD: {
+            CString name;
+            GetDlgItemText(IDC_FILE_NAME, name);
+            if (!grid.loadFromFile(Zk_String(name.GetString())))
+                acutPrintf(L"Load failed\n");
+            registerFromTable(&grid);
+            return TRUE;
+        }
+        case IDC_AUTO_CALC: {
+            const bool autoCalc = IsDlgButtonChecked(IDC_AUTO_CALC) == 1;
+            grid.setBoolProperty(SSB_AUTOCALC, autoCalc);
+            if (CWnd* recalc = GetDlgItem(IDC_RECALC))
+                recalc->EnableWindow(!autoCalc);
+            return TRUE;
+        }
+        case IDC_RECALC:
+            grid.recalcAll();
+            return TRUE;
+        default:
+            break;
+        }
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void ReadTqFile(const Zk_String& file, Zk_String& text, Zk_StringArray& names,
+                Zk_Array<Zk_StringArray>& rows) {
+    names.removeAll();
+    rows.removeAll();
+    CFormula window;
+    window.mode = CFormula::kModeReadTable;
+    window.fileName = file.wstr();
+    window.headers = &names;
+    window.rows = &rows;
+    window.DoModal();
+    text = window.firstCell;
+}
+
+void EvaluateTq() {
+    CFormula window;
+    window.mode = CFormula::kModeEvaluateCell;
+    window.fileName = kEvaluateTqTestFile;
+    window.targetCol = 1;
+    window.targetRow = 1;
+    window.DoModal();
+}

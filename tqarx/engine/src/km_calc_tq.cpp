@@ -1,0 +1,384 @@
+#include "engine/km_calc_tq.h"
+
+#include "engine/call_child.h"
+#include "engine/km_dlg_standards_data.h"
+#include "engine/product_functions.h"
+#include "engine/standards_evaluator.h"
+#include "engine/step_timers.h"
+#include "engine/table_lookup.h"
+#include "host/list_utils.h"
+#include "host/settings.h"
+#include "mfc/afx_msgbox.h"
+
+namespace {
+
+bool isWordChar(wchar_t c) {
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'_';
+}
+
+// The texts the control shows for error values.
+bool isErrorText(const Zk_String& text) {
+    static const wchar_t* const kErrors[] = {L"#DIV/0!", L"#VALUE!", L"#REF!", L"#NAME?",
+                                             L"#N/A",    L"#NUM!",   L"#CIRC!"};
+    for (const wchar_t* e : kErrors)
+        if (text == e) return true;
+    return false;
+}
+
+Zk_String standardsFolder() {
+    Zk_String path = gSettings.libDir;
+    if (!path.isEmpty() && !path.endsWith(L"\\") && !path.endsWith(L"/")) path += L'\\';
+    return path + L"Connection Standards\\";
+}
+
+}  // namespace
+
+int replaceWholeWords(Zk_String& text, const Zk_String& word, const Zk_String& with, int maxCount) {
+    const std::wstring& s = text.wstr();
+    const std::wstring& w = word.wstr();
+    if (w.empty() || maxCount <= 0 || s.size() < w.size()) return 0;
+    std::wstring out;
+    int count = 0;
+    bool inQuote = false;
+    std::size_t i = 0;
+    std::size_t copied = 0;  // s[copied, i) is still to be copied to out
+    while (i < s.size()) {
+        const wchar_t c = s[i];
+        if (c == L'"') {
+            inQuote = !inQuote;
+            ++i;
+            continue;
+        }
+        if (!inQuote && c == w[0] && s.compare(i, w.size(), w) == 0 && (i == 0 || !isWordChar(s[i - 1])) &&
+            (i + w.size() >= s.size() || !isWordChar(s[i + w.size()]))) {
+            out.append(s, copied, i - copied);
+            out += with.wstr();
+            i += w.size();
+            copied = i;
+            if (++count >= maxCount) break;
+            continue;
+        }
+        ++i;
+    }
+    if (count == 0) return 0;
+    out.append(s, copied, std::wstring::npos);
+    text = Zk_String(std::move(out));
+    return count;
+}
+
+Zk_String genVarFormulaText(const Zk_String& value) {
+    if (isNumber(value)) return value;
+    Zk_String quoted(L"\"");
+    for (int i = 0; i < value.length(); ++i) {
+        if (value[i] == L'"') quoted += L'"';
+        quoted += value[i];
+    }
+    return quoted + L'"';
+}
+
+KmCalcTq::KmCalcTq() = default;
+KmCalcTq::~KmCalcTq() = default;
+
+Acad::ErrorStatus KmCalcTq::loadFile(const Zk_String& name) {
+    gLoadFile.start();
+    Zk_String path = name;
+    if (!pathExists(name)) path = standardsFolder() + name + L".kms";
+    setBoolProperty(13, true);
+    setBoolProperty(8, false);
+    setBoolProperty(12, true);
+    setBoolProperty(7, false);
+    if (!loadFromFile(path)) return Acad::eInvalidInput;
+    tqFile = path;
+    gLoadFile.end();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KmCalcTq::findVarCells() {
+    varCells.resetVarCells();
+    return varCells.readDeclarations(*this);
+}
+
+void KmCalcTq::registerFunctions() {
+    for (const KmProductFunctionInfo& f : productFunctions())
+        addCustomFunction(Zk_String(f.name), f.minArgs, f.maxArgs, f.callback, 0);
+}
+
+void KmCalcTq::showWarning(const Zk_String& text) {
+    if (!gSettings.current.standardsDiagnostics) return;
+    MessageBoxW(GetSafeHwnd(), text.c_str(), AfxGetAppName(), MB_ICONEXCLAMATION | MB_OK);
+}
+
+void KmCalcTq::reportFailedEquation(const Zk_String& target, const Zk_String& expression, int row) {
+    Zk_String text(L"The following equation failed:\n");
+    if (!target.isEmpty()) text += target + L" = ";
+    text += expression + L"\n";
+    text += Zk_String(L"Spreadsheet : ") + tqFile + L" (line: " + Zk_String(row) + L")\n";
+    text += L"Here's a tip for finding the cause :\n";
+    text += L"If this equation contains variable names, then the translator does not know the value of the "
+            L"variable. Make sure the variable exists either in input, output, local declarations or among the "
+            L"gen_ variables.";
+    showWarning(text);
+}
+
+Acad::ErrorStatus KmCalcTq::calcAll() {
+    gRegisterFuntions.start();
+    registerFunctions();
+    gRegisterFuntions.end();
+
+    gFindDuplicates.start();
+    Zk_StringArray names;
+    for (int i = 0; i < varCells.length(); ++i) names.append(varCells[i].varName);
+    if (hasDuplicates(names)) {
+        Zk_Array<int> later;
+        Zk_StringArray duplicates;
+        getDuplicates(names, later, duplicates);
+        const Zk_String text = Zk_String(L"There were duplicate variable names found in the standards file ") +
+                               tqFile + L".\nThe duplicates will be ignored. Please correct this file.\n" +
+                               L"Duplicate variable names:\n\n" + arrToStr(duplicates, L"\n");
+        MessageBoxW(GetSafeHwnd(), text.c_str(), L"Variable names must be unique", MB_ICONEXCLAMATION | MB_OK);
+        for (int i = later.length() - 1; i >= 0; --i) varCells.removeAt(later[i]);
+    }
+    gFindDuplicates.end();
+
+    int calcCol = 0, calcRow = 0;
+    if (!KmVarCells::findKeyword(*this, Zk_String(L"Calc"), calcCol, calcRow)) return Acad::eInvalidInput;
+
+    KmActiveSheetScope active(tqFile);
+    collectVarAddresses();
+    gCalcCells.start();
+    const int rows = getRowCount();
+    const int cols = getColCount();
+    for (int row = calcRow + 1; row <= rows; ++row)
+        for (int col = 1; col <= cols; ++col) calcCell(col, row);
+    gCalcCells.end();
+    return Acad::eOk;
+}
+
+void KmCalcTq::collectVarAddresses() {
+    gCalcCellGetVarNames.start();
+    Zk_StringArray names;
+    for (int i = 0; i < varCells.length(); ++i) names.append(varCells[i].varName);
+    gCalcCellGetVarNames.end();
+
+    gCalcCellGetVarCoords.start();
+    m_varAddresses.clear();
+    for (int i = 0; i < names.length(); ++i) {
+        gCalcCellGetVarCoordName.start();
+        const KmVarCell& cell = varCells[i];
+        if (!names[i].isEmpty() && cell.col >= 1 && cell.row >= 1)
+            m_varAddresses.append(VarAddress{names[i], getAlfabet(cell.col) + Zk_String(cell.row)});
+        gCalcCellGetVarCoordName.end();
+    }
+    gCalcCellGetVarCoords.end();
+}
+
+void KmCalcTq::replaceVariables(Zk_String& expression) {
+    gCalcCellReplaceVariables.start();
+    for (const VarAddress& v : m_varAddresses) replaceWholeWords(expression, v.name, v.address);
+    gCalcCellReplaceVariables.end();
+}
+
+void KmCalcTq::calcCell(int col, int row) {
+    Zk_String text;
+    if (!readCellText(col, row, text, 3) || text.isEmpty()) return;
+
+    gCalcCellSplitSymbol.start();
+    Zk_String target, expression;
+    if (splitStringAtSymbol(text, Zk_String(L"="), target, expression)) {
+        target.trim();
+        expression.trim();
+    } else {
+        target.clear();
+        expression = text.trimmed();
+    }
+    gCalcCellSplitSymbol.end();
+
+    gCalcCellFindVarCell.start();
+    int index = -1;
+    const bool hasTarget = !target.isEmpty() && varCells.findVarCell(target, index) == Acad::eOk;
+    gCalcCellFindVarCell.end();
+
+    gCalcCellFindFunctions.start();
+    const bool isChildCall = expression.contains(Zk_String(L"CallChild"));
+    gCalcCellFindFunctions.end();
+
+    if (isChildCall) {
+        gCalcCellCalcNativeFunctions.start();
+        bool reported = false;
+        if (!callChild(expression, row, reported)) {
+            if (!reported) reportFailedEquation(target, expression, row);
+            return;
+        }
+        gCalcCellCalcNativeFunctions.end();
+        return;
+    }
+    if (!hasTarget) {
+        reportFailedEquation(target, expression, row);
+        return;
+    }
+
+    gCalcCellCalcFunctionsPrepare.start();
+    if (varCells[index].valueType == KmValueType::String)
+        setEditType(col, row, col, row, 200);
+    else
+        setNumberType(col, row, col, row, 7);
+    Zk_String formula = expression;
+    replaceVariables(formula);
+    if (!setFormula(col, row, formula)) {
+        reportFailedEquation(target, expression, row);
+        return;
+    }
+    gCalcCellCalcFunctionsPrepare.end();
+
+    gCalcCellCalcFunctions.start();
+    Zk_String result;
+    if (!readCellText(col, row, result, 3)) {
+        reportFailedEquation(target, expression, row);
+        return;
+    }
+    const bool stored = varCells[index].setNewValue(*this, result) == Acad::eOk;
+    if (!stored || isErrorText(result)) {
+        reportFailedEquation(target, expression, row);
+        return;
+    }
+    gCalcCellCalcFunctions.end();
+}
+
+bool KmCalcTq::callChild(const Zk_String& expression, int row, bool& reported) {
+    reported = false;
+    KmChildCall call;
+    Zk_String path;
+    if (!parseChildCall(expression, call) || !resolveChildFile(call.file, tqFile, path)) return false;
+
+    // A call back into a sheet being evaluated (itself included) would never end.
+    bool cycle = sameSheetPath(path, tqFile);
+    for (const Zk_String& sheet : activeSheetChain()) cycle = cycle || sameSheetPath(path, sheet);
+    const bool tooDeep = static_cast<int>(activeSheetChain().size()) >= kMaxChildDepth;
+    if (cycle || tooDeep) {
+        Zk_String text = cycle ? Zk_String(L"The following child call was not made, because it calls a "
+                                           L"spreadsheet that is already being calculated:\n")
+                               : Zk_String(L"The following child call was not made, because child calls may "
+                                           L"nest at most ") + Zk_String(kMaxChildDepth) +
+                                     L" spreadsheets deep:\n";
+        text += expression + L"\n" + L"Spreadsheet : " + tqFile + L" (line: " + Zk_String(row) + L")\n" +
+                L"Calls: " + describeSheetChain(path);
+        showWarning(text);
+        reported = true;
+        return false;
+    }
+
+    KmDlgStandardsData data;
+    data.evalMode = KmDlgStandardsData::kValueMode;
+    data.tqFileName = path;
+    data.genVarNames = genVarNames;
+    data.genVarValues = genVarValues;
+    for (int i = 0; i < call.argNames.length(); ++i) {
+        int index = -1;
+        if (varCells.findVarCell(call.argNames[i], index) != Acad::eOk) return false;
+        KmVarCell copy = varCells[index];
+        copy.col = 0;
+        copy.row = 0;
+        data.varCells.append(copy);
+    }
+    if (!evaluateStandards(data)) return false;
+
+    for (int k = 0; k < data.varCells.length(); ++k) {
+        const KmVarCell& returned = data.varCells[k];
+        if (!returned.isOutput()) continue;
+        int index = -1;
+        if (varCells.findVarCell(returned.varName, index) != Acad::eOk) return false;
+        if (varCells[index].isInput()) return false;
+        if (varCells[index].setValueFromOther(*this, returned) != Acad::eOk) return false;
+    }
+    return true;
+}
+
+void KmCalcTq::replaceGenVars() {
+    if (genVarNames.isEmpty()) return;
+    Zk_StringArray values;
+    for (int i = 0; i < genVarNames.length(); ++i)
+        values.append(genVarFormulaText(i < genVarValues.length() ? genVarValues[i] : Zk_String()));
+    const int rows = getRowCount();
+    const int cols = getColCount();
+    for (int row = 1; row <= rows; ++row) {
+        for (int col = 1; col <= cols; ++col) {
+            Zk_String text;
+            if (!readCellText(col, row, text, 3) || text.isEmpty()) continue;
+            Zk_String changed = text;
+            for (int i = 0; i < genVarNames.length(); ++i) replaceWholeWords(changed, genVarNames[i], values[i]);
+            if (changed != text) writeCellText(col, row, changed);
+        }
+    }
+}
+
+Acad::ErrorStatus KmCalcTq::initForMacro(KmDlgStandardsData& data) {
+    if (!data.dbMacro || !data.transaction) return Acad::eInvalidInput;
+    gInitTqForInput.start();
+    genVarNames = data.genVarNames;
+    genVarValues = data.genVarValues;
+    if (findVarCells() != Acad::eOk) return Acad::eInvalidInput;
+    gInitTqForInput.end();
+
+    gTqSGetFromMacro.start();
+    if (varCells.getFromMacro(data) != Acad::eOk) return Acad::eInvalidInput;
+    gTqSGetFromMacro.end();
+
+    gSetMacroValuelsToTq.start();
+    if (varCells.setValuesToTq(*this) != Acad::eOk) return Acad::eInvalidInput;
+    gSetMacroValuelsToTq.end();
+
+    gTqSreplaceGenVars.start();
+    replaceGenVars();
+    gTqSreplaceGenVars.end();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KmCalcTq::calcForMacro(KmDlgStandardsData&) {
+    gCalcMain.start();
+    if (calcAll() != Acad::eOk) return Acad::eInvalidInput;
+    if (varCells.getValuesFromTq(*this) != Acad::eOk) return Acad::eInvalidInput;
+    gCalcMain.end();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KmCalcTq::initFromVars(KmDlgStandardsData& data) {
+    gGetFromVars.start();
+    genVarNames = data.genVarNames;
+    genVarValues = data.genVarValues;
+    if (findVarCells() != Acad::eOk) return Acad::eInvalidInput;
+    int k = 0;
+    for (int i = 0; i < varCells.length(); ++i) {
+        KmVarCell& cell = varCells[i];
+        if (cell.isLocal()) {
+            if (cell.setNewValue(*this, Zk_String()) != Acad::eOk) return Acad::eInvalidInput;
+            continue;
+        }
+        if (k >= data.varCells.length()) return Acad::eInvalidInput;
+        const KmVarCell& given = data.varCells[k++];
+        if (cell.isOutput() && given.isInput()) return Acad::eInvalidInput;
+        if (cell.setNewValue(*this, given.value) != Acad::eOk) return Acad::eInvalidInput;
+    }
+    replaceGenVars();
+    gGetFromVars.end();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KmCalcTq::calcForVars(KmVarCells& cells) {
+    gCalcChild.start();
+    if (calcAll() != Acad::eOk) return Acad::eInvalidInput;
+    gCalcChild.end();
+
+    gSetToVars.start();
+    int k = 0;
+    for (int i = 0; i < varCells.length(); ++i) {
+        const KmVarCell& cell = varCells[i];
+        if (cell.isLocal()) continue;
+        if (cell.isOutput()) {
+            if (k >= cells.length()) return Acad::eInvalidInput;
+            cells[k].setNewValue(cell.value);
+        }
+        ++k;
+    }
+    gSetToVars.end();
+    return Acad::eOk;
+}

@@ -1,0 +1,205 @@
+// The calculation pass on real sheets: declarations, equations, general variables,
+// messages and product functions as a standards file uses them.
+#include <gtest/gtest.h>
+
+#include "calc_sheet_harness.h"
+#include "calc_test_support.h"
+#include "engine/km_calc_tq.h"
+#include "engine/step_timers.h"
+#include "host/settings.h"
+#include "win/msgbox.h"
+
+namespace {
+
+class CalcPass : public ::testing::Test {
+protected:
+    void SetUp() override {
+        win::ClearMessageBoxLog();
+        gSettings.current.standardsDiagnostics = true;
+    }
+    // Evaluates a sheet of the library in value mode with the given cells.
+    bool evaluate(const std::string& file, std::vector<KmVarCell> cells, KmDlgStandardsData& data) {
+        data = KmDlgStandardsData();
+        data.evalMode = KmDlgStandardsData::kValueMode;
+        data.tqFileName = lib.winPath("Connection Standards/" + file);
+        for (const KmVarCell& c : cells) data.varCells.append(c);
+        return valueModeEvaluator(data);
+    }
+    std::vector<std::wstring> boxTexts() const {
+        std::vector<std::wstring> texts;
+        for (const auto& b : win::MessageBoxLog()) texts.push_back(b.text);
+        return texts;
+    }
+
+    TempLibrary lib;
+    ScopedTestEvaluator evaluator;
+};
+
+TEST(WholeWords, VariablesReplacedOnlyAsWholeWordsInListOrder) {
+    Zk_String e(L"Width2*Width+my_Width-Width_1+(Width)");
+    EXPECT_EQ(replaceWholeWords(e, Zk_String(L"Width"), Zk_String(L"B3")), 2);
+    EXPECT_EQ(replaceWholeWords(e, Zk_String(L"Width2"), Zk_String(L"B4")), 1);
+    EXPECT_EQ(e, Zk_String(L"B4*B3+my_Width-Width_1+(B3)"));
+    // Replacement continues after the inserted text: no endless growth.
+    Zk_String self(L"a+a");
+    EXPECT_EQ(replaceWholeWords(self, Zk_String(L"a"), Zk_String(L"a+a")), 2);
+    EXPECT_EQ(self, Zk_String(L"a+a+a+a"));
+    // Literal texts keep their words.
+    Zk_String lit(L"GETCELL(\"Width.txt\", Width) & \"say \"\"Width\"\"\" & Width");
+    EXPECT_EQ(replaceWholeWords(lit, Zk_String(L"Width"), Zk_String(L"C1")), 2);
+    EXPECT_EQ(lit, Zk_String(L"GETCELL(\"Width.txt\", C1) & \"say \"\"Width\"\"\" & C1"));
+    Zk_String limited(L"x x x");
+    EXPECT_EQ(replaceWholeWords(limited, Zk_String(L"x"), Zk_String(L"1"), 2), 2);
+    EXPECT_EQ(limited, Zk_String(L"1 1 x"));
+}
+
+TEST(WholeWords, GeneralVariableValuesQuotedUnlessNumbers) {
+    EXPECT_EQ(genVarFormulaText(Zk_String(L"12.5")), Zk_String(L"12.5"));
+    EXPECT_EQ(genVarFormulaText(Zk_String(L"HEA200")), Zk_String(L"\"HEA200\""));
+    EXPECT_EQ(genVarFormulaText(Zk_String(L"say \"hi\"")), Zk_String(L"\"say \"\"hi\"\"\""));
+    EXPECT_EQ(genVarFormulaText(Zk_String()), Zk_String(L"\"\""));
+}
+
+TEST_F(CalcPass, EquationsUseDeclarationAddressesAndSeeEarlierResults) {
+    lib.write("Connection Standards/area.kms",
+              standardSheet({"Double Width", "Double Width2"}, {"Double Area", "Double Twice"}, {"Double my_Width"},
+                            {"my_Width = 100", "Area = Width2*Width", "Twice = Area*2+my_Width"}));
+    KmDlgStandardsData data;
+    ASSERT_TRUE(evaluate("area.kms",
+                         {valueCell("Width", KmCellType::Input, "10", KmValueType::Double),
+                          valueCell("Width2", KmCellType::Input, "3", KmValueType::Double),
+                          valueCell("Area", KmCellType::Output, "0", KmValueType::Double),
+                          valueCell("Twice", KmCellType::Output, "0", KmValueType::Double)},
+                         data));
+    ASSERT_EQ(data.varCells.length(), 4);
+    EXPECT_EQ(data.varCells[2].value, Zk_String(L"30"));
+    EXPECT_EQ(data.varCells[3].value, Zk_String(L"160"));
+    EXPECT_EQ(data.varCells[0].value, Zk_String(L"10"));  // inputs unchanged
+    EXPECT_TRUE(boxTexts().empty());
+}
+
+TEST_F(CalcPass, LabelWithoutEqualsIsReportedAndThePassGoesOn) {
+    lib.write("Connection Standards/label.kms",
+              standardSheet({"Double In"}, {"Double Out"}, {}, {"Results below", "Out = In*2\tNope = 1"}));
+    KmDlgStandardsData data;
+    ASSERT_TRUE(evaluate("label.kms",
+                         {valueCell("In", KmCellType::Input, "4", KmValueType::Double),
+                          valueCell("Out", KmCellType::Output, "", KmValueType::Double)},
+                         data));
+    EXPECT_EQ(data.varCells[1].value, Zk_String(L"8"));
+    const auto texts = boxTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    const std::wstring file = lib.winPath("Connection Standards/label.kms").wstr();
+    EXPECT_EQ(texts[0], L"The following equation failed:\nResults below\nSpreadsheet : " + file +
+                            L" (line: 10)\nHere's a tip for finding the cause :\nIf this equation contains variable "
+                            L"names, then the translator does not know the value of the variable. Make sure the "
+                            L"variable exists either in input, output, local declarations or among the gen_ "
+                            L"variables.");
+    // An undeclared target is no target.
+    EXPECT_EQ(texts[1].rfind(L"The following equation failed:\nNope = 1\n", 0), 0u);
+
+    // Without diagnostics nothing is shown.
+    win::ClearMessageBoxLog();
+    gSettings.current.standardsDiagnostics = false;
+    ASSERT_TRUE(evaluate("label.kms",
+                         {valueCell("In", KmCellType::Input, "4", KmValueType::Double),
+                          valueCell("Out", KmCellType::Output, "", KmValueType::Double)},
+                         data));
+    EXPECT_TRUE(boxTexts().empty());
+}
+
+TEST_F(CalcPass, StringTargetsAndProductFunctionsInEquations) {
+    lib.write("Connection Standards/Data/plates.txt", "100\n120\n140\n");
+    lib.write("Connection Standards/Data/bolts.txt", "M16;10.000000\t18\n");
+    lib.write("Connection Standards/fns.kms",
+              standardSheet({"Double Value", "String List"}, {"Double Std", "Double Kept", "String Item", "String Hole"},
+                            {"Double T"},
+                            {"T = 10", "Std = STDSIZEWITHTOLERANCE(\"plates.txt\", 5, Value, 0, 5)",
+                             "Kept = STDSIZEWITHTOLERANCE(\"plates.txt\", 5, 123, 0, 1)",
+                             "Item = GETARRAYITEM(List, 2)", "Hole = GETCELL(\"bolts.txt\", \"M16\", T)"}));
+    KmDlgStandardsData data;
+    ASSERT_TRUE(evaluate("fns.kms",
+                         {valueCell("Value", KmCellType::Input, "118", KmValueType::Double),
+                          valueCell("List", KmCellType::Input, "a;b;c"),
+                          valueCell("Std", KmCellType::Output, ""), valueCell("Kept", KmCellType::Output, ""),
+                          valueCell("Item", KmCellType::Output, ""), valueCell("Hole", KmCellType::Output, "")},
+                         data));
+    EXPECT_EQ(data.varCells[2].value, Zk_String(L"120"));
+    EXPECT_EQ(data.varCells[3].value, Zk_String(L"123"));
+    EXPECT_EQ(data.varCells[4].value, Zk_String(L"b"));
+    EXPECT_EQ(data.varCells[5].value, Zk_String(L"18"));
+}
+
+TEST_F(CalcPass, GeneralVariablesAreSubstitutedEverywhere) {
+    lib.write("Connection Standards/gen.kms",
+              standardSheet({"Double In"}, {"String Label", "Double Sum"}, {},
+                            {"Label = gen_Name & \"/\" & gen_Grade", "Sum = In + gen_Extra"}));
+    KmDlgStandardsData data = KmDlgStandardsData();
+    data.evalMode = KmDlgStandardsData::kValueMode;
+    data.tqFileName = lib.winPath("Connection Standards/gen.kms");
+    data.varCells.append(valueCell("In", KmCellType::Input, "1", KmValueType::Double));
+    data.varCells.append(valueCell("Label", KmCellType::Output, ""));
+    data.varCells.append(valueCell("Sum", KmCellType::Output, "", KmValueType::Double));
+    data.genVarNames = {Zk_String(L"gen_Name"), Zk_String(L"gen_Grade"), Zk_String(L"gen_Extra")};
+    data.genVarValues = {Zk_String(L"plate \"P1\""), Zk_String(L"S355"), Zk_String(L"2.5")};
+    ASSERT_TRUE(valueModeEvaluator(data));
+    EXPECT_EQ(data.varCells[1].value, Zk_String(L"plate \"P1\"/S355"));
+    EXPECT_EQ(data.varCells[2].value, Zk_String(L"3.5"));
+}
+
+TEST_F(CalcPass, DuplicateNamesAreAlwaysReportedAndTheFirstKept) {
+    gSettings.current.standardsDiagnostics = false;
+    CalcSheet sheet;
+    const Zk_String file = lib.write("Connection Standards/dup.kms",
+                                     standardSheet({"Double A", "Double B", "Double A"}, {"Double B", "Double C"}, {},
+                                                   {"C = A + B"}));
+    ASSERT_EQ(sheet.calc().loadFile(file), Acad::eOk);
+    ASSERT_EQ(sheet.calc().findVarCells(), Acad::eOk);
+    ASSERT_EQ(sheet.calc().varCells.length(), 5);
+    ASSERT_EQ(sheet.calc().calcAll(), Acad::eOk);
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    const auto& box = win::MessageBoxLog()[0];
+    EXPECT_EQ(box.caption, L"Variable names must be unique");
+    EXPECT_EQ(box.flags & MB_ICONMASK, MB_ICONEXCLAMATION);
+    EXPECT_EQ(box.owner, sheet.calc().GetSafeHwnd());
+    EXPECT_EQ(box.text, L"There were duplicate variable names found in the standards file " + file.wstr() +
+                            L".\nThe duplicates will be ignored. Please correct this file.\nDuplicate variable "
+                            L"names:\n\nA\nB");
+    ASSERT_EQ(sheet.calc().varCells.length(), 3);
+    EXPECT_EQ(sheet.calc().varCells[0].varName, Zk_String(L"A"));
+    EXPECT_EQ(sheet.calc().varCells[1].varName, Zk_String(L"B"));
+    EXPECT_TRUE(sheet.calc().varCells[1].isInput());
+    EXPECT_EQ(sheet.calc().varCells[2].varName, Zk_String(L"C"));
+}
+
+TEST_F(CalcPass, MissingCalcKeywordOrFileFails) {
+    CalcSheet sheet;
+    const Zk_String file = lib.write("Connection Standards/nocalc.kms",
+                                     sheetFileFromGrid("Input\n\nDouble A\nOutput\n\nDouble B\n"));
+    ASSERT_EQ(sheet.calc().loadFile(file), Acad::eOk);
+    ASSERT_EQ(sheet.calc().findVarCells(), Acad::eOk);
+    EXPECT_EQ(sheet.calc().calcAll(), Acad::eInvalidInput);
+
+    // A name is looked for in the standards folder with ".kms" added.
+    EXPECT_EQ(sheet.calc().loadFile(Zk_String(L"nocalc")), Acad::eOk);
+    EXPECT_EQ(sheet.calc().tqFile, lib.winPath("Connection Standards/nocalc.kms"));
+    resetStepTimers();
+    EXPECT_EQ(sheet.calc().loadFile(Zk_String(L"absent")), Acad::eInvalidInput);
+    EXPECT_TRUE(gLoadFile.isRunning());  // the failing step's timer is left running
+    resetStepTimers();
+}
+
+TEST(StepTimers, AllTimersListedByName) {
+    const auto timers = allStepTimers();
+    ASSERT_EQ(timers.size(), 25u);
+    EXPECT_STREQ(timers.front().name, "gLoadFile");
+    EXPECT_EQ(timers.front().timer, &gLoadFile);
+    EXPECT_STREQ(timers.back().name, "gCalcCellReplaceVariables");
+    gCalcMain.start();
+    gCalcMain.end();
+    EXPECT_EQ(gCalcMain.count(), 1);
+    resetStepTimers();
+    EXPECT_EQ(gCalcMain.count(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,15 @@
+#include "res/resources.h"
+
+// One registration function per resource file of this folder; each owner adds its own
+// declaration and call here.
+void registerModuleBitmaps(HINSTANCE module);
+void registerFrameDialogs(HINSTANCE module);
+void registerSupportDialogs(HINSTANCE module);
+void registerStandardsDialogs(HINSTANCE module);
+
+void tqRegisterResources(HINSTANCE module) {
+    registerModuleBitmaps(module);
+    registerFrameDialogs(module);
+    registerSupportDialogs(module);
+    registerStandardsDialogs(module);
+}
