@@ -1,6 +1,7 @@
 // The C functions of the control: each finds the control of the handle and forwards to its
 // sheet.
 #include <cmath>
+#include <utility>
 
 #include "control.h"
 #include "file_format.h"
@@ -216,7 +217,8 @@ BOOL SSSetTypeEdit(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD col2, SS_COOR
     return ApplyType(hWnd, col, row, col2, row2, t);
 }
 BOOL SSSetTypeNumber(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD col2, SS_COORD row2, short decimals, double minValue, double maxValue, BOOL separator) {
-    if (decimals < 0 || decimals > 15 || !std::isfinite(minValue) || !std::isfinite(maxValue) || minValue > maxValue) return FALSE;
+    if (decimals < 0 || decimals > 15 || !std::isfinite(minValue) || !std::isfinite(maxValue)) return FALSE;
+    if (minValue > maxValue) std::swap(minValue, maxValue);   // limits in either order
     SS_CELLTYPEINFO t;
     t.type = SS_TYPE_NUMBER;
     t.decimals = decimals;
@@ -226,7 +228,7 @@ BOOL SSSetTypeNumber(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD col2, SS_CO
     return ApplyType(hWnd, col, row, col2, row2, t);
 }
 BOOL SSSetTypeInteger(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD col2, SS_COORD row2, LONG minValue, LONG maxValue) {
-    if (minValue > maxValue) return FALSE;
+    if (minValue > maxValue) std::swap(minValue, maxValue);
     SS_CELLTYPEINFO t;
     t.type = SS_TYPE_INTEGER;
     t.minValue = minValue;
@@ -717,6 +719,7 @@ BOOL SSLoadFromBuffer(HWND hWnd, std::string_view utf8, LPCWSTR nameForMessages)
     }
     auto fresh = std::make_unique<Sheet>();
     fresh->hwnd = hWnd;
+    fresh->settings = s.settings;
     std::wstring err;
     if (!spread::LoadSheet(utf8, W(nameForMessages), *fresh, err)) {
         ctl->lastError = err;

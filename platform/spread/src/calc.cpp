@@ -202,12 +202,15 @@ bool Sheet::RecalcCell(Coord col, Coord row) {
 void Sheet::RebuildDependencies() {
     deps_.Clear();
     formulaCols_.clear();
-    for (std::uint32_t i = 0; i < formulas_.size(); ++i) {
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
+    for (std::uint32_t i = 0; i < formulas_.size(); ++i)
+        if (formulas_[i].live) order.push_back({formulas_[i].key, i});
+    std::sort(order.begin(), order.end());   // row order keeps the column lists appending
+    for (auto& [key, i] : order) {
         Formula& f = formulas_[i];
-        if (!f.live) continue;
         CollectPrecedents(f);
         deps_.Add(i, f);
-        formulaCols_[KeyCol(f.key)].Insert(KeyRow(f.key));
+        formulaCols_[KeyCol(key)].Insert(KeyRow(key));
     }
 }
 

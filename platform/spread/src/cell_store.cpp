@@ -45,6 +45,12 @@ const CellData* CellStore::Find(Coord col, Coord row) const {
     return tableKeys_[s] == kFree ? nullptr : &cells_[tableIdx_[s]];
 }
 
+void CellStore::Reserve(std::size_t n) {
+    cells_.reserve(n);
+    keys_.reserve(n);
+    while (tableKeys_.size() < n * 2) Grow();
+}
+
 void CellStore::Grow() {
     std::vector<std::uint64_t> oldKeys(tableKeys_.size() * 2, kFree);
     std::vector<std::uint32_t> oldIdx(tableKeys_.size() * 2, 0);

@@ -36,6 +36,7 @@ public:
     void Compact(Coord col, Coord row);
     std::size_t Size() const { return count_; }
     void Clear();
+    void Reserve(std::size_t cells);
 
     // Every cell (position and data), in no particular order. Do not add or erase inside.
     template <class F> void ForEach(F&& f) {

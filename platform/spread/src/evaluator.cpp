@@ -1,6 +1,7 @@
 #include "evaluator.h"
 
 #include <cmath>
+#include <deque>
 #include <vector>
 
 #include "sheet.h"
@@ -172,9 +173,30 @@ void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal
     FreeCalcValue(res);
 }
 
+namespace {
+// Value stacks reused across evaluations; one per nesting level, since a custom function
+// may calculate another formula while this one runs.
+std::deque<std::vector<EvalVal>>& StackPool() {
+    static std::deque<std::vector<EvalVal>> pool;   // deque: growing keeps references
+    return pool;
+}
+std::size_t gDepth = 0;
+struct StackLease {
+    std::size_t level;
+    StackLease() : level(gDepth++) {
+        if (StackPool().size() <= level) StackPool().resize(level + 1);
+    }
+    ~StackLease() {
+        StackPool()[level].clear();
+        --gDepth;
+    }
+    std::vector<EvalVal>& get() { return StackPool()[level]; }
+};
+}  // namespace
+
 Value Evaluator::Run(const Ast& ast) {
-    std::vector<EvalVal> st;
-    st.reserve(16);
+    StackLease lease;
+    std::vector<EvalVal>& st = lease.get();
     const std::vector<Node>& nodes = ast.nodes;
     std::size_t pc = 0;
     auto scalar = [&](EvalVal& v) { if (v.isRef()) v = Deref(*this, v); };

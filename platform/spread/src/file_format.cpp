@@ -118,7 +118,7 @@ struct Reader {
     }
 };
 
-struct PendingCell { Coord col, row; std::wstring text; bool formula; bool literal; std::size_t line; };
+struct PendingCell { Coord col, row; std::wstring text; bool formula; bool literal; std::size_t line; std::string_view raw = {}; };
 
 }  // namespace
 
@@ -175,30 +175,31 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
         while (gridEnd > 0 && lines[gridEnd - 1].empty()) --gridEnd;
     }
 
-    // Grid: collected first, written after the formats are known.
-    std::vector<PendingCell> cells;
+    // Grid: only measured here; its cells are written after the formats are known.
     Coord usedCols = 0, usedRows = 0;
+    std::size_t fieldCount = 0;
     for (std::size_t i = gridFirst; i < gridEnd; ++i) {
         rd.line = i + 1;
         Coord row = static_cast<Coord>(i - gridFirst + 1);
         if (row > SS_LIMIT_MAXROWS || (rows >= 0 && row > rows && !lines[i].empty())) return rd.Fail(L"more rows than the sheet has");
         if (lines[i].empty()) continue;
-        auto f = SplitTabs(lines[i]);
-        for (std::size_t c = 0; c < f.size(); ++c) {
-            if (f[c].empty()) continue;
-            Coord col = static_cast<Coord>(c + 1);
-            if (col > SS_LIMIT_MAXCOLS || (cols >= 0 && col > cols)) return rd.Fail(L"more columns than the sheet has");
-            PendingCell pc{col, row, {}, false, false, i + 1};
-            std::wstring w = Widen(f[c]);
-            if (w[0] == L'=') { pc.formula = true; pc.text = w.substr(1); }
-            else if (versioned && w[0] == L'\'') { pc.literal = true; pc.text = Unescape(std::wstring_view(w).substr(1)); }
-            else pc.text = std::move(w);
-            if (col > usedCols) usedCols = col;
-            if (row > usedRows) usedRows = row;
-            cells.push_back(std::move(pc));
-        }
+        std::string_view l = lines[i];
+        std::size_t last = l.find_last_not_of('\t');
+        if (last == std::string_view::npos) continue;
+        Coord col = 1;
+        for (std::size_t k = 0; k < last; ++k)
+            if (l[k] == '\t') ++col, ++fieldCount;
+        ++fieldCount;
+        if (col > SS_LIMIT_MAXCOLS || (cols >= 0 && col > cols)) return rd.Fail(L"more columns than the sheet has");
+        usedCols = std::max(usedCols, col);
+        usedRows = row;
     }
-    sh.Reset();
+    {
+        // Settings a file does not name keep the values the control had before.
+        SheetSettings keep = sh.settings;
+        sh.Reset();
+        sh.settings = keep;
+    }
     sh.SetMaxCols(cols >= 0 ? cols : std::max(usedCols, SS_DEFAULT_MAXCOLS));
     sh.SetMaxRows(rows >= 0 ? rows : std::max(usedRows, SS_DEFAULT_MAXROWS));
     Coord mc = sh.MaxCols(), mr = sh.MaxRows();
@@ -371,23 +372,60 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
     bool autoCalc = sh.settings.bools[SSB_AUTOCALC];
     sh.settings.refStyle = SS_REFSTYLE_A1;
     sh.settings.bools[SSB_AUTOCALC] = false;
-    for (auto* list : {&cells, &formulas}) {
-        for (PendingCell& pc : *list) {
-            rd.line = pc.line;
+    sh.Store().Reserve(fieldCount + sh.Store().Size());
+    std::wstring scratch;
+    auto apply = [&](PendingCell& pc) {
+        if (!pc.raw.empty()) {
             if (pc.formula) {
-                std::wstring err;
-                if (!sh.PutFormula(pc.col, pc.row, pc.text, &err)) return rd.Fail(L"bad formula \"" + pc.text + L"\": " + err);
+                pc.text = Widen(pc.raw.substr(1));
             } else if (pc.literal) {
+                pc.text = Unescape(Widen(pc.raw.substr(1)));
+            } else {
+                // Plain data: widened into a reused buffer (no allocation per cell).
+                bool ascii = true;
+                for (unsigned char ch : pc.raw) ascii = ascii && ch < 0x80;
+                if (ascii) scratch.assign(pc.raw.begin(), pc.raw.end());
+                else scratch = Widen(pc.raw);
                 Value val;
-                if (!ParseForType(sh.TypeAt(pc.col, pc.row), pc.text, val)) return rd.Fail(L"\"" + pc.text + L"\" does not fit the cell's type");
-                if (val.kind == Kind::Number && sh.TypeAt(pc.col, pc.row).type <= SS_TYPE_EDIT) val = Value::Text(pc.text);
-                CellData& d = sh.Store().Get(pc.col, pc.row);
-                sh.Store().SetValue(d, val);
-                sh.Store().Compact(pc.col, pc.row);
-            } else if (!sh.SetText(pc.col, pc.row, pc.text)) {
-                return rd.Fail(L"\"" + pc.text + L"\" does not fit the cell's type");
+                if (!ParseForType(sh.TypeAt(pc.col, pc.row), scratch, val)) return rd.Fail(L"\"" + scratch + L"\" does not fit the cell's type");
+                if (val.kind != Kind::Empty) sh.Store().SetValue(sh.Store().Get(pc.col, pc.row), val);
+                return true;
             }
         }
+        if (pc.formula) {
+            std::wstring err;
+            if (!sh.PutFormula(pc.col, pc.row, pc.text, &err)) return rd.Fail(L"bad formula \"" + pc.text + L"\": " + err);
+        } else {
+            // Literal text stays text even where it reads as a number.
+            Value val;
+            if (!ParseForType(sh.TypeAt(pc.col, pc.row), pc.text, val)) return rd.Fail(L"\"" + pc.text + L"\" does not fit the cell's type");
+            if (val.kind == Kind::Number && sh.TypeAt(pc.col, pc.row).type <= SS_TYPE_EDIT) val = Value::Text(pc.text);
+            CellData& d = sh.Store().Get(pc.col, pc.row);
+            sh.Store().SetValue(d, val);
+            sh.Store().Compact(pc.col, pc.row);
+        }
+        return true;
+    };
+    for (std::size_t i = gridFirst; i < gridEnd; ++i) {
+        rd.line = i + 1;
+        std::string_view l = lines[i];
+        Coord row = static_cast<Coord>(i - gridFirst + 1);
+        Coord col = 1;
+        for (std::size_t p = 0; p <= l.size(); ++col) {
+            std::size_t q = l.find('\t', p);
+            if (q == std::string_view::npos) q = l.size();
+            if (q > p) {
+                PendingCell pc{col, row, {}, false, false, i + 1, l.substr(p, q - p)};
+                pc.formula = l[p] == '=';
+                pc.literal = versioned && l[p] == '\'';
+                if (!apply(pc)) return false;
+            }
+            p = q + 1;
+        }
+    }
+    for (PendingCell& pc : formulas) {
+        rd.line = pc.line;
+        if (!apply(pc)) return false;
     }
     for (Extra& e : extras) sh.SetExtra(e.c, e.r, e.which, e.text);
     sh.settings.refStyle = refStyle;
@@ -547,7 +585,7 @@ std::string SaveSheet(const Sheet& sh, bool dataOnly) {
         const SheetSettings& st = sh.settings;
         SheetSettings fresh;
         for (short i = 0; i < SSB_COUNT; ++i)
-            if (i != SSB_CHANGEMADE && (st.bools[i] != fresh.bools[i] || i == SSB_AUTOCALC))
+            if (i != SSB_CHANGEMADE && st.bools[i] != fresh.bools[i])
                 records += L"bool\t" + std::to_wstring(i) + L"\t" + (st.bools[i] ? L"1" : L"0") + L"\n";
         records += L"refstyle\t" + std::to_wstring(st.refStyle) + L"\n";
         records += L"appearance\t" + std::to_wstring(st.appearance) + L"\n";

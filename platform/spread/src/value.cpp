@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <cwctype>
 
@@ -77,24 +78,25 @@ std::wstring FormatFixed(double n, int decimals, bool separator) {
 bool ParseNumber(std::wstring_view text, double& out, bool allowSeparators) {
     text = Trim(text);
     if (text.empty() || text.size() > 300) return false;
-    std::string s;
-    s.reserve(text.size());
+    char buf[320];
+    std::size_t n = 0;
     bool digits = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        wchar_t c = text[i];
+    for (wchar_t c : text) {
         if (c == L',' && allowSeparators) continue;
-        if (c > 127) return false;
-        char a = static_cast<char>(c);
         // Only the characters of a plain decimal number: no hex, no "inf"/"nan".
-        if (!(std::isdigit(static_cast<unsigned char>(a)) || a == '.' || a == '-' || a == '+' || a == 'e' || a == 'E'))
-            return false;
-        if (std::isdigit(static_cast<unsigned char>(a))) digits = true;
-        s += a;
+        if (c >= L'0' && c <= L'9') digits = true;
+        else if (!(c == L'.' || c == L'-' || c == L'+' || c == L'e' || c == L'E')) return false;
+        buf[n++] = static_cast<char>(c);
     }
     if (!digits) return false;
-    char* end = nullptr;
-    double v = std::strtod(s.c_str(), &end);
-    if (end != s.c_str() + s.size() || std::isinf(v) || std::isnan(v)) return false;
+    const char* p = buf;
+    if (*p == '+') {
+        ++p;
+        if (p < buf + n && (*p == '-' || *p == '+')) return false;
+    }
+    double v = 0;
+    auto [end, ec] = std::from_chars(p, buf + n, v);
+    if (ec != std::errc() || end != buf + n || std::isinf(v) || std::isnan(v)) return false;
     out = v;
     return true;
 }

@@ -3,7 +3,6 @@
 #include <cwchar>
 
 #include "acad/command_line.h"
-#include "host/global_str.h"
 #include "mfc/controls.h"
 #include "win/globalmem.h"
 #include "win/msgbox.h"
@@ -145,7 +144,7 @@ Zk_String CFormula::argumentText(const SS_CALCVALUE& value, Zk_Spread* calling) 
         return Zk_String(buffer);
     }
     case SS_VALUE_TYPE_STR:
-        return withoutQuotes(getGlobalStr(value.Val.hValStr));
+        return withoutQuotes(Zk_String(SSGetGlobalStr(value.Val.hValStr)));
     case SS_VALUE_TYPE_CELL: {
         Zk_String text;
         if (calling != nullptr)
@@ -169,7 +168,7 @@ void CFormula::lookUp() {
     if (args[0].Type != SS_VALUE_TYPE_STR)
         return;
 
-    const Zk_String file = withoutQuotes(getGlobalStr(args[0].Val.hValStr));
+    const Zk_String file = withoutQuotes(Zk_String(SSGetGlobalStr(args[0].Val.hValStr)));
     if (file.isEmpty() || !grid.loadFromFile(file))
         return;
     registerFromTable(&grid);
@@ -232,7 +231,7 @@ void CFormula::lookUp() {
         acutPrintf(L"Result is double: %f\n", result->Val.ValDouble);
         break;
     case SS_VALUE_TYPE_STR:
-        acutPrintf(L"Result is string: %s\n", getGlobalStr(result->Val.hValStr).c_str());
+        acutPrintf(L"Result is string: %s\n", SSGetGlobalStr(result->Val.hValStr).c_str());
         break;
     case SS_VALUE_TYPE_CELL:
         acutPrintf(L"Result is cell\n");
@@ -282,7 +281,7 @@ void CFormula::readResult(int col, int row) {
         }
         return;
     }
-    // Any other cell gives its text in a new movable block (2 bytes per character + 0).
+    // Any other cell gives its text in a new movable block of the control's characters + 0.
     const std::size_t bytes = (static_cast<std::size_t>(text.length()) + 1) * sizeof(WCHAR);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
     auto* chars = block != nullptr ? static_cast<WCHAR*>(GlobalLock(block)) : nullptr;

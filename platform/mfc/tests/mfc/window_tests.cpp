@@ -48,6 +48,8 @@ TEST_F(MfcTest, DialogUnitsUseTheFixedBaseUnits) {
     EXPECT_EQ(client.Height(), 200 * 13 / 8);
     CRect r(7, 7, 127, 21);
     dlg.MapDialogRect(&r);
+    EXPECT_EQ(r, CRect(10, 11, 190, 34));
+    r = CRect(10, 11, 10 + 120 * 6 / 4, 11 + 14 * 13 / 8);  // controls convert position and size
     CRect edit;
     dlg.GetDlgItem(IDC_NAME)->GetWindowRect(&edit);
     dlg.ScreenToClient(&edit);

@@ -403,8 +403,8 @@ BOOL SSAddCustomFunctionExt(HWND hWnd, LPCWSTR name, short minArgs, short maxArg
 BOOL SSRemoveCustomFunction(HWND hWnd, LPCWSTR name);
 
 // ---------------------------------------------------------------------------------------
-// Files (UTF-8 text). Loading replaces contents, formats, settings and custom functions,
-// then calculates every formula; a file that fails to load leaves the control unchanged and
+// Files (UTF-8 text). Loading replaces contents, formats and custom functions, and the
+// settings the file names (the others keep their values), then calculates every formula; a file that fails to load leaves the control unchanged and
 // SSGetLastErrorText says why (file name and line). A plain tab-separated grid without the
 // header line loads too. Saving writes atomically.
 BOOL SSLoadFromFile(HWND hWnd, LPCWSTR fileName);

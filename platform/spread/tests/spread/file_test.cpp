@@ -148,6 +148,23 @@ TEST_F(FileTest, HandWrittenFileLoads) {
     EXPECT_EQ(Val(2, 4), L"2");
 }
 
+TEST_F(FileTest, SettingsTheFileDoesNotNameKeepTheirValues) {
+    HWND writer = MakeSheet(parent, 201);
+    SSSetData(writer, 1, 1, L"x");
+    std::string file;
+    SSSaveToBuffer(writer, file, FALSE);
+    // As the standards engine does: switch settings, then load.
+    SSSetBool(ss, SSB_AUTOCALC, FALSE);
+    SSSetBool(ss, SSB_NOBEEP, TRUE);
+    ASSERT_TRUE(SSLoadFromBuffer(ss, file, L"w.kms"));
+    EXPECT_FALSE(SSGetBool(ss, SSB_AUTOCALC));
+    EXPECT_TRUE(SSGetBool(ss, SSB_NOBEEP));
+    SSSetBool(writer, SSB_GRIDLINES, FALSE);
+    SSSaveToBuffer(writer, file, FALSE);
+    ASSERT_TRUE(SSLoadFromBuffer(ss, file, L"w.kms"));
+    EXPECT_FALSE(SSGetBool(ss, SSB_GRIDLINES));
+}
+
 TEST_F(FileTest, PlainTabSeparatedGridLoads) {
     ASSERT_TRUE(SSLoadFromBuffer(ss, "a\tb\r\n1\t=A2+1\r\n\r\nC:\\path\\x.txt\r\n", L"plain.txt"));
     EXPECT_EQ(Val(2, 1), L"b");

@@ -144,7 +144,7 @@ TEST_F(MacroRegistry, DestroyAllEndsEveryDialogAndUnloadEndsBusyOnesToo) {
 TEST_F(MacroRegistry, ModalMacroDialogCopiesBackWhateverItReturns) {
     MacroData data = named(L"before");
     ScriptedUser user;
-    user.onDialog(8131u).then([](CDialog& dlg) { static_cast<CDlgMacro&>(dlg).macroData().caption = L"edited"; }).cancel();
+    user.onDialog(8131u).then([](CDialog& dlg) { static_cast<CDlgMacro&>(dlg).macroData().caption = L"edited"; }).close();
     StartDlgMacro(data);
     EXPECT_EQ(data.caption, L"edited");
     EXPECT_EQ(AfxGetResourceHandle(), m_callerResource);
