@@ -2,6 +2,7 @@
 // macro-mode evaluation of the bundled example standard.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 #include "host/macro_file.h"
 #include "host/settings.h"
 #include "spread/ss_api.h"
+#include "win/globalmem.h"
 #include "win/paths.h"
 #include "win/window.h"
 
@@ -31,6 +33,8 @@ void loadModule() {
     loaded = true;
     const fs::path arx = fs::read_symlink("/proc/self/exe").parent_path() / "tq.arx";
     acad::LoadArxModule(arx.wstring());
+    // Unload as the host does, before the program's own statics go away.
+    std::atexit([] { acad::UnloadAllArxModules(); });
 }
 
 std::wstring lookupSheet() {

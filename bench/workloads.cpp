@@ -175,8 +175,8 @@ Workload MakeLookups(int t) {
         Put(w, 1, i, std::to_string(2 * i));
         Put(w, 2, i, std::to_string(10 * i));
         Put(w, 4, i, std::to_string(2 * k(i)));
-        Put(w, 5, i, "=VLOOKUP(D" + r + "," + tab + ",2,FALSE)");
-        Put(w, 6, i, "=VLOOKUP(D" + r + "+1," + tab + ",2,TRUE)");
+        Put(w, 5, i, "=VLOOKUP(D" + r + "," + tab + ",2,0)");
+        Put(w, 6, i, "=VLOOKUP(D" + r + "+1," + tab + ",2,1)");
         Put(w, 7, i, "=INDEX(" + vals + ",MATCH(D" + r + "," + keys + ",0))");
     }
     for (int r : Samples(1, t)) {
@@ -297,13 +297,13 @@ Standard MakeStandard(int inputRows) {
             if (k % 10 == 0) {
                 const std::string key = keyOnT1[(k / 10) % 4];
                 e.render = [key](const Ref& r) {
-                    return r("") == "cells" ? "VLOOKUP(" + r(key) + ",$D$1:$E$8,2,FALSE)"
+                    return r("") == "cells" ? "VLOOKUP(" + r(key) + ",$D$1:$E$8,2,0)"
                                             : "TONUMBER(GETCELL(\"W8T1.txt\", " + key + "))";
                 };
                 e.eval = [key, t1map](const Val&, const Txt& txt) { return t1map.at(txt(key)); };
             } else {
                 e.render = [](const Ref& r) {
-                    return r("") == "cells" ? "VLOOKUP(" + r("Key4") + "&\";\"&" + r("Key5") + ",$G$1:$H$64,2,FALSE)"
+                    return r("") == "cells" ? "VLOOKUP(" + r("Key4") + "&\";\"&" + r("Key5") + ",$G$1:$H$64,2,0)"
                                             : std::string("TONUMBER(GETCELL(\"W8T2.txt\", Key4, Key5))");
                 };
                 e.eval = [t2map](const Val&, const Txt& txt) { return t2map.at(txt("Key4") + ";" + txt("Key5")); };

@@ -44,12 +44,28 @@ std::string readHostFile(const std::string& hostPath) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+namespace {
+LRESULT parentProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(h, msg, wp, lp); }
+
+HWND parentWindow() {
+    static HWND parent = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = parentProc;
+        wc.lpszClassName = L"FuzzSheetParent";
+        RegisterClassW(&wc);
+        return CreateWindowExW(0, L"FuzzSheetParent", L"fuzz", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr,
+                               nullptr, nullptr, nullptr);
+    }();
+    return parent;
+}
+}  // namespace
+
 HWND freshSheet(int index) {
     static HWND sheets[4] = {};
     if (index < 0 || index > 3) index = 0;
     if (!sheets[index]) {
         RECT r{0, 0, 600, 400};
-        sheets[index] = SSCreateControl(nullptr, 100 + index, r);
+        sheets[index] = SSCreateControl(parentWindow(), 100 + index, r);
         if (!sheets[index]) propertyFailed("support", "spreadsheet control could not be created");
     }
     HWND ss = sheets[index];

@@ -4,46 +4,23 @@
 
 #include "win/globalmem.h"
 
+// The units are the platform's wide characters, as the spreadsheet control reads and
+// writes them, with a terminating zero.
+
 Zk_String getGlobalStr(HGLOBAL handle) {
     if (!handle) return {};
-    const SIZE_T bytes = GlobalSize(handle);
-    const auto* p = static_cast<const char16_t*>(GlobalLock(handle));
+    const std::size_t units = GlobalSize(handle) / sizeof(WCHAR);
+    const auto* p = static_cast<const WCHAR*>(GlobalLock(handle));
     if (!p) return {};
-    const std::size_t units = bytes / sizeof(char16_t);
-    std::wstring text;
-    for (std::size_t i = 0; i < units && p[i] != 0; ++i) {
-        const char32_t c = p[i];
-        // Pair surrogates into one character (wchar_t is 32 bits here).
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < units && p[i + 1] >= 0xDC00 && p[i + 1] < 0xE000) {
-            text += static_cast<wchar_t>(0x10000 + ((c - 0xD800) << 10) + (p[i + 1] - 0xDC00));
-            ++i;
-        } else {
-            text += static_cast<wchar_t>(c);
-        }
-    }
+    std::size_t n = 0;
+    while (n < units && p[n] != 0) ++n;  // never reads past the block
+    std::wstring text(p, n);
     GlobalUnlock(handle);
     return Zk_String(std::move(text));
 }
 
-namespace {
-std::u16string toUtf16(const Zk_String& text) {
-    std::u16string out;
-    for (const wchar_t wc : text.wstr()) {
-        const auto c = static_cast<char32_t>(wc);
-        if (c >= 0x10000 && c <= 0x10FFFF) {
-            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c > 0x10FFFF ? 0xFFFD : c);
-        }
-    }
-    return out;
-}
-}  // namespace
-
 HGLOBAL setGlobalStr(const Zk_String& text) {
-    const std::u16string units = toUtf16(text);
-    const SIZE_T bytes = (units.size() + 1) * sizeof(char16_t);
+    const SIZE_T bytes = (static_cast<SIZE_T>(text.length()) + 1) * sizeof(WCHAR);
     HGLOBAL handle = GlobalAlloc(GHND, bytes);
     if (!handle) return nullptr;
     void* p = GlobalLock(handle);
@@ -51,7 +28,7 @@ HGLOBAL setGlobalStr(const Zk_String& text) {
         GlobalFree(handle);
         return nullptr;
     }
-    std::memcpy(p, units.c_str(), bytes);
+    std::memcpy(p, text.c_str(), bytes);
     GlobalUnlock(handle);
     return handle;
 }

@@ -60,6 +60,7 @@ Acad::ErrorStatus Zk_SectionTableManager::loadTableFile(const Zk_String& path) {
 Acad::ErrorStatus Zk_SectionTableManager::addSectionTable(const Zk_String& tableName, const Zk_String& image,
                                                           const Zk_StringArray& columnNames,
                                                           const Zk_Array<Zk_StringArray>& rows) {
+    syncLibrary();
     Zk_SectionTable table;
     table.typeName = withoutPrExtension(tableName);
     if (table.typeName.isEmpty()) return Acad::eInvalidInput;
@@ -75,20 +76,24 @@ Acad::ErrorStatus Zk_SectionTableManager::addSectionTable(const Zk_String& table
 }
 
 Acad::ErrorStatus Zk_SectionTableManager::removeTable(const Zk_String& typeName) {
+    syncLibrary();
     int existing = indexOf(typeName);
     if (existing < 0) return Acad::eInvalidInput;
     m_tables.removeAt(existing);
     return Acad::eOk;
 }
 
+void Zk_SectionTableManager::syncLibrary() {
+    if (m_libDir == gSettings.libDir) return;
+    // Another library: the tables of the old one no longer apply.
+    m_tables.clear();
+    m_allLoaded = false;
+    m_libDir = gSettings.libDir;
+}
+
 Acad::ErrorStatus Zk_SectionTableManager::findTable(const Zk_String& typeName, const Zk_SectionTable*& table) {
     table = nullptr;
-    if (m_libDir != gSettings.libDir) {
-        // Another library: what was read from the old one no longer applies.
-        m_tables.clear();
-        m_allLoaded = false;
-        m_libDir = gSettings.libDir;
-    }
+    syncLibrary();
     int index = indexOf(typeName);
     if (index < 0 && !m_allLoaded && !typeName.isEmpty()) {
         Zk_String path = profFolder() + withoutPrExtension(typeName) + Zk_String(L".pr");
@@ -100,8 +105,7 @@ Acad::ErrorStatus Zk_SectionTableManager::findTable(const Zk_String& typeName, c
 }
 
 void Zk_SectionTableManager::loadAllTables() {
-    const Zk_SectionTable* dummy = nullptr;
-    findTable(Zk_String(), dummy);  // resets on a library change
+    syncLibrary();
     if (m_allLoaded) return;
     Zk_StringArray files;
     if (ObjectExportFindFiles(profFolder(), Zk_String(L"*.pr"), files, true)) {

@@ -1,5 +1,5 @@
 // Strings in global-memory handles, as the spreadsheet control's calculation values
-// carry them: UTF-16 code units with a terminating zero.
+// carry them: wide characters with a terminating zero.
 #pragma once
 
 #include "win/types.h"

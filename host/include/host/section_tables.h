@@ -31,7 +31,8 @@ public:
     // The table of a type ("HEA" or "HEA.pr"); a table not held yet is read from
     // libDir + "prof\" + type + ".pr". eInvalidInput when there is none.
     Acad::ErrorStatus findTable(const Zk_String& typeName, const Zk_SectionTable*& table);
-    // Adds (or replaces) a table; columnNames and rows without the active flag.
+    // Adds (or replaces) a table of the current library; columnNames and rows without
+    // the active flag.
     Acad::ErrorStatus addSectionTable(const Zk_String& tableName, const Zk_String& image,
                                       const Zk_StringArray& columnNames, const Zk_Array<Zk_StringArray>& rows);
     Acad::ErrorStatus removeTable(const Zk_String& typeName);
@@ -50,6 +51,8 @@ public:
     Acad::ErrorStatus loadTableFile(const Zk_String& path);
 
 private:
+    // Forgets the tables when gSettings.libDir names another library.
+    void syncLibrary();
     void loadAllTables();
     int indexOf(const Zk_String& typeName) const;
 

@@ -23,7 +23,7 @@ void splitOption(const std::string& arg, std::string& name, std::string& value, 
 
 bool isValueOption(const std::string& name) {
     return name == "--library" || name == "--macro" || name == "--mapping" || name == "--group" ||
-           name == "--out";
+           name == "--out" || name == "--table" || name == "--macro-dir";
 }
 
 bool isFlagOption(const std::string& name) {
@@ -92,6 +92,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         else if (name == "--mapping") o.mapping = value;
         else if (name == "--group") o.group = value;
         else if (name == "--out") o.outFile = value;
+        else if (name == "--table") o.tableFile = value;
+        else if (name == "--macro-dir") o.macroDir = value;
     }
 
     if (positional.empty()) {
@@ -111,7 +113,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     }
 
     const bool macroOptions = !o.macroFile.empty() || !o.mapping.empty() || !o.group.empty() ||
-                              !o.outFile.empty();
+                              !o.outFile.empty() || !o.tableFile.empty() || !o.macroDir.empty();
     if (o.command != Command::Eval && macroOptions)
         return fail(std::string(commandName(o.command)) +
                     " takes none of --macro, --mapping, --group, --out");
@@ -126,8 +128,13 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         if (positional.empty())
             return fail("eval needs a STANDARD");
         o.standard = positional[0];
-        const bool macroMode = !o.macroFile.empty();
-        if (!macroMode && (!o.mapping.empty() || !o.group.empty() || !o.outFile.empty()))
+        const bool macroMode = !o.macroFile.empty() || !o.macroDir.empty();
+        if ((!o.tableFile.empty() || !o.macroDir.empty()) && (!o.macroFile.empty() || positional.size() > 1 ||
+                                                              (!o.tableFile.empty() && !o.macroDir.empty())))
+            return fail("--table and --macro-dir take no --macro, NAME=VALUE or each other");
+        if (!o.macroDir.empty() && !o.outFile.empty())
+            return fail("--macro-dir writes every macro file back and takes no --out");
+        if (!macroMode && (!o.mapping.empty() || !o.group.empty() || (!o.outFile.empty() && o.tableFile.empty())))
             return fail("--mapping, --group and --out need --macro");
         if (!o.mapping.empty() && !o.group.empty())
             return fail("--mapping and --group exclude each other");
@@ -188,6 +195,8 @@ std::string commandHelp(Command command) {
     case Command::Eval:
         return "usage: tq eval [OPTIONS] STANDARD [NAME=VALUE ...]\n"
                "       tq eval --macro MACROFILE [--mapping NAME | --group G] [--out FILE] STANDARD\n"
+               "       tq eval STANDARD --table INPUTS.tsv [--out RESULTS.tsv]\n"
+               "       tq eval --macro-dir DIR [--mapping NAME | --group G] STANDARD\n"
                "\n"
                "STANDARD is a name in the library's \"Connection Standards\" folder (\".kms\"\n"
                "is added) or the path of a .kms file.\n"

@@ -11,6 +11,7 @@
 #include "host/macro_file.h"
 #include "host/settings.h"
 #include "spread/ss_api.h"
+#include "cli/batch.h"
 #include "tq/cli_output.h"
 #include "tq/cli_paths.h"
 #include "tq/commands.h"
@@ -210,6 +211,8 @@ int runEval(CommandContext& context) {
     if (file.empty())
         return finish(context, report, kExitUsage);
     report.standard = win::Utf8FromWide(file);
+    if (!options.tableFile.empty()) return runEvalTable(context, file, options.tableFile);
+    if (!options.macroDir.empty()) return runEvalMacroDir(context, file, options.macroDir);
 
     const int status = options.macroFile.empty() ? evalValues(context, file, report)
                                                  : evalMacro(context, file, report);

@@ -236,8 +236,11 @@ void Zk_Spread::showContextMenu(POINT screenPoint) {
             ::AppendMenuW(menu, MF_STRING, kMenuCommandIds[ordinal], dialString(menuTextOfKind(kind)).c_str());
         ++ordinal;
     }
-    ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, m_hWnd, nullptr);
+    const UINT command = static_cast<UINT>(::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                                             screenPoint.x, screenPoint.y, 0, m_hWnd, nullptr));
     ::DestroyMenu(menu);
+    // The chosen item is handled as its command at once.
+    if (command != 0) SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), 0), 0);
 }
 
 BOOL Zk_Spread::OnCommand(WPARAM wParam, LPARAM lParam) {

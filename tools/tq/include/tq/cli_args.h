@@ -28,6 +28,8 @@ struct CliOptions {
     std::string mapping;        // --mapping NAME
     std::string group;          // --group G
     std::string outFile;        // --out FILE
+    std::string tableFile;      // --table INPUTS.tsv (one evaluation per row)
+    std::string macroDir;       // --macro-dir DIR (every macro file of a folder)
 
     // import / show
     std::string gridFile;       // import: GRID

@@ -1,0 +1,290 @@
+#include "cli/batch.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+
+#include "acad/db_object_id.h"
+#include "engine/dlg_tq_standards.h"
+#include "engine/km_dlg_standards_data.h"
+#include "frame/standards_launchers.h"
+#include "frame/tq_dlgs_mgr.h"
+#include "host/macro_file.h"
+#include "spread/ss_api.h"
+#include "tq/cli_paths.h"
+#include "tq/session.h"
+#include "win/encoding.h"
+#include "win/files.h"
+
+namespace tq {
+
+namespace {
+
+double nowSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+std::vector<std::string> splitTabs(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t p = 0;
+    for (;;) {
+        const std::size_t q = line.find('\t', p);
+        fields.push_back(line.substr(p, q == std::string::npos ? std::string::npos : q - p));
+        if (q == std::string::npos) break;
+        p = q + 1;
+    }
+    return fields;
+}
+
+}  // namespace
+
+bool parseBatchTable(const std::string& text, BatchTable& table, std::string& error) {
+    table = BatchTable{};
+    std::vector<std::string> lines;
+    for (std::size_t p = 0; p < text.size();) {
+        std::size_t q = text.find('\n', p);
+        if (q == std::string::npos) q = text.size();
+        std::string line = text.substr(p, q - p);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        p = q + 1;
+    }
+    if (lines.empty() || lines[0].empty()) {
+        error = "line 1: the header row naming the inputs is missing";
+        return false;
+    }
+    table.header = splitTabs(lines[0]);
+    std::set<std::string> seen;
+    for (const std::string& name : table.header) {
+        if (name.empty()) {
+            error = "line 1: a column without a name";
+            return false;
+        }
+        if (!seen.insert(name).second) {
+            error = "line 1: column " + name + " appears twice";
+            return false;
+        }
+    }
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i].empty() && i + 1 == lines.size()) break;
+        std::vector<std::string> fields = splitTabs(lines[i]);
+        if (fields.size() > table.header.size()) {
+            error = "line " + std::to_string(i + 1) + ": " + std::to_string(fields.size()) + " fields, the header has " +
+                    std::to_string(table.header.size());
+            return false;
+        }
+        fields.resize(table.header.size());
+        table.rows.push_back(std::move(fields));
+    }
+    return true;
+}
+
+std::string formatBatchTable(const BatchTable& table) {
+    std::string out;
+    auto line = [&out](const std::vector<std::string>& fields) {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i) out += '\t';
+            out += fields[i];
+        }
+        out += '\n';
+    };
+    line(table.header);
+    for (const auto& row : table.rows) line(row);
+    return out;
+}
+
+bool errorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+
+BatchProgress::BatchProgress(std::ostream& err, std::size_t total, bool terminal)
+    : m_err(err), m_total(total), m_terminal(terminal), m_start(nowSeconds()) {}
+
+std::string BatchProgress::barText(std::size_t done, std::size_t total, double seconds) {
+    const int width = 30;
+    const int filled = total ? static_cast<int>(width * std::min(done, total) / total) : width;
+    const double rate = seconds > 0 ? done / seconds : 0;
+    char tail[96];
+    if (rate > 0 && total >= done)
+        std::snprintf(tail, sizeof tail, " %zu/%zu %.1f/s %.0f s left", done, total, rate, (total - done) / rate);
+    else
+        std::snprintf(tail, sizeof tail, " %zu/%zu", done, total);
+    return "[" + std::string(filled, '#') + std::string(width - filled, '.') + "]" + tail;
+}
+
+std::string BatchProgress::summaryText(std::size_t done, std::size_t failed, double seconds) {
+    char b[128];
+    std::snprintf(b, sizeof b, "%zu evaluated, %zu failed in %.2f s (%.1f per second)", done, failed, seconds,
+                  seconds > 0 ? done / seconds : 0.0);
+    return b;
+}
+
+void BatchProgress::step(bool ok) {
+    ++m_done;
+    if (!ok) ++m_failed;
+    if (!m_terminal) return;
+    const double t = nowSeconds();
+    if (t - m_start < 1.0 || t - m_lastDraw < 0.1) return;
+    m_lastDraw = t;
+    m_err << "\r" << barText(m_done, m_total, t - m_start) << std::flush;
+    m_drawn = true;
+}
+
+void BatchProgress::finish() {
+    if (m_drawn) m_err << "\r" << std::string(72, ' ') << "\r";
+    m_err << summaryText(m_done, m_failed, nowSeconds() - m_start) << "\n";
+}
+
+namespace {
+
+// The declarations of the standard, read once in a pooled window.
+bool readDeclarations(const std::wstring& file, KmVarCells& declarations, std::string& error) {
+    auto* dlg = static_cast<CDlgTqStandards*>(gTqDlgsMgr.getDlg());
+    if (dlg == nullptr) {
+        error = "no calculation window can be made";
+        return false;
+    }
+    struct Release {
+        void* dlg;
+        ~Release() { gTqDlgsMgr.releaseDlg(dlg); }
+    } release{dlg};
+    KmCalcTq& sheet = dlg->calc();
+    if (sheet.loadFile(Zk_String(file)) != Acad::eOk) {
+        const std::wstring why = SSGetLastErrorText(sheet.GetSafeHwnd());
+        error = "cannot read standard " + win::Utf8FromWide(file) + (why.empty() ? "" : ": " + win::Utf8FromWide(why));
+        return false;
+    }
+    if (sheet.findVarCells() != Acad::eOk) {
+        error = "standard " + win::Utf8FromWide(file) + " is malformed: it needs an \"Input\" and an \"Output\" block";
+        return false;
+    }
+    declarations = sheet.varCells;
+    return true;
+}
+
+}  // namespace
+
+int runEvalTable(CommandContext& context, const std::wstring& standardFile, const std::string& tablePath) {
+    const CliOptions& options = context.options;
+    std::string bytes, error;
+    if (!ReadFileBytes(windowsPathOf(tablePath), bytes)) {
+        context.err << "tq: cannot read table " << tablePath << "\n";
+        return kExitUsage;
+    }
+    BatchTable inputs;
+    if (!parseBatchTable(bytes, inputs, error)) {
+        context.err << "tq: " << tablePath << ", " << error << "\n";
+        return kExitUsage;
+    }
+    KmVarCells declarations;
+    if (!readDeclarations(standardFile, declarations, error)) {
+        context.err << "tq: " << error << "\n";
+        return kExitFailed;
+    }
+    // Every column must name an input or output; each non-local declaration takes its column.
+    std::vector<int> columnOf;
+    std::vector<int> outputs;
+    for (const std::string& name : inputs.header) {
+        int index = -1;
+        if (declarations.findVarCell(Zk_String::fromUtf8(name), index) != Acad::eOk || declarations[index].isLocal()) {
+            context.err << "tq: " << tablePath << ": the standard declares no input or output " << name << "\n";
+            return kExitUsage;
+        }
+    }
+    for (int i = 0; i < declarations.length(); ++i) {
+        if (declarations[i].isLocal()) continue;
+        const std::string name = declarations[i].varName.toUtf8();
+        const auto it = std::find(inputs.header.begin(), inputs.header.end(), name);
+        columnOf.push_back(it == inputs.header.end() ? -1 : static_cast<int>(it - inputs.header.begin()));
+        if (declarations[i].isOutput()) outputs.push_back(i);
+    }
+
+    BatchTable results;
+    results.header = inputs.header;
+    for (int i : outputs) results.header.push_back(declarations[i].varName.toUtf8());
+    results.header.push_back("status");
+    BatchProgress progress(context.err, inputs.rows.size(), errorIsTerminal());
+    for (const auto& row : inputs.rows) {
+        KmDlgStandardsData data;
+        data.evalMode = KmDlgStandardsData::kValueMode;
+        data.tqFileName = Zk_String(standardFile);
+        int k = 0;
+        for (int i = 0; i < declarations.length(); ++i) {
+            if (declarations[i].isLocal()) continue;
+            KmVarCell cell;
+            cell.varName = declarations[i].varName;
+            cell.cellType = declarations[i].cellType;
+            cell.valueType = declarations[i].valueType;
+            if (columnOf[k] >= 0) cell.value = Zk_String::fromUtf8(row[columnOf[k]]);
+            data.varCells.append(cell);
+            ++k;
+        }
+        const bool ok = StartDlgStandardsTq(data);
+        std::vector<std::string> line = row;
+        for (int i : outputs) {
+            std::string value;
+            if (ok)
+                for (int j = 0; j < data.varCells.length(); ++j)
+                    if (data.varCells[j].isOutput() && data.varCells[j].varName == declarations[i].varName)
+                        value = data.varCells[j].value.toUtf8();
+            line.push_back(value);
+        }
+        line.push_back(ok ? "ok" : "failed: the evaluation failed");
+        results.rows.push_back(std::move(line));
+        context.session.flushTraces();
+        progress.step(ok);
+    }
+    const std::string text = formatBatchTable(results);
+    if (options.outFile.empty()) context.out << text;
+    else if (!WriteFileAtomic(windowsPathOf(options.outFile), text)) {
+        context.err << "tq: cannot write " << options.outFile << "\n";
+        return kExitFailed;
+    }
+    progress.finish();
+    const bool allOk = std::all_of(results.rows.begin(), results.rows.end(), [](const auto& r) { return r.back() == "ok"; });
+    return allOk ? kExitOk : kExitFailed;
+}
+
+int runEvalMacroDir(CommandContext& context, const std::wstring& standardFile, const std::string& folder) {
+    const CliOptions& options = context.options;
+    std::error_code ec;
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+        if (entry.is_regular_file() && entry.path().extension() == ".macro") files.push_back(entry.path());
+    if (ec) {
+        context.err << "tq: cannot read folder " << folder << "\n";
+        return kExitUsage;
+    }
+    std::sort(files.begin(), files.end());
+    BatchProgress progress(context.err, files.size(), errorIsTerminal());
+    bool allOk = true;
+    for (const auto& path : files) {
+        const std::wstring macroFile = windowsPathOf(path.string());
+        Zk_DbMacro dbMacro;
+        MacroData macroData;
+        Zk_String error;
+        std::string status = "ok";
+        if (!readMacroFile(Zk_String(macroFile), dbMacro, macroData, error)) {
+            status = "failed: " + error.toUtf8();
+        } else {
+            KmDlgStandardsData data;
+            Zk_String macroName = options.group.empty() ? dbMacro.name() : Zk_String(L"Module.") + Zk_String::fromUtf8(options.group);
+            if (!options.mapping.empty()) macroName = Zk_String::fromUtf8(options.mapping);
+            data.initialize(&dbMacro, Zk_String(standardFile), macroName, &macroData);
+            AcTransaction transaction;
+            data.transaction = &transaction;
+            if (!StartDlgStandardsTq(data)) status = "failed: the evaluation failed; the file is not changed";
+            else if (!writeMacroFile(Zk_String(macroFile), dbMacro, macroData, error)) status = "failed: " + error.toUtf8();
+        }
+        context.session.flushTraces();
+        context.out << path.filename().string() << "\t" << status << "\n";
+        allOk = allOk && status == "ok";
+        progress.step(status == "ok");
+    }
+    progress.finish();
+    return allOk ? kExitOk : kExitFailed;
+}
+
+}  // namespace tq
