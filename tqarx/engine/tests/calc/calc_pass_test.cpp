@@ -189,6 +189,42 @@ TEST_F(CalcPass, MissingCalcKeywordOrFileFails) {
     resetStepTimers();
 }
 
+TEST_F(CalcPass, MacroEvaluationNeedsMacroAndTransaction) {
+    CalcSheet sheet;
+    KmDlgStandardsData data;
+    EXPECT_EQ(sheet.calc().initForMacro(data), Acad::eInvalidInput);
+    EXPECT_EQ(sheet.calc().varCells.length(), 0);
+}
+
+TEST_F(CalcPass, ValueModeRejectsValuesTheDeclarationsCannotHold) {
+    lib.write("Connection Standards/typed.kms", standardSheet({"Int N"}, {"Int M"}, {}, {"M = N + 1"}));
+    KmDlgStandardsData data;
+    EXPECT_FALSE(evaluate("typed.kms",
+                          {valueCell("N", KmCellType::Input, "abc", KmValueType::Int),
+                           valueCell("M", KmCellType::Output, "0", KmValueType::Int)},
+                          data));
+    ASSERT_TRUE(evaluate("typed.kms",
+                         {valueCell("N", KmCellType::Input, "41", KmValueType::Int),
+                          valueCell("M", KmCellType::Output, "0", KmValueType::Int)},
+                         data));
+    EXPECT_EQ(data.varCells[1].value, Zk_String(L"42"));
+}
+
+TEST_F(CalcPass, ErrorResultsAreReportedWithDiagnostics) {
+    lib.write("Connection Standards/err.kms",
+              standardSheet({"Double A"}, {"String S", "Double D"}, {},
+                            {"S = GETCELL(\"missing.txt\", A)", "D = A / 0"}));
+    KmDlgStandardsData data;
+    ASSERT_TRUE(evaluate("err.kms",
+                         {valueCell("A", KmCellType::Input, "1", KmValueType::Double),
+                          valueCell("S", KmCellType::Output, "old"),
+                          valueCell("D", KmCellType::Output, "5", KmValueType::Double)},
+                         data));
+    EXPECT_EQ(data.varCells[1].value, Zk_String(L"#VALUE!"));
+    EXPECT_EQ(data.varCells[2].value, Zk_String(L"#DIV/0!"));
+    EXPECT_EQ(boxTexts().size(), 2u);
+}
+
 TEST(StepTimers, AllTimersListedByName) {
     const auto timers = allStepTimers();
     ASSERT_EQ(timers.size(), 25u);

@@ -7,9 +7,16 @@
 
 #include "engine/table_lookup.h"
 #include "host/settings.h"
+#include "win/msgbox.h"
 #include "win/paths.h"
 
+namespace {
+// Boxes are answered with OK and only recorded, so test output stays readable.
+int answerOk(const win::MessageBoxRecord&, void*) { return IDOK; }
+}  // namespace
+
 TempLibrary::TempLibrary() {
+    win::SetMessageBoxHook(&answerOk, nullptr);
     std::random_device rd;
     m_root = std::filesystem::temp_directory_path() /
              ("tq_calc_" + std::to_string(rd()) + "_" + std::to_string(rd()));
@@ -23,6 +30,7 @@ TempLibrary::TempLibrary() {
 }
 
 TempLibrary::~TempLibrary() {
+    win::SetMessageBoxHook(nullptr, nullptr);
     gSettings.libDir = m_oldLibDir;
     gSettings.current.standardsDiagnostics = m_oldDiagnostics;
     clearDataFileCache();

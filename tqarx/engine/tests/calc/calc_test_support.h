@@ -4,9 +4,13 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "host/zk_string.h"
+
+// Readable test failures.
+inline void PrintTo(const Zk_String& s, std::ostream* os) { *os << '"' << s.toUtf8() << '"'; }
 
 class TempLibrary {
 public:
