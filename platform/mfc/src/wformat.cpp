@@ -9,12 +9,13 @@
 namespace mfc {
 namespace {
 
-std::wstring Printf(const std::wstring& spec, ...) {
+// Takes a plain pointer: va_start on a reference parameter is undefined behaviour.
+std::wstring Printf(const wchar_t* pattern, ...) {
     std::vector<wchar_t> buf(256);
     for (;;) {
         va_list args;
-        va_start(args, spec);
-        int n = std::vswprintf(buf.data(), buf.size(), spec.c_str(), args);
+        va_start(args, pattern);
+        int n = std::vswprintf(buf.data(), buf.size(), pattern, args);
         va_end(args);
         if (n >= 0) return std::wstring(buf.data(), static_cast<std::size_t>(n));
         if (buf.size() > (1u << 24)) return L"";
@@ -94,7 +95,7 @@ std::wstring FormatWideV(const wchar_t* format, va_list args) {
                 const wchar_t* s = va_arg(ap, const wchar_t*);
                 text = s ? s : L"(null)";
             }
-            out += Printf(base + L"ls", text.c_str());
+            out += Printf((base + L"ls").c_str(), text.c_str());
             break;
         }
         case L'c':
@@ -102,7 +103,7 @@ std::wstring FormatWideV(const wchar_t* format, va_list args) {
             int c = va_arg(ap, int);
             bool isNarrow = (conv == L'C') ? len != kLong : narrow;
             wchar_t ch = isNarrow ? static_cast<wchar_t>(static_cast<unsigned char>(c)) : static_cast<wchar_t>(c);
-            out += Printf(base + L"lc", static_cast<wint_t>(ch));
+            out += Printf((base + L"lc").c_str(), static_cast<wint_t>(ch));
             break;
         }
         case L'd':
@@ -118,20 +119,20 @@ std::wstring FormatWideV(const wchar_t* format, va_list args) {
                     long long v = len == kLongLong ? va_arg(ap, long long)
                                   : len == kLong   ? static_cast<long long>(va_arg(ap, long))
                                                    : static_cast<long long>(va_arg(ap, std::ptrdiff_t));
-                    out += Printf(base + L"ll" + c, v);
+                    out += Printf((base + L"ll" + c).c_str(), v);
                 } else {
                     unsigned long long v = len == kLongLong ? va_arg(ap, unsigned long long)
                                            : len == kLong   ? static_cast<unsigned long long>(va_arg(ap, unsigned long))
                                                             : static_cast<unsigned long long>(va_arg(ap, std::size_t));
-                    out += Printf(base + L"ll" + c, v);
+                    out += Printf((base + L"ll" + c).c_str(), v);
                 }
             } else if (len == kShort) {
                 int v = va_arg(ap, int);
-                if (isSigned) out += Printf(base + c, static_cast<int>(static_cast<short>(v)));
-                else out += Printf(base + c, static_cast<unsigned>(static_cast<unsigned short>(v)));
+                if (isSigned) out += Printf((base + c).c_str(), static_cast<int>(static_cast<short>(v)));
+                else out += Printf((base + c).c_str(), static_cast<unsigned>(static_cast<unsigned short>(v)));
             } else {
-                if (isSigned) out += Printf(base + c, va_arg(ap, int));
-                else out += Printf(base + c, va_arg(ap, unsigned));
+                if (isSigned) out += Printf((base + c).c_str(), va_arg(ap, int));
+                else out += Printf((base + c).c_str(), va_arg(ap, unsigned));
             }
             break;
         }
@@ -143,10 +144,10 @@ std::wstring FormatWideV(const wchar_t* format, va_list args) {
         case L'G':
         case L'a':
         case L'A':
-            if (len == kLongDouble) out += Printf(base + L"L" + std::wstring(1, conv), va_arg(ap, long double));
-            else out += Printf(base + std::wstring(1, conv), va_arg(ap, double));
+            if (len == kLongDouble) out += Printf((base + L"L" + std::wstring(1, conv)).c_str(), va_arg(ap, long double));
+            else out += Printf((base + std::wstring(1, conv)).c_str(), va_arg(ap, double));
             break;
-        case L'p': out += Printf(base + L"p", va_arg(ap, void*)); break;
+        case L'p': out += Printf((base + L"p").c_str(), va_arg(ap, void*)); break;
         case L'n': (void)va_arg(ap, int*); break;
         default: out.append(start, p); break;
         }
