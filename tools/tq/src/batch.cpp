@@ -17,6 +17,7 @@
 #include "spread/ss_api.h"
 #include "tq/cli_paths.h"
 #include "tq/session.h"
+#include "tq/standard_declarations.h"
 #include "win/encoding.h"
 #include "win/files.h"
 
@@ -137,35 +138,6 @@ void BatchProgress::finish() {
     m_err << summaryText(m_done, m_failed, nowSeconds() - m_start) << "\n";
 }
 
-namespace {
-
-// The declarations of the standard, read once in a pooled window.
-bool readDeclarations(const std::wstring& file, KmVarCells& declarations, std::string& error) {
-    auto* dlg = static_cast<CDlgTqStandards*>(gTqDlgsMgr.getDlg());
-    if (dlg == nullptr) {
-        error = "no calculation window can be made";
-        return false;
-    }
-    struct Release {
-        void* dlg;
-        ~Release() { gTqDlgsMgr.releaseDlg(dlg); }
-    } release{dlg};
-    KmCalcTq& sheet = dlg->calc();
-    if (sheet.loadFile(Zk_String(file)) != Acad::eOk) {
-        const std::wstring why = SSGetLastErrorText(sheet.GetSafeHwnd());
-        error = "cannot read standard " + win::Utf8FromWide(file) + (why.empty() ? "" : ": " + win::Utf8FromWide(why));
-        return false;
-    }
-    if (sheet.findVarCells() != Acad::eOk) {
-        error = "standard " + win::Utf8FromWide(file) + " is malformed: it needs an \"Input\" and an \"Output\" block";
-        return false;
-    }
-    declarations = sheet.varCells;
-    return true;
-}
-
-}  // namespace
-
 int runEvalTable(CommandContext& context, const std::wstring& standardFile, const std::string& tablePath) {
     const CliOptions& options = context.options;
     std::string bytes, error;
@@ -179,7 +151,7 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
         return kExitUsage;
     }
     KmVarCells declarations;
-    if (!readDeclarations(standardFile, declarations, error)) {
+    if (readStandardDeclarations(standardFile, declarations, error) != kExitOk) {
         context.err << "tq: " << error << "\n";
         return kExitFailed;
     }

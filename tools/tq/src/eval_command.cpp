@@ -16,6 +16,7 @@
 #include "tq/cli_paths.h"
 #include "tq/commands.h"
 #include "tq/session.h"
+#include "tq/standard_declarations.h"
 #include "win/encoding.h"
 
 namespace tq {
@@ -23,34 +24,6 @@ namespace tq {
 namespace {
 
 std::string utf8(const Zk_String& text) { return text.toUtf8(); }
-
-// Reads the declarations of a standard in a pooled window; kExitOk, or the status to
-// end with and a reason.
-int readDeclarations(const std::wstring& file, KmVarCells& declarations, std::string& error) {
-    auto* dlg = static_cast<CDlgTqStandards*>(gTqDlgsMgr.getDlg());
-    if (dlg == nullptr) {
-        error = "no calculation window can be made";
-        return kExitFailed;
-    }
-    struct Release {
-        void* dlg;
-        ~Release() { gTqDlgsMgr.releaseDlg(dlg); }
-    } release{dlg};
-    KmCalcTq& sheet = dlg->calc();
-    if (sheet.loadFile(Zk_String(file)) != Acad::eOk) {
-        const std::wstring why = SSGetLastErrorText(sheet.GetSafeHwnd());
-        error = "cannot read standard " + win::Utf8FromWide(file) +
-                (why.empty() ? std::string() : ": " + win::Utf8FromWide(why));
-        return kExitUsage;
-    }
-    if (sheet.findVarCells() != Acad::eOk) {
-        error = "standard " + win::Utf8FromWide(file) +
-                " is malformed: it needs an \"Input\" and an \"Output\" block";
-        return kExitFailed;
-    }
-    declarations = sheet.varCells;
-    return kExitOk;
-}
 
 std::string declaredNames(const KmVarCells& cells) {
     std::string names;
@@ -129,7 +102,7 @@ int finish(CommandContext& context, RunReport& report, int status) {
 
 int evalValues(CommandContext& context, const std::wstring& file, RunReport& report) {
     KmVarCells declarations;
-    int status = readDeclarations(file, declarations, report.error);
+    int status = readStandardDeclarations(file, declarations, report.error);
     if (status != kExitOk)
         return status;
     KmDlgStandardsData data;
