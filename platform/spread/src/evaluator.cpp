@@ -256,15 +256,20 @@ Value Evaluator::Run(const Ast& ast) {
             if (!ToNumber(c, x, e)) {
                 st.push_back(EvalVal::Error(e));
                 pc = nodes[n.target - 1].target + 1;   // past the IF call
+                if (pc <= n.target) return ToCellValue(EvalVal::Error(Err::Value));   // jumps only go forward
                 continue;
             }
             if (x == 0) {
+                if (n.target <= pc) return ToCellValue(EvalVal::Error(Err::Value));
                 pc = n.target;
                 continue;
             }
             break;
         }
-        case Op::Jump: pc = n.target + 1; continue;
+        case Op::Jump:
+            if (n.target < pc) return ToCellValue(EvalVal::Error(Err::Value));   // jumps only go forward
+            pc = n.target + 1;
+            continue;
         case Op::Call: {
             if (n.fn >= 0 && Builtin(n.fn).body != nullptr && ast.strings[n.str] == L"IF" && n.argc >= 2) {
                 break;   // lazy IF: the chosen operand is already on the stack

@@ -135,10 +135,12 @@ public:
                     return Fail(t, L"operand expected");
                 case Tok::Comma:
                     if (!InFunc()) return Fail(t, L"unexpected separator");
+                    if (AfterOperator()) return Fail(t, L"operand expected");
                     Emit(Op::Missing);
                     if (!Separator(t)) return false;
                     break;
                 case Tok::RParen:
+                    if (AfterOperator()) return Fail(t, L"operand expected");
                     if (!stack_.empty() && stack_.back().kind == StackItem::Func && stack_.back().argc > 0) {
                         Emit(Op::Missing);
                     } else if (stack_.empty() || stack_.back().kind != StackItem::Func) {
@@ -204,6 +206,8 @@ private:
         ast_.strings.push_back(s);
         return static_cast<std::uint32_t>(ast_.strings.size() - 1);
     }
+    // An operator waits for its operand: "1+," or "-)" must not read as an empty argument.
+    bool AfterOperator() const { return !stack_.empty() && stack_.back().kind == StackItem::Operator; }
     bool InFunc() const {
         for (auto it = stack_.rbegin(); it != stack_.rend(); ++it) {
             if (it->kind == StackItem::Func) return true;
@@ -249,6 +253,10 @@ private:
         std::uint16_t argc = emptyArgs && f.argc == 0 ? 0 : static_cast<std::uint16_t>(f.argc + 1);
         if (f.isIf) {
             if (argc == 2) {
+                // The true branch jumps over the implicit FALSE, as the middle separator does
+                // for three arguments; an error condition leaves through this jump too.
+                f.jump = ast_.nodes.size();
+                Emit(Op::Jump);
                 ast_.nodes[f.ifJump].target = static_cast<std::uint32_t>(ast_.nodes.size());
                 Emit(Op::ImplicitFalse);
             } else if (argc != 3) {

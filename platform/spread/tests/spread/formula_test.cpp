@@ -71,6 +71,8 @@ TEST_F(FormulaTest, ErrorsPropagateAsInCommonSpreadsheets) {
         {L"IF(1/0,1,2)", L"#DIV/0!"},  {L"IF(1,2,1/0)", L"2"},       {L"IFERROR(1/0,7)", L"7"},
         {L"ISERROR(A3+1)", L"1"},      {L"INDEX(D1:E4,9,1)", L"#REF!"}, {L"#N/A", L"#N/A"},
         {L"ROUND(\"x\",1)", L"#VALUE!"},
+        // Two-argument IF: an error condition ends the IF (it once jumped back and looped).
+        {L"IF(1/0,1)", L"#DIV/0!"},    {L"IF(A0>1,\"yes\")", L"#NAME?"}, {L"IF(1/0,1)+IF(A0,2,3)", L"#DIV/0!"},
     };
     RunTable(cases, std::size(cases));
 }
@@ -85,7 +87,7 @@ TEST_F(FormulaTest, BuiltInLibrary) {
         {L"COS(0)", L"1"},                   {L"ATAN2(1,1)*4", L"3.14159265358979"}, {L"LOG(1000)", L"3"},
         {L"MIN(A1:A5,3)", L"2.5"},           {L"MAX(A1:A5)", L"20"},          {L"AND(1,A1>5)", L"1"},
         {L"OR(0,0)", L"0"},                  {L"NOT(A4)", L"1"},              {L"IF(A1>5,\"big\",\"small\")", L"big"},
-        {L"IF(A1<5,\"big\")", L"0"},         {L"LEFT(\"Column\",3)", L"Col"}, {L"RIGHT(\"Column\",2)", L"mn"},
+        {L"IF(A1<5,\"big\")", L"0"},         {L"IF(A1>5,\"big\")", L"big"},    {L"IF(1,IF(0,1),2)", L"0"},         {L"LEFT(\"Column\",3)", L"Col"}, {L"RIGHT(\"Column\",2)", L"mn"},
         {L"MID(\"HEA200\",4,3)", L"200"},    {L"LEN(B1)", L"5"},              {L"UPPER(\"hea\")", L"HEA"},
         {L"LOWER(\"IPE\")", L"ipe"},         {L"TRIM(\"  a   b \")", L"a b"}, {L"FIND(\"e\",\"Steel\")", L"3"},
         {L"SUBSTITUTE(\"a-b-c\",\"-\",\"+\")", L"a+b+c"}, {L"VALUE(\"12.5\")", L"12.5"},
@@ -133,7 +135,8 @@ TEST_F(FormulaTest, R1C1ReferencesWhenThatStyleIsChosen) {
 
 TEST_F(FormulaTest, MalformedFormulasAreRefusedAndKeepTheCell) {
     SSSetFloat(ss, 3, 3, 42);
-    for (const wchar_t* bad : {L"1+", L"(1", L"1)", L"SUM(1,", L"\"open", L"1 2", L"*3", L"A1:", L"IF(1)", L"#FOO!"}) {
+    for (const wchar_t* bad : {L"1+", L"(1", L"1)", L"SUM(1,", L"\"open", L"1 2", L"*3", L"A1:", L"IF(1)", L"#FOO!",
+                            L"IF(A0>1+,\"yes,no\"\"\")", L"SUM(1,-)", L"SUM(2*)", L"MAX(1,2+,3)"}) {
         EXPECT_FALSE(SSSetFormula(ss, 3, 3, bad)) << std::string(bad, bad + wcslen(bad));
         EXPECT_EQ(Val(3, 3), L"42");
     }
