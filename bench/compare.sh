@@ -6,7 +6,8 @@
 #   bench/compare.sh                      everything, 10 runs after 3 warm-ups
 #   RUNS=10 WARMUP=3 WORKLOADS="W1_1000 W8" bench/compare.sh
 # Environment: BUILD (build folder, default build/bench), WORK (scratch folder, default a
-# new temporary one), OUT (result file, default bench/RESULTS.md), NO_IXION=1 to skip it.
+# new temporary one), OUT (result file, default bench/RESULTS.md), NO_IXION=1 to skip it,
+# LIMIT (seconds one engine may take on one workload, default 300).
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -15,6 +16,7 @@ WORK="${WORK:-$(mktemp -d /tmp/tq-compare.XXXXXX)}"
 OUT="${OUT:-$ROOT/bench/RESULTS.md}"
 RUNS="${RUNS:-10}"
 WARMUP="${WARMUP:-3}"
+LIMIT="${LIMIT:-300}"
 WORKLOADS="${WORKLOADS:-W1_1000 W1_10000 W1_100000 W2_10000 W2_100000 W3_1000 W3_5000 W3_20000 W4_10000 W5_10000 W6_1000 W6_10000 W8}"
 
 echo "== building the generator and our phase runner in $BUILD"
@@ -49,11 +51,15 @@ LINES="$WORK/results.jsonl"
 : > "$LINES"
 # Runs one engine on one workload and keeps its JSON line; a runner that dies without
 # one (a crash, an abort inside the engine) is recorded as a failure.
+# A run that takes longer than LIMIT seconds (default 300) is stopped and recorded so.
 run_engine() {
   local engine="$1" w="$2"; shift 2
-  local line
-  line="$("$@" 2>"$WORK/$engine-$w.err" | tail -1)" || true
-  if [ -n "$line" ]; then
+  local line rc=0
+  line="$(timeout "$LIMIT" "$@" 2>"$WORK/$engine-$w.err" | tail -1)" || rc=$?
+  if [ -z "$line" ] && [ "$rc" -eq 124 ]; then
+    echo "   $engine stopped on $w after $LIMIT s"
+    echo "{\"engine\":\"$engine\",\"workload\":\"$w\",\"load\":[],\"calc\":[],\"recalc\":[],\"ok\":false,\"error\":\"stopped after $LIMIT s without finishing $((RUNS + WARMUP)) runs\"}" >> "$LINES"
+  elif [ -n "$line" ]; then
     echo "$line" >> "$LINES"
   else
     echo "   $engine ended without a result on $w (see $WORK/$engine-$w.err)"
