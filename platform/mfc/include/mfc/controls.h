@@ -8,6 +8,7 @@ class CBitmap;
 
 class CButton : public CWnd {
 public:
+    using CWnd::Create;   // the generic form stays callable
     BOOL Create(LPCWSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int GetCheck() const;
     void SetCheck(int check);
@@ -24,6 +25,7 @@ public:
 
 class CStatic : public CWnd {
 public:
+    using CWnd::Create;   // the generic form stays callable
     BOOL Create(LPCWSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);
     HICON SetIcon(HICON icon);
     HICON GetIcon() const;
@@ -33,6 +35,7 @@ public:
 
 class CEdit : public CWnd {
 public:
+    using CWnd::Create;   // the generic form stays callable
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     void GetSel(int& start, int& end) const;
     DWORD GetSel() const;
@@ -55,6 +58,7 @@ public:
 
 class CComboBox : public CWnd {
 public:
+    using CWnd::Create;   // the generic form stays callable
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int AddString(LPCWSTR text);
     int InsertString(int index, LPCWSTR text);
@@ -80,6 +84,7 @@ public:
 
 class CListBox : public CWnd {
 public:
+    using CWnd::Create;   // the generic form stays callable
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int AddString(LPCWSTR text);
     int InsertString(int index, LPCWSTR text);
@@ -104,6 +109,7 @@ public:
 
 class CTabCtrl : public CWnd {
 public:
+    using CWnd::Create;   // the generic form stays callable
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     LONG InsertItem(int index, LPCWSTR text);
     LONG InsertItem(int index, LPCWSTR text, LPARAM param);

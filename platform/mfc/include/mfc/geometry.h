@@ -10,6 +10,9 @@ public:
     CSize(SIZE s) : SIZE(s) {}
     bool operator==(const SIZE& o) const { return cx == o.cx && cy == o.cy; }
     bool operator!=(const SIZE& o) const { return !(*this == o); }
+    // Same-class forms: C++20 would otherwise also try the reversed base-class comparison.
+    bool operator==(const CSize& o) const { return *this == static_cast<const SIZE&>(o); }
+    bool operator!=(const CSize& o) const { return !(*this == o); }
     CSize operator+(SIZE o) const { return CSize(cx + o.cx, cy + o.cy); }
     CSize operator-(SIZE o) const { return CSize(cx - o.cx, cy - o.cy); }
 };
@@ -24,6 +27,8 @@ public:
     void Offset(POINT p) { Offset(p.x, p.y); }
     bool operator==(const POINT& o) const { return x == o.x && y == o.y; }
     bool operator!=(const POINT& o) const { return !(*this == o); }
+    bool operator==(const CPoint& o) const { return *this == static_cast<const POINT&>(o); }
+    bool operator!=(const CPoint& o) const { return !(*this == o); }
     CPoint operator+(POINT o) const { return CPoint(x + o.x, y + o.y); }
     CPoint operator-(POINT o) const { return CPoint(x - o.x, y - o.y); }
     CPoint operator+(SIZE s) const { return CPoint(x + s.cx, y + s.cy); }
@@ -71,6 +76,8 @@ public:
     }
     bool operator==(const RECT& o) const { return EqualRect(o); }
     bool operator!=(const RECT& o) const { return !EqualRect(o); }
+    bool operator==(const CRect& o) const { return EqualRect(o); }
+    bool operator!=(const CRect& o) const { return !EqualRect(o); }
     operator RECT*() { return this; }
     operator const RECT*() const { return this; }
 };
