@@ -26,20 +26,32 @@ Zk_String stateFileWin() {
     return gSettings.zkDir + L"dialogs.txt";
 }
 
-State readState() {
-    State state;
+// False when the file exists but cannot be read (too large, unreadable); a missing
+// file is an empty state.
+bool readState(State& state) {
+    state.clear();
     Zk_Array<Zk_StringArray> rows;
     const Zk_String file = stateFileWin();
-    if (file.isEmpty() || !readFile(file, rows)) return state;
+    if (file.isEmpty()) return true;
+    if (!readFile(file, rows)) return !fileExists(file);
     for (const auto& row : rows)
         if (row.length() >= 3 && !row[0].isEmpty()) state[{row[0].toUpper(), row[1].toUpper()}] = row[2];
+    return true;
+}
+
+State readState() {
+    State state;
+    readState(state);
     return state;
 }
 
 bool writeValue(const Zk_String& key, const Zk_String& name, const Zk_String& value) {
     const Zk_String file = stateFileWin();
     if (file.isEmpty() || key.isEmpty()) return false;
-    State state = readState();
+    // A file that exists but cannot be read is left alone rather than replaced by this
+    // one value.
+    State state;
+    if (!readState(state)) return false;
     state[{key.toUpper(), name.toUpper()}] = value;
     Zk_Array<Zk_StringArray> rows;
     for (const auto& [k, v] : state) rows.append(Zk_StringArray{k.first, k.second, v});

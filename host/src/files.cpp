@@ -1,7 +1,9 @@
 #include "host/files.h"
 
 #include <algorithm>
+#include <string>
 
+#include "acad/command_line.h"
 #include "host/list_utils.h"
 #include "win/files.h"
 #include "win/paths.h"
@@ -71,10 +73,17 @@ bool listFolder(const Zk_String& folder, const Zk_String& pattern, bool wantDirs
 
 bool readTextFile(const Zk_String& path, Zk_String& text) {
     std::string bytes;
-    if (!ReadFileBytes(path.wstr(), bytes)) return false;
+    if (!ReadFileBytes(path.wstr(), bytes, kMaxTextFileBytes)) {
+        if (lastReadWasTooLarge())
+            acutPrintf(L"*Error* File too large (more than %s bytes): %s\n",
+                       std::to_wstring(kMaxTextFileBytes).c_str(), path.c_str());
+        return false;
+    }
     text = decodeText(bytes);
     return true;
 }
+
+bool lastReadWasTooLarge() { return GetLastError() == static_cast<DWORD>(ERROR_FILE_TOO_LARGE); }
 
 bool writeTextFile(const Zk_String& path, const Zk_String& text) {
     return WriteFileAtomic(path.wstr(), text.toUtf8());

@@ -518,7 +518,7 @@ Zk_String macroToText(const Zk_Macro& macro, const MacroData& data) {
 bool readMacroFile(const Zk_String& path, Zk_DbMacro& dbMacro, MacroData& data, Zk_String& error) {
     Zk_String text;
     if (!readTextFile(path, text)) {
-        error = path + Zk_String(L": cannot be read");
+        error = path + Zk_String(lastReadWasTooLarge() ? L": larger than 16777216 bytes, not read" : L": cannot be read");
         return false;
     }
     Zk_Macro macro;

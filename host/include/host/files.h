@@ -9,6 +9,12 @@
 #include "host/zk_array.h"
 #include "host/zk_string.h"
 
+// Every text file read through the functions below (mapping, macro, section table,
+// language, settings and dialog state files) is read whole; one larger than this is
+// refused before it is read: the read fails, the output is left as it was, and
+// "*Error* File too large (more than 16777216 bytes): <path>" goes to the command line.
+constexpr std::uint64_t kMaxTextFileBytes = 16u * 1024u * 1024u;
+
 // A file as rows of fields separated by separator (a tab by default). An empty line
 // gives an empty row. False when the file cannot be read.
 bool readFile(const Zk_String& path, Zk_Array<Zk_StringArray>& rows, wchar_t separator = L'\t');
@@ -19,6 +25,9 @@ bool ObjectExportReadFile(const Zk_String& path, Zk_StringArray& lines);
 bool ObjectExportWriteFile(const Zk_String& path, const Zk_StringArray& lines);
 // Whole text of a file.
 bool readTextFile(const Zk_String& path, Zk_String& text);
+// After a failed read: whether it failed because the file is larger than
+// kMaxTextFileBytes (GetLastError is ERROR_FILE_TOO_LARGE).
+bool lastReadWasTooLarge();
 bool writeTextFile(const Zk_String& path, const Zk_String& text);
 
 // The files of folder matching pattern ("*.kms"; "*" or empty: all), sorted by name

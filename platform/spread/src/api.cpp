@@ -733,8 +733,11 @@ BOOL SSLoadFromFile(HWND hWnd, LPCWSTR fileName) {
     CTRL(FALSE);
     if (!fileName) return FALSE;
     std::string bytes;
-    if (!ReadFileBytes(fileName, bytes)) {
-        ctl->lastError = std::wstring(fileName) + L": cannot be read";
+    if (!ReadFileBytes(fileName, bytes, SS_LIMIT_FILE_BYTES)) {
+        ctl->lastError = std::wstring(fileName) + (GetLastError() == static_cast<DWORD>(ERROR_FILE_TOO_LARGE)
+                                                       ? L": larger than " + std::to_wstring(SS_LIMIT_FILE_BYTES) +
+                                                             L" bytes, not read"
+                                                       : std::wstring(L": cannot be read"));
         return FALSE;
     }
     return SSLoadFromBuffer(hWnd, bytes, fileName);

@@ -200,6 +200,10 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
         sh.Reset();
         sh.settings = keep;
     }
+    // No calculation while the sheet fills (counts, formats, data, formulas): one full
+    // calculation at the end. A file's own automatic-calculation setting is kept for then.
+    bool autoCalc = sh.settings.bools[SSB_AUTOCALC];
+    sh.settings.bools[SSB_AUTOCALC] = false;
     sh.SetMaxCols(cols >= 0 ? cols : std::max(usedCols, SS_DEFAULT_MAXCOLS));
     sh.SetMaxRows(rows >= 0 ? rows : std::max(usedRows, SS_DEFAULT_MAXROWS));
     Coord mc = sh.MaxCols(), mr = sh.MaxRows();
@@ -312,7 +316,7 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
             if (!sh.AddSpan(c, r, static_cast<Coord>(v), static_cast<Coord>(v2))) return rd.Fail(L"span leaves the sheet or overlaps another");
         } else if (k == "bool") {
             if (!need(3) || !rd.Int(f[1], 0, SSB_COUNT - 1, v) || !rd.Int(f[2], 0, 1, v2)) return false;
-            sh.settings.bools[v] = v2 != 0;
+            (v == SSB_AUTOCALC ? autoCalc : sh.settings.bools[v]) = v2 != 0;
         } else if (k == "refstyle" || k == "appearance" || k == "backcolorstyle" || k == "noteindicator" || k == "selectionmode") {
             if (!need(2) || !rd.Int(f[1], 0, 32767, v)) return false;
             short n = static_cast<short>(v);
@@ -369,9 +373,7 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
     }
     // Data of the grid, parsed in the sheet's A1 reference style.
     short refStyle = sh.settings.refStyle;
-    bool autoCalc = sh.settings.bools[SSB_AUTOCALC];
     sh.settings.refStyle = SS_REFSTYLE_A1;
-    sh.settings.bools[SSB_AUTOCALC] = false;
     sh.Store().Reserve(fieldCount + sh.Store().Size());
     std::wstring scratch;
     auto apply = [&](PendingCell& pc) {

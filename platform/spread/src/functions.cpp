@@ -2,7 +2,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <cwchar>
 #include <vector>
+
+#include "spread/ss_api.h"
 
 namespace spread {
 
@@ -136,11 +139,34 @@ int FindBuiltin(std::wstring_view upperName) {
 
 const FnDef& Builtin(int index) { return *TheTable().defs[static_cast<std::size_t>(index)]; }
 
+namespace {
+// Whether a range covers more cells of the sheet than a function may walk.
+bool RangeTooLarge(EvalContext& ctx, const EvalVal& v) {
+    if (v.t != EvalVal::T::Range) return false;
+    Range r = v.r;
+    if (!ctx.Clip(r)) return false;
+    return static_cast<long long>(r.col2 - r.col1 + 1) * (r.row2 - r.row1 + 1) > SS_LIMIT_RANGE_CELLS;
+}
+// The aggregates visit only the cells of a large range that hold something, so any
+// range is cheap for them.
+bool VisitsUsedCellsOnly(const FnDef& d) {
+    for (const wchar_t* name : {L"SUM", L"MIN", L"MAX", L"AVERAGE", L"COUNT", L"COUNTA"})
+        if (std::wcscmp(d.name, name) == 0) return true;
+    return false;
+}
+}  // namespace
+
 void CallBuiltin(int index, EvalContext& ctx, EvalVal* args, int argc, EvalVal& result) {
     const FnDef& d = Builtin(index);
     if (argc < d.minArgs || (d.maxArgs >= 0 && argc > d.maxArgs)) {
         result = EvalVal::Error(Err::Value);
         return;
+    }
+    for (int i = 0; i < argc; ++i) {
+        if (RangeTooLarge(ctx, args[i]) && !VisitsUsedCellsOnly(d)) {
+            result = EvalVal::Error(Err::Num);
+            return;
+        }
     }
     std::size_t nk = std::strlen(d.kinds);
     for (int i = 0; i < argc; ++i) {

@@ -120,7 +120,7 @@ DWORD ErrorFromErrno(int err, const std::string& hostPath) {
     }
 }
 
-bool ReadHost(const std::string& hostPath, std::string& bytes) {
+bool ReadHost(const std::string& hostPath, std::string& bytes, std::uint64_t maxBytes) {
     const int fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         SetLastError(ErrorFromErrno(errno, hostPath));
@@ -131,6 +131,11 @@ bool ReadHost(const std::string& hostPath, std::string& bytes) {
         // Directories, pipes and devices are not files to read whole.
         ::close(fd);
         SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        SetLastError(ERROR_FILE_TOO_LARGE);
         return false;
     }
     std::string data;
@@ -146,6 +151,12 @@ bool ReadHost(const std::string& hostPath, std::string& bytes) {
             return false;
         }
         if (n == 0) break;
+        if (static_cast<std::uint64_t>(n) > maxBytes - data.size()) {
+            // The file grew past the limit after it was measured.
+            ::close(fd);
+            SetLastError(ERROR_FILE_TOO_LARGE);
+            return false;
+        }
         data.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
@@ -224,12 +235,12 @@ bool WriteAtomicHost(const std::string& hostPathIn, std::string_view bytes, int 
 }  // namespace detail
 }  // namespace win
 
-bool ReadFileBytes(std::wstring_view winPath, std::string& bytes) {
-    return win::detail::ReadHost(HostPathFromWindows(winPath), bytes);
+bool ReadFileBytes(std::wstring_view winPath, std::string& bytes, std::uint64_t maxBytes) {
+    return win::detail::ReadHost(HostPathFromWindows(winPath), bytes, maxBytes);
 }
 
-bool ReadFileBytesA(std::string_view winPath, std::string& bytes) {
-    return win::detail::ReadHost(HostPathFromWindowsA(winPath), bytes);
+bool ReadFileBytesA(std::string_view winPath, std::string& bytes, std::uint64_t maxBytes) {
+    return win::detail::ReadHost(HostPathFromWindowsA(winPath), bytes, maxBytes);
 }
 
 bool WriteFileAtomic(std::wstring_view winPath, std::string_view bytes) {

@@ -19,6 +19,6 @@ timespec TimespecFromFileTime(const FILETIME& ft);
 // WriteFileAtomic on a host path. mode: permission bits for the new file, or -1 to keep
 // those of an existing target (0666 less the umask for a new one).
 bool WriteAtomicHost(const std::string& hostPath, std::string_view bytes, int mode = -1);
-bool ReadHost(const std::string& hostPath, std::string& bytes);
+bool ReadHost(const std::string& hostPath, std::string& bytes, std::uint64_t maxBytes = kNoFileSizeLimit);
 
 }  // namespace win::detail

@@ -16,6 +16,7 @@
 #include "host/macro_file.h"
 #include "spread/ss_api.h"
 #include "tq/cli_paths.h"
+#include "tq/eval_outcome.h"
 #include "tq/session.h"
 #include "tq/standard_declarations.h"
 #include "win/encoding.h"
@@ -151,13 +152,11 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
         return kExitUsage;
     }
     KmVarCells declarations;
-    if (readStandardDeclarations(standardFile, declarations, error) != kExitOk) {
+    if (const int status = readStandardDeclarations(standardFile, declarations, error); status != kExitOk) {
         context.err << "tq: " << error << "\n";
-        return kExitFailed;
+        return status;
     }
     // Every column must name an input or output; each non-local declaration takes its column.
-    std::vector<int> columnOf;
-    std::vector<int> outputs;
     for (const std::string& name : inputs.header) {
         int index = -1;
         if (declarations.findVarCell(Zk_String::fromUtf8(name), index) != Acad::eOk || declarations[index].isLocal()) {
@@ -165,6 +164,8 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
             return kExitUsage;
         }
     }
+    std::vector<int> columnOf;  // per non-local declaration: its column, or -1
+    std::vector<int> outputs;   // indexes of the outputs among the declarations
     for (int i = 0; i < declarations.length(); ++i) {
         if (declarations[i].isLocal()) continue;
         const std::string name = declarations[i].varName.toUtf8();
@@ -178,7 +179,9 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
     for (int i : outputs) results.header.push_back(declarations[i].varName.toUtf8());
     results.header.push_back("status");
     BatchProgress progress(context.err, inputs.rows.size(), errorIsTerminal());
+    std::size_t failed = 0;
     for (const auto& row : inputs.rows) {
+        // A new list per row: nothing given to one row reaches the next.
         KmDlgStandardsData data;
         data.evalMode = KmDlgStandardsData::kValueMode;
         data.tqFileName = Zk_String(standardFile);
@@ -193,36 +196,45 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
             data.varCells.append(cell);
             ++k;
         }
-        const bool ok = StartDlgStandardsTq(data);
+        const KmVarCells given = data.varCells;
+        const std::size_t seen = context.session.messages().size();
+        const bool evaluated = StartDlgStandardsTq(data);
+        context.session.flushTraces();
+        const std::string why = evaluationFailure(evaluated, context.session.messages(), seen, given, data.varCells);
         std::vector<std::string> line = row;
         for (int i : outputs) {
             std::string value;
-            if (ok)
+            if (why.empty())
                 for (int j = 0; j < data.varCells.length(); ++j)
                     if (data.varCells[j].isOutput() && data.varCells[j].varName == declarations[i].varName)
                         value = data.varCells[j].value.toUtf8();
             line.push_back(value);
         }
-        line.push_back(ok ? "ok" : "failed: the evaluation failed");
+        line.push_back(why.empty() ? "ok" : "failed: " + why);
         results.rows.push_back(std::move(line));
-        context.session.flushTraces();
-        progress.step(ok);
-    }
-    const std::string text = formatBatchTable(results);
-    if (options.outFile.empty()) context.out << text;
-    else if (!WriteFileAtomic(windowsPathOf(options.outFile), text)) {
-        context.err << "tq: cannot write " << options.outFile << "\n";
-        return kExitFailed;
+        if (!why.empty()) ++failed;
+        context.session.forgetMessages();
+        progress.step(why.empty());
     }
     progress.finish();
-    const bool allOk = std::all_of(results.rows.begin(), results.rows.end(), [](const auto& r) { return r.back() == "ok"; });
-    return allOk ? kExitOk : kExitFailed;
+    const std::string text = formatBatchTable(results);
+    if (options.outFile.empty()) {
+        context.out << text;
+    } else if (!WriteFileAtomic(windowsPathOf(options.outFile), text)) {
+        context.err << "tq: cannot write " << options.outFile << "; nothing was written\n";
+        return kExitFailed;
+    }
+    return failed == 0 ? kExitOk : kExitFailed;
 }
 
 int runEvalMacroDir(CommandContext& context, const std::wstring& standardFile, const std::string& folder) {
     const CliOptions& options = context.options;
     std::error_code ec;
     std::vector<std::filesystem::path> files;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        context.err << "tq: " << folder << " is no folder\n";
+        return kExitUsage;
+    }
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
         if (entry.is_regular_file() && entry.path().extension() == ".macro") files.push_back(entry.path());
     if (ec) {
@@ -241,16 +253,26 @@ int runEvalMacroDir(CommandContext& context, const std::wstring& standardFile, c
         if (!readMacroFile(Zk_String(macroFile), dbMacro, macroData, error)) {
             status = "failed: " + error.toUtf8();
         } else {
+            const Zk_Macro before = dbMacro.macro();
+            const MacroData dataBefore = macroData;
+            Zk_String macroName = dbMacro.name();
+            if (!options.group.empty()) macroName = Zk_String(L"Module.") + Zk_String::fromUtf8(options.group);
+            else if (!options.mapping.empty()) macroName = Zk_String::fromUtf8(options.mapping);
             KmDlgStandardsData data;
-            Zk_String macroName = options.group.empty() ? dbMacro.name() : Zk_String(L"Module.") + Zk_String::fromUtf8(options.group);
-            if (!options.mapping.empty()) macroName = Zk_String::fromUtf8(options.mapping);
             data.initialize(&dbMacro, Zk_String(standardFile), macroName, &macroData);
             AcTransaction transaction;
             data.transaction = &transaction;
-            if (!StartDlgStandardsTq(data)) status = "failed: the evaluation failed; the file is not changed";
-            else if (!writeMacroFile(Zk_String(macroFile), dbMacro, macroData, error)) status = "failed: " + error.toUtf8();
+            const std::size_t seen = context.session.messages().size();
+            const bool evaluated = StartDlgStandardsTq(data);
+            context.session.flushTraces();
+            const std::string why =
+                evaluationFailure(evaluated, context.session.messages(), seen, KmVarCells(), data.varCells);
+            const bool changed = !(dbMacro.macro() == before) || !(macroData == dataBefore);
+            if (!why.empty()) status = "failed: " + why + "; the file is not changed";
+            else if (changed && !writeMacroFile(Zk_String(macroFile), dbMacro, macroData, error))
+                status = "failed: " + error.toUtf8();
         }
-        context.session.flushTraces();
+        context.session.forgetMessages();
         context.out << path.filename().string() << "\t" << status << "\n";
         allOk = allOk && status == "ok";
         progress.step(status == "ok");

@@ -15,6 +15,7 @@
 #include "tq/cli_output.h"
 #include "tq/cli_paths.h"
 #include "tq/commands.h"
+#include "tq/eval_outcome.h"
 #include "tq/session.h"
 #include "tq/standard_declarations.h"
 #include "win/encoding.h"
@@ -112,8 +113,13 @@ int evalValues(CommandContext& context, const std::wstring& file, RunReport& rep
     if (status != kExitOk)
         return status;
     resetStepTimers();
-    if (!StartDlgStandardsTq(data)) {
-        report.error = "the evaluation of " + win::Utf8FromWide(file) + " failed";
+    const KmVarCells given = data.varCells;
+    const std::size_t seen = context.session.messages().size();
+    const bool evaluated = StartDlgStandardsTq(data);
+    context.session.flushTraces();
+    const std::string why = evaluationFailure(evaluated, context.session.messages(), seen, given, data.varCells);
+    if (!why.empty()) {
+        report.error = "the evaluation of " + win::Utf8FromWide(file) + " failed: " + why;
         return kExitFailed;
     }
     collectOutputs(data.varCells, report.outputs);
@@ -152,9 +158,13 @@ int evalMacro(CommandContext& context, const std::wstring& file, RunReport& repo
     }
 
     resetStepTimers();
-    if (!StartDlgStandardsTq(data)) {
-        report.error = "the evaluation of " + win::Utf8FromWide(file) +
-                       " failed; the macro file is not changed";
+    const std::size_t seen = context.session.messages().size();
+    const bool evaluated = StartDlgStandardsTq(data);
+    context.session.flushTraces();
+    const std::string why = evaluationFailure(evaluated, context.session.messages(), seen, KmVarCells(), data.varCells);
+    if (!why.empty()) {
+        report.error = "the evaluation of " + win::Utf8FromWide(file) + " failed: " + why +
+                       "; the macro file is not changed";
         return kExitFailed;
     }
     collectOutputs(data.varCells, report.outputs);
@@ -177,8 +187,10 @@ int runEval(CommandContext& context) {
     RunReport report;
     report.mode = options.macroFile.empty() ? "value" : "macro";
     report.standard = options.standard;
-    if (options.diagnostics)
-        gSettings.current.standardsDiagnostics = true;
+    // The engine reports failed equations only with diagnostics on; tq always needs to
+    // know of them, and shows the boxes themselves only when asked to.
+    gSettings.current.standardsDiagnostics = true;
+    context.session.setEchoBoxes(options.diagnostics);
 
     const std::wstring file = resolveStandard(options.standard, context.library, report.error);
     if (file.empty())

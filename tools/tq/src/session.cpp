@@ -36,8 +36,10 @@ int Session::onMessageBox(const void* record, void* context) {
     message.kind = RunMessage::Box;
     message.caption = win::Utf8FromWide(box.caption);
     message.text = win::Utf8FromWide(box.text);
-    self.m_err << "[" << message.caption << "] " << message.text << "\n";
-    self.m_err.flush();
+    if (self.m_echoBoxes) {
+        self.m_err << "[" << message.caption << "] " << message.text << "\n";
+        self.m_err.flush();
+    }
     self.m_messages.push_back(std::move(message));
     return win::MessageBoxDefaultButton(box.flags);
 }
@@ -71,6 +73,14 @@ void Session::flushTraces() {
         }
         start = end + 1;
     }
+}
+
+void Session::forgetMessages() {
+    flushTraces();
+    m_messages.clear();
+    win::ClearMessageBoxLog();
+    acad::ClearCommandLine();
+    m_printed = 0;
 }
 
 bool Session::loadModule(const std::string& path, std::string& error) {

@@ -1,6 +1,8 @@
 #include "engine/formula.h"
 
 #include <cwchar>
+#include <string>
+#include <vector>
 
 #include "acad/command_line.h"
 #include "mfc/controls.h"
@@ -300,7 +302,41 @@ void CFormula::readResult(int col, int row) {
     result->Val.hValStr = block;
 }
 
+namespace {
+
+// Files of the look-ups open now, outermost first.
+std::vector<std::wstring>& openLookUps() {
+    static std::vector<std::wstring> files;
+    return files;
+}
+
+struct LookUpScope {
+    explicit LookUpScope(std::wstring file) { openLookUps().push_back(std::move(file)); }
+    ~LookUpScope() { openLookUps().pop_back(); }
+    LookUpScope(const LookUpScope&) = delete;
+    LookUpScope& operator=(const LookUpScope&) = delete;
+};
+
+}  // namespace
+
 BOOL CFormula::fromTable(SS_CALCVALUE* resultValue, SS_CALCVALUE* arguments, short count) {
+    std::wstring file;
+    if (count > 0 && arguments != nullptr && arguments[0].Status == SS_VALUE_STATUS_OK &&
+        arguments[0].Type == SS_VALUE_TYPE_STR)
+        file = withoutQuotes(Zk_String(SSGetGlobalStr(arguments[0].Val.hValStr))).wstr();
+    if (static_cast<int>(openLookUps().size()) >= kMaxFromTableDepth) {
+        std::wstring chain;
+        for (const std::wstring& f : openLookUps()) chain += f + L" -> ";
+        acutPrintf(L"*Error* FROMTABLE look-ups nest more than %d deep: %s\n", kMaxFromTableDepth,
+                   (chain + file).c_str());
+        if (resultValue != nullptr) {
+            resultValue->Status = SS_VALUE_STATUS_ERROR;
+            resultValue->Type = SS_VALUE_TYPE_LONG;
+            resultValue->Val.ValLong = SS_ERROR_VALUE;
+        }
+        return TRUE;
+    }
+    LookUpScope scope(file);
     CFormula window;
     window.mode = kModeLookUp;
     window.result = resultValue;

@@ -1,5 +1,7 @@
 #include "engine/km_calc_tq.h"
 
+#include <algorithm>
+
 #include "engine/call_child.h"
 #include "engine/km_dlg_standards_data.h"
 #include "engine/product_functions.h"
@@ -24,6 +26,11 @@ bool isErrorText(const Zk_String& text) {
         if (text == e) return true;
     return false;
 }
+
+// Cells of the sheets calculated so far by the evaluation under way (reset by its root
+// pass), and whether a pass was refused for going past the limit.
+long long gCalcSteps = 0;
+bool gCalcStepsExhausted = false;
 
 Zk_String standardsFolder() {
     Zk_String path = gSettings.libDir;
@@ -88,6 +95,13 @@ Acad::ErrorStatus KmCalcTq::loadFile(const Zk_String& name) {
     setBoolProperty(12, true);
     setBoolProperty(7, false);
     if (!loadFromFile(path)) return Acad::eInvalidInput;
+    const long long cells = static_cast<long long>(getColCount()) * getRowCount();
+    if (cells > kMaxCalcSteps) {
+        showWarning(Zk_String(L"The following spreadsheet was not loaded, because it has more than ") +
+                    Zk_String(kMaxCalcSteps) + L" cells (" + Zk_String(getColCount()) + L" columns, " +
+                    Zk_String(getRowCount()) + L" rows):\n" + path);
+        return Acad::eInvalidInput;
+    }
     tqFile = path;
     gLoadFile.end();
     return Acad::eOk;
@@ -143,13 +157,37 @@ Acad::ErrorStatus KmCalcTq::calcAll() {
     int calcCol = 0, calcRow = 0;
     if (!KmVarCells::findKeyword(*this, Zk_String(L"Calc"), calcCol, calcRow)) return Acad::eInvalidInput;
 
+    // The sheet's cells count against the steps of the whole evaluation (the declaration
+    // reads and the pass walk the sheet); a pass that would go past them is not started,
+    // and every pass of the evaluation then stops.
+    const int rows = getRowCount();
+    const int cols = getColCount();
+    if (activeSheetChain().empty()) {
+        gCalcSteps = 0;
+        gCalcStepsExhausted = false;
+    }
+    const long long steps = static_cast<long long>(rows) * cols;
+    if (gCalcStepsExhausted || steps > calcStepLimit - gCalcSteps) {
+        if (!gCalcStepsExhausted)
+            showWarning(Zk_String(L"The calculation was not made, because one evaluation may examine at most ") +
+                        Zk_String(calcStepLimit) + L" cells (of its sheet and every child sheet) and this one " +
+                        L"would examine " + Zk_String(gCalcSteps + steps) + L":\n" + L"Spreadsheet : " + tqFile +
+                        L" (" + Zk_String(cols) + L" columns, " + Zk_String(rows) + L" rows)\n" + L"Calls: " +
+                        describeSheetChain(tqFile));
+        gCalcStepsExhausted = true;
+        return Acad::eInvalidInput;
+    }
+    gCalcSteps += steps;
+
     KmActiveSheetScope active(tqFile);
     collectVarAddresses();
     gCalcCells.start();
-    const int rows = getRowCount();
-    const int cols = getColCount();
-    for (int row = calcRow + 1; row <= rows; ++row)
-        for (int col = 1; col <= cols; ++col) calcCell(col, row);
+    for (int row = calcRow + 1; row <= rows; ++row) {
+        for (int col = 1; col <= cols; ++col) {
+            calcCell(col, row);
+            if (gCalcStepsExhausted) return Acad::eInvalidInput;  // a child went past the steps
+        }
+    }
     gCalcCells.end();
     return Acad::eOk;
 }
@@ -166,7 +204,7 @@ void KmCalcTq::collectVarAddresses() {
         gCalcCellGetVarCoordName.start();
         const KmVarCell& cell = varCells[i];
         if (!names[i].isEmpty() && cell.col >= 1 && cell.row >= 1)
-            m_varAddresses.append(VarAddress{names[i], getAlfabet(cell.col) + Zk_String(cell.row)});
+            m_varAddresses.add(names[i], getAlfabet(cell.col) + Zk_String(cell.row));
         gCalcCellGetVarCoordName.end();
     }
     gCalcCellGetVarCoords.end();
@@ -174,7 +212,7 @@ void KmCalcTq::collectVarAddresses() {
 
 void KmCalcTq::replaceVariables(Zk_String& expression) {
     gCalcCellReplaceVariables.start();
-    for (const VarAddress& v : m_varAddresses) replaceWholeWords(expression, v.name, v.address);
+    m_varAddresses.substitute(expression);
     gCalcCellReplaceVariables.end();
 }
 
@@ -280,7 +318,10 @@ bool KmCalcTq::callChild(const Zk_String& expression, int row, bool& reported) {
         copy.row = 0;
         data.varCells.append(copy);
     }
-    if (!evaluateStandards(data)) return false;
+    if (!evaluateStandards(data)) {
+        reported = gCalcStepsExhausted;  // the refusal has said why
+        return false;
+    }
 
     for (int k = 0; k < data.varCells.length(); ++k) {
         const KmVarCell& returned = data.varCells[k];

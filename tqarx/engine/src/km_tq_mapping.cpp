@@ -422,8 +422,13 @@ Acad::ErrorStatus KmTqMapping::setMappingToFile(const Zk_String& tqFile, const Z
         stored.m_mappedObjects.removeAt(i);
     }
     // 3. An equal stored mapping is left as it is; a different one is replaced.
+    // A mapping file that exists but cannot be read (too large, unreadable) is left
+    // alone: writing only this mapping would lose every other.
     Zk_StringArray lines;
-    if (!readMappingLines(tqFile, lines)) lines.clear();
+    if (!readMappingLines(tqFile, lines)) {
+        if (fileExists(mappingFilePath(tqFile))) return Acad::eInvalidInput;
+        lines.clear();
+    }
     for (int i = lines.length() - 1; i >= 0; --i) {
         if (!lineName(lines[i]).equal(mappingName, true)) continue;
         KmTqMapping old;

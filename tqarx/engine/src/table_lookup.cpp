@@ -91,13 +91,11 @@ CachedFile* loadDataFile(const Zk_String& path, Zk_String* error) {
         return &it->second;
     }
     std::string bytes;
-    if (!ReadFileBytes(path.wstr(), bytes)) {
-        setError(error, Zk_String(L"File cannot be read: ") + path);
-        return nullptr;
-    }
-    // The file may have grown between the search and the read.
-    if (bytes.size() > kMaxDataFileBytes) {
-        setError(error, Zk_String(L"File too large: ") + path);
+    if (!ReadFileBytes(path.wstr(), bytes, kMaxDataFileBytes)) {
+        // Too large here: the file grew between the search and the read.
+        setError(error, Zk_String(GetLastError() == static_cast<DWORD>(ERROR_FILE_TOO_LARGE) ? L"File too large: "
+                                                                                         : L"File cannot be read: ") +
+                            path);
         return nullptr;
     }
     if (bytes.find('\0') != std::string::npos) {

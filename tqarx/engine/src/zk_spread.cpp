@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/sheet_file_cache.h"
 #include "host/texts.h"
 #include "win/window.h"
 
@@ -108,7 +109,14 @@ bool Zk_Spread::setEditType(int col, int row, int col2, int row2, int maxLength)
     return m_created && SetTypeEdit(col, row, col2, row2, maxLength, SS_CASE_NOCASE);
 }
 
-bool Zk_Spread::loadFromFile(const Zk_String& path) { return m_created && LoadFromFile(path.c_str()); }
+bool Zk_Spread::loadFromFile(const Zk_String& path) {
+    if (!m_created) return false;
+    // An unchanged file is parsed from the bytes read before; what the cache cannot give
+    // is left to the control, which says why it cannot read the file.
+    if (const auto bytes = readSheetFileBytes(path.wstr(), SS_LIMIT_FILE_BYTES))
+        return SSLoadFromBuffer(m_hWnd, *bytes, path.c_str()) != FALSE;
+    return LoadFromFile(path.c_str());
+}
 
 bool Zk_Spread::saveToFile(const Zk_String& path, bool dataOnly) {
     return m_created && SaveToFile(path.c_str(), dataOnly ? TRUE : FALSE);

@@ -24,6 +24,11 @@
 //   SS_LIMIT_FORMULA_DEPTH               deepest nesting of "(" and function calls
 //   SS_LIMIT_FUNC_ARGS                   most arguments of one function call
 //   SS_LIMIT_CELL_TEXT                   longest cell text
+//   SS_LIMIT_RANGE_CELLS                 most cells of the sheet a range argument of a
+//                                        built-in function may cover (more: #NUM!);
+//                                        SUM, MIN, MAX, AVERAGE, COUNT and COUNTA take
+//                                        any range, visiting only the cells in use
+//   SS_LIMIT_FILE_BYTES                  largest spreadsheet file SSLoadFromFile reads
 // Formulas beyond these are parse errors (SSSetFormula returns FALSE); chains of dependent
 // cells have no depth limit (calculation runs in dependency order without recursion).
 #pragma once
@@ -45,6 +50,8 @@ constexpr int SS_LIMIT_FORMULA_LEN = 65536;
 constexpr int SS_LIMIT_FORMULA_DEPTH = 256;
 constexpr int SS_LIMIT_FUNC_ARGS = 255;
 constexpr int SS_LIMIT_CELL_TEXT = 1000000;
+constexpr long long SS_LIMIT_RANGE_CELLS = 10000000;
+constexpr unsigned long long SS_LIMIT_FILE_BYTES = 16ull * 1024 * 1024;
 
 // Default counts of a new control.
 constexpr SS_COORD SS_DEFAULT_MAXCOLS = 500;

@@ -10,6 +10,7 @@
 #include "win/module.h"
 #include "win/types.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,9 +103,13 @@ BOOL SetFileLastWriteTime(std::wstring_view path, const FILETIME& time);
 std::vector<std::wstring> FindFilesRecursive(std::wstring_view dir, std::wstring_view pattern,
                                              bool includeDirectories = false);
 
-// The whole file; false (with GetLastError set) when it is missing or unreadable.
-bool ReadFileBytes(std::wstring_view winPath, std::string& bytes);
-bool ReadFileBytesA(std::string_view winPath, std::string& bytes);
+// No size limit for ReadFileBytes.
+constexpr std::uint64_t kNoFileSizeLimit = ~std::uint64_t{0};
+// The whole file; false (with GetLastError set) when it is missing or unreadable, and
+// with ERROR_FILE_TOO_LARGE when it holds more than maxBytes (checked before anything is
+// read, and again while reading in case the file grows); bytes is then left unchanged.
+bool ReadFileBytes(std::wstring_view winPath, std::string& bytes, std::uint64_t maxBytes = kNoFileSizeLimit);
+bool ReadFileBytesA(std::string_view winPath, std::string& bytes, std::uint64_t maxBytes = kNoFileSizeLimit);
 // Temporary file beside the target, flushed, then renamed over it. On failure the
 // target is unchanged, the temporary file removed, GetLastError set (ERROR_PATH_NOT_FOUND
 // for a missing folder, ERROR_DISK_FULL, ERROR_WRITE_FAULT, ERROR_ACCESS_DENIED, ...).

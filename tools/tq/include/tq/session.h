@@ -26,6 +26,11 @@ public:
     void flushTraces();
     // Boxes and traces seen so far, in order.
     const std::vector<RunMessage>& messages() const { return m_messages; }
+    // Whether message boxes are shown on the error stream as they appear (they are kept
+    // either way); on by default.
+    void setEchoBoxes(bool echo) { m_echoBoxes = echo; }
+    // Drops what was kept so far (a batch keeps only what one evaluation reported).
+    void forgetMessages();
 
     // Shows and keeps one message box; answers it with its default button.
     static int onMessageBox(const void* box, void* context);
@@ -37,6 +42,7 @@ private:
     HINSTANCE m_module = nullptr;
     std::size_t m_printed = 0;  // characters of the command line already shown
     std::vector<RunMessage> m_messages;
+    bool m_echoBoxes = true;
 };
 
 }  // namespace tq

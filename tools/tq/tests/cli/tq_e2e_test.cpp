@@ -1,67 +1,9 @@
 // Runs the built tq program as a user would, on the bundled example library.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
+#include "tq_program.h"
 
 namespace {
 
-struct TqRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
-    }
-    return q + "'";
-}
-
-class TqProgram : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("tq_e2e_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    TqRun tq(const std::string& args) {
-        const std::string outFile = (dir / "stdout").string();
-        const std::string errFile = (dir / "stderr").string();
-        const std::string command = quote(std::string(TQ_BIN_DIR) + "/tq") + " " + args + " >" +
-                                    quote(outFile) + " 2>" + quote(errFile);
-        TqRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = readAll(outFile);
-        run.err = readAll(errFile);
-        return run;
-    }
-
-    std::string library() const { return quote(std::string(TQ_SOURCE_DIR) + "/examples/library"); }
-
-    fs::path dir;
-};
+using namespace tqtest;
 
 // HEA 200 (h 190, b 200), plate 10: overhang 15 + 10 = 25 on each side.
 //   width  200 + 50 = 250 -> the next stocked width within +20: 260
@@ -118,6 +60,17 @@ TEST_F(TqProgram, BadInputIsReportedWithItsExitStatus) {
     EXPECT_NE(run.err.find("Colour"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Column, Thickness"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
+
+    // An equation the engine could not calculate fails the run instead of giving the
+    // outputs it left behind; the boxes it reported appear only with --diagnostics.
+    run = tq("eval EndPlate Column=HEA999 Thickness=10");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("failed: The following equation failed: ColumnDepth = SECTIONSIZE"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("[tq]"), std::string::npos) << run.err;
+    EXPECT_NE(tq("eval --diagnostics EndPlate Column=HEA999 Thickness=10").err.find("[tq] The following equation"),
+              std::string::npos);
 
     // Missing standard and missing macro file.
     run = tq("eval NoSuchStandard");

@@ -16,7 +16,10 @@
 //   FROMTABLE(file, keyTitle, valueTitle, key)    the value in column valueTitle on the
 //                                                 first row whose column keyTitle holds key
 // Titles and keys compare without letter case (whole texts). Any failure leaves the
-// result empty. The module keeps the grid whose formulas a CFormula window is
+// result empty, except a look-up nested deeper than CFormula::kMaxFromTableDepth (a
+// table whose formulas call FROMTABLE on a table that calls it again ...): that one
+// gives #VALUE! without loading anything and prints the chain of tables on the command
+// line. The module keeps the grid whose formulas a CFormula window is
 // calculating as the current grid, saved and restored around each opening, so nested
 // look-ups each see their own calling sheet.
 #pragma once
@@ -46,6 +49,8 @@ public:
         IDC_RECALC = IDC_FORMULA_RECALC,
     };
     enum Mode { kModeNone = 0, kModeEvaluateCell = 1, kModeLookUp = 2, kModeReadTable = 4 };
+    // Look-ups open at once (the outermost included); one more fails.
+    static constexpr int kMaxFromTableDepth = 16;
 
     explicit CFormula(CWnd* parent = nullptr);
     ~CFormula() override;

@@ -8,6 +8,7 @@
 
 #include "acad/error_status.h"
 #include "engine/km_var_cells.h"
+#include "engine/var_address_table.h"
 #include "engine/zk_spread.h"
 #include "host/zk_array.h"
 #include "host/zk_string.h"
@@ -19,6 +20,15 @@ public:
     // Child calls nested deeper than this (sheets being evaluated at once, the root
     // included) fail; so does a child call back into a sheet that is being evaluated.
     static constexpr int kMaxChildDepth = 16;
+    // Cells one evaluation may examine. A standards sheet with more cells (columns times
+    // rows) is not loaded. A Calc pass is not started when the cells of its sheet and of
+    // the sheets already calculated for the same evaluation (the root sheet and its child
+    // calls) would come to more than calcStepLimit; the evaluation then stops and fails.
+    // Either failure shows a message naming the sheet (diagnostics on). Bounds the work a
+    // hostile sheet or a fan-out of child calls can cause.
+    static constexpr long long kMaxCalcSteps = 10000000;
+    // The step limit in force (kMaxCalcSteps; tests lower it to keep their sheets small).
+    static inline long long calcStepLimit = kMaxCalcSteps;
 
     KmCalcTq();
     ~KmCalcTq() override;
@@ -53,10 +63,6 @@ public:
     Zk_StringArray genVarValues;
 
 private:
-    struct VarAddress {
-        Zk_String name;
-        Zk_String address;
-    };
     void collectVarAddresses();
     void calcCell(int col, int row);
     // False when the call fails; reported tells whether a message was shown already.
@@ -65,7 +71,7 @@ private:
     void reportFailedEquation(const Zk_String& target, const Zk_String& expression, int row);
     void showWarning(const Zk_String& text);
 
-    Zk_Array<VarAddress> m_varAddresses;  // names and declaration addresses of this pass
+    VarAddressTable m_varAddresses;  // names and declaration addresses of this pass
 };
 
 // The most occurrences of one name replaced in one text.

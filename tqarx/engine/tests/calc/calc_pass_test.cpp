@@ -5,6 +5,7 @@
 #include "calc_sheet_harness.h"
 #include "calc_test_support.h"
 #include "engine/km_calc_tq.h"
+#include "engine/var_address_table.h"
 #include "engine/step_timers.h"
 #include "host/settings.h"
 #include "win/msgbox.h"
@@ -51,6 +52,29 @@ TEST(WholeWords, VariablesReplacedOnlyAsWholeWordsInListOrder) {
     Zk_String limited(L"x x x");
     EXPECT_EQ(replaceWholeWords(limited, Zk_String(L"x"), Zk_String(L"1"), 2), 2);
     EXPECT_EQ(limited, Zk_String(L"1 1 x"));
+}
+
+TEST(WholeWords, VariableTableSubstitutesInOnePass) {
+    VarAddressTable table;
+    table.add(Zk_String(L"Width"), Zk_String(L"B3"));
+    table.add(Zk_String(L"Width2"), Zk_String(L"B4"));
+    table.add(Zk_String(L"Width"), Zk_String(L"B9"));  // a second declaration: the first wins
+    // A variable named like a cell: the address put in for Width is not replaced again.
+    table.add(Zk_String(L"B3"), Zk_String(L"B5"));
+    Zk_String e(L"Width2*Width+my_Width-Width_1+(Width)&\"Width\"\"Width\"&B3");
+    table.substitute(e);
+    EXPECT_EQ(e, Zk_String(L"B4*B3+my_Width-Width_1+(B3)&\"Width\"\"Width\"&B5"));
+    Zk_String none(L"1e5 + \"B3\"");
+    table.substitute(none);
+    EXPECT_EQ(none, Zk_String(L"1e5 + \"B3\""));
+
+    // A name with other characters than word characters is replaced name by name.
+    VarAddressTable odd;
+    odd.add(Zk_String(L"Plate.Width"), Zk_String(L"C2"));
+    odd.add(Zk_String(L"Gap"), Zk_String(L"C3"));
+    Zk_String f(L"Plate.Width+Gap");
+    odd.substitute(f);
+    EXPECT_EQ(f, Zk_String(L"C2+C3"));
 }
 
 TEST(WholeWords, GeneralVariableValuesQuotedUnlessNumbers) {

@@ -1,0 +1,38 @@
+// The declared variables of one calculation pass with the cell addresses that stand for
+// them in formulas. substitute() turns "Width * 2" into "B3 * 2" in one pass over the
+// expression: each whole word outside double-quoted literals that names a variable is
+// replaced by its address; the first declaration of a name wins. Names made of other
+// characters than ASCII letters, digits and "_" fall back to replacing name by name in
+// declaration order.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "host/zk_string.h"
+
+class VarAddressTable {
+public:
+    void clear();
+    void add(const Zk_String& name, const Zk_String& address);
+    // Replaces the variable names in expression by their addresses.
+    void substitute(Zk_String& expression) const;
+    std::size_t size() const { return m_entries.size(); }
+
+private:
+    struct Entry {
+        Zk_String name;
+        Zk_String address;
+    };
+    struct WordHash {
+        using is_transparent = void;
+        std::size_t operator()(std::wstring_view w) const { return std::hash<std::wstring_view>{}(w); }
+    };
+    std::vector<Entry> m_entries;
+    std::unordered_map<std::wstring, std::size_t, WordHash, std::equal_to<>> m_byName;  // first entry per name
+    bool m_onlyWordNames = true;
+};

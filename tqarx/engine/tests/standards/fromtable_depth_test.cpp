@@ -1,0 +1,78 @@
+// FROMTABLE look-ups nested through tables whose cells look up further tables: up to the
+// limit they resolve; one level more, or a table that looks itself up, ends with
+// #VALUE! and a command-line message naming the tables, never a stack overflow.
+#include <gtest/gtest.h>
+
+#include "acad/command_line.h"
+#include "engine/formula.h"
+#include "mfc/scripted_user.h"
+#include "sheet_files.h"
+
+namespace {
+
+class FromTableDepth : public ::testing::Test {
+protected:
+    void SetUp() override {
+        stdtest::registerDialogs();
+        acad::ClearCommandLine();
+    }
+
+    std::wstring table(int i) const { return folder.winPath("t" + std::to_string(i) + ".kms").wstr(); }
+    // The value of row "k" in the table's "Value" column.
+    std::wstring lookUp(const std::wstring& file) const {
+        return L"=FROMTABLE(\"" + file + L"\",\"Key\",\"Value\",\"k\")";
+    }
+    void writeTable(const std::string& name, const std::wstring& value) {
+        ASSERT_TRUE(stdtest::writeSheet(folder.hostFile(name), {{L"Key", L"Value"}, {L"k", value}}, true));
+    }
+
+    // Tables t0 .. t(last-1) each look up the next; t(last) holds 42.
+    void writeChain(int last) {
+        for (int i = 0; i < last; ++i) writeTable("t" + std::to_string(i) + ".kms", lookUp(table(i + 1)));
+        writeTable("t" + std::to_string(last) + ".kms", L"#int:42");
+    }
+
+    // Opens the formula window on a sheet whose A1 looks up `file`; the text of A1.
+    std::wstring evaluate(const std::wstring& file) {
+        EXPECT_TRUE(stdtest::writeSheet(folder.hostFile("caller.kms"), {{lookUp(file)}}));
+        ScriptedUser user;
+        user.onDialog(L"Formulas").ok();
+        CFormula window;
+        window.mode = CFormula::kModeEvaluateCell;
+        window.fileName = folder.winPath("caller.kms").wstr();
+        window.targetCol = 1;
+        window.targetRow = 1;
+        window.DoModal();
+        return window.resultText;
+    }
+
+    stdtest::ScratchFolder folder{"fromtable_depth"};
+};
+
+TEST_F(FromTableDepth, LookUpsNestUpToTheLimit) {
+    // The caller's look-up of t0 is the first; t(limit-1) holds the value.
+    writeChain(CFormula::kMaxFromTableDepth - 1);
+    EXPECT_EQ(evaluate(table(0)), L"42");
+    EXPECT_EQ(acad::CommandLineText().find(L"*Error*"), std::wstring::npos);
+}
+
+TEST_F(FromTableDepth, OneLevelMoreFailsNamingTheTables) {
+    writeChain(CFormula::kMaxFromTableDepth);
+    EXPECT_EQ(evaluate(table(0)), L"#VALUE!");
+    const std::wstring text = acad::CommandLineText();
+    const std::wstring message = L"*Error* FROMTABLE look-ups nest more than 16 deep: " + table(0) + L" -> ";
+    const std::size_t at = text.find(message);
+    ASSERT_NE(at, std::wstring::npos);
+    const std::size_t end = text.find(L'\n', at);
+    EXPECT_EQ(text.substr(end - table(16).size(), table(16).size()), table(16));
+    // The table past the limit was never opened.
+    EXPECT_EQ(text.find(L"Loading spreadsheet:" + table(16)), std::wstring::npos);
+}
+
+TEST_F(FromTableDepth, TableThatLooksItselfUpEnds) {
+    writeTable("self.kms", lookUp(folder.winPath("self.kms").wstr()));
+    EXPECT_NE(evaluate(folder.winPath("self.kms").wstr()), L"42");
+    EXPECT_NE(acad::CommandLineText().find(L"nest more than 16 deep"), std::wstring::npos);
+}
+
+}  // namespace
