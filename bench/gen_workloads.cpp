@@ -17,18 +17,7 @@ using namespace bench;
 
 namespace {
 
-bool WriteFile(const fs::path& p, const std::string& text) {
-    fs::create_directories(p.parent_path());
-    const fs::path tmp = p.string() + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary);
-        out << text;
-        if (!out.flush()) return false;
-    }
-    std::error_code ec;
-    fs::rename(tmp, p, ec);
-    return !ec;
-}
+bool WriteFile(const fs::path& p, const std::string& text) { return WriteFileAtomically(p.string(), text); }
 
 std::string JsonString(const std::string& s) {
     std::string o = "\"";
@@ -110,16 +99,10 @@ int main(int argc, char** argv) {
     const std::string flatFile = "sheets/W8_flat.kms";
     const std::string stdDir = "library/Connection Standards/";
     bool ok = WriteFile(out / flatFile, SheetFileText(s.flat));
-    const int stdRows = static_cast<int>(s.inputNames.size() + s.outputNames.size() + s.localNames.size() + s.equations.size() + 8);
-    ok = ok && WriteFile(out / (stdDir + "W8.kms"), SheetFileTextFromGrid(StandardGridText(s), 1, stdRows));
-    for (const auto& t : s.tables) {
-        std::string text = "// key\tvalue\n";
-        for (const auto& r : t.rows) {
-            char b[40];
-            std::snprintf(b, sizeof b, "%g", r.second);
-            text += r.first + "\t" + b + "\n";
-        }
-        ok = ok && WriteFile(out / (stdDir + "Data/" + t.file), text);
+    std::string why;
+    if (ok && !WriteStandardLibrary(s, (out / "library").string(), why)) {
+        std::cerr << "gen_workloads: " << why << "\n";
+        return 1;
     }
     std::string inputs, expected;
     for (std::size_t i = 0; i < s.inputNames.size(); ++i) { if (i) inputs += '\t'; inputs += s.inputNames[i]; }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 
@@ -493,6 +495,49 @@ bool MatchesCheck(const Check& c, const std::wstring& valueText, std::string& wh
     if (!got.empty() && end && *end == '\0' && MatchesNumber(c.number, v)) return true;
     why = CellName(c.col, c.row) + ": expected " + Num(c.number) + ", got \"" + got + "\"";
     return false;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+    namespace fs = std::filesystem;
+    const fs::path p(path);
+    std::error_code ec;
+    if (p.has_parent_path()) fs::create_directories(p.parent_path(), ec);
+    const fs::path tmp = p.string() + ".tmp";
+    {
+        std::ofstream out(tmp, std::ios::binary);
+        out << text;
+        if (!out.flush()) {
+            out.close();
+            fs::remove(tmp, ec);
+            return false;
+        }
+    }
+    fs::rename(tmp, p, ec);
+    if (ec) fs::remove(tmp, ec);
+    return !ec;
+}
+
+bool WriteStandardLibrary(const Standard& s, const std::string& dir, std::string& why) {
+    const std::string stdDir = dir + "/Connection Standards/";
+    const int rows = static_cast<int>(s.inputNames.size() + s.outputNames.size() + s.localNames.size() +
+                                      s.equations.size() + 8);
+    if (!WriteFileAtomically(stdDir + "W8.kms", SheetFileTextFromGrid(StandardGridText(s), 1, rows))) {
+        why = "cannot write " + stdDir + "W8.kms";
+        return false;
+    }
+    for (const auto& t : s.tables) {
+        std::string text = "// key\tvalue\n";
+        for (const auto& r : t.rows) {
+            char b[40];
+            std::snprintf(b, sizeof b, "%g", r.second);
+            text += r.first + "\t" + b + "\n";
+        }
+        if (!WriteFileAtomically(stdDir + "Data/" + t.file, text)) {
+            why = "cannot write " + stdDir + "Data/" + t.file;
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace bench

@@ -84,6 +84,13 @@ std::string GridText(const Workload& w);
 std::string SheetFileText(const Workload& w);
 std::string SheetFileTextFromGrid(const std::string& grid, int cols, int rows);
 
+// Writes the standard as a product library below dir: "Connection Standards/W8.kms" and
+// its look-up tables in "Connection Standards/Data/". Files go through a temporary name,
+// so a failed write leaves no torn file; false with why.
+bool WriteStandardLibrary(const Standard& s, const std::string& dir, std::string& why);
+// Writes text to path (parent folders made) through a temporary file.
+bool WriteFileAtomically(const std::string& path, const std::string& text);
+
 // Compares a calculated value (mode-3 text) with a check; fills why on a mismatch.
 bool MatchesCheck(const Check& c, const std::wstring& valueText, std::string& why);
 bool MatchesNumber(double expected, double got);

@@ -35,10 +35,24 @@ std::wstring Style::Key() const {
     return k;
 }
 
+bool Style::operator==(const Style& o) const {
+    const SS_CELLTYPEINFO& a = type;
+    const SS_CELLTYPEINFO& b = o.type;
+    return has == o.has && a.type == b.type && a.maxLength == b.maxLength && a.caseMode == b.caseMode &&
+           a.decimals == b.decimals && a.minValue == b.minValue && a.maxValue == b.maxValue &&
+           a.separator == b.separator && a.editable == b.editable && a.style == b.style && a.text == b.text &&
+           a.items == b.items && a.picture1 == b.picture1 && a.picture2 == b.picture2 && locked == o.locked &&
+           back == o.back && fore == o.fore && fontName == o.fontName && fontSize == o.fontSize && bold == o.bold &&
+           italic == o.italic && borderSides == o.borderSides && borderStyle == o.borderStyle &&
+           borderColor == o.borderColor && align == o.align;
+}
+
 StyleTable::StyleTable() { Clear(); }
 
 void StyleTable::Clear() {
     styles_.assign(1, Style{});
+    for (Derivation& d : recent_) d = Derivation{};
+    nextRecent_ = 0;
     ids_.clear();
     ids_.emplace(Style{}.Key(), 0);
 }
@@ -52,6 +66,22 @@ std::uint32_t StyleTable::Intern(const Style& s) {
     std::uint32_t id = static_cast<std::uint32_t>(styles_.size() - 1);
     ids_.emplace(std::move(k), id);
     return id;
+}
+
+std::uint32_t StyleTable::Derive(std::uint32_t id, const Style& src, std::uint32_t groups) {
+    for (const Derivation& d : recent_)
+        if (d.valid && d.from == id && d.groups == groups && d.src == src) return d.result;
+    Style n = styles_[id];
+    n.Take(src, groups);
+    const std::uint32_t result = Intern(n);
+    Derivation& slot = recent_[nextRecent_];
+    nextRecent_ = (nextRecent_ + 1) % kRecentDerivations;
+    slot.valid = true;
+    slot.from = id;
+    slot.groups = groups;
+    slot.result = result;
+    slot.src = src;
+    return result;
 }
 
 namespace {

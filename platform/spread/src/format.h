@@ -34,17 +34,29 @@ struct Style {
     // Copies the groups in `groups` from src (and marks them set).
     void Take(const Style& src, std::uint32_t groups);
     std::wstring Key() const;
+    bool operator==(const Style& o) const;
 };
 
 class StyleTable {
 public:
     StyleTable();
     std::uint32_t Intern(const Style& s);   // 0 for a style that sets nothing
+    // The id of style id with the groups of src taken over (Style::Take). The last few
+    // derivations are remembered: cells given the same types over and over cost no key.
+    std::uint32_t Derive(std::uint32_t id, const Style& src, std::uint32_t groups);
     const Style& Get(std::uint32_t id) const { return styles_[id]; }
     void Clear();
 private:
     std::vector<Style> styles_;
     std::unordered_map<std::wstring, std::uint32_t> ids_;
+    struct Derivation {
+        bool valid = false;
+        std::uint32_t from = 0, groups = 0, result = 0;
+        Style src;
+    };
+    static constexpr std::size_t kRecentDerivations = 8;
+    Derivation recent_[kRecentDerivations];
+    std::size_t nextRecent_ = 0;  // the slot the next new derivation takes
 };
 
 // Data text as the cell type takes it; false when the type refuses the text.

@@ -448,9 +448,7 @@ std::uint32_t Sheet::StripGroups(std::uint32_t id, std::uint32_t groups) {
 }
 
 std::uint32_t Sheet::TakeGroups(std::uint32_t id, const Style& src, std::uint32_t groups) {
-    Style n = styles_.Get(id);
-    n.Take(src, groups);
-    return styles_.Intern(n);
+    return styles_.Derive(id, src, groups);
 }
 
 bool Sheet::ApplyStyle(Coord col, Coord row, Coord col2, Coord row2, const Style& src0, std::uint32_t groups) {

@@ -187,7 +187,23 @@ HANDLE FindFirst(std::wstring_view pattern, const std::string* narrow, Data* dat
     auto state = std::make_unique<FindState>();
     const bool withDots = HasWildcard(namePart) && !IsDriveRootDir(dirPart) &&
                           !(dirPart.empty() && pattern.size() >= 2 && pattern[1] == L':');
-    if (!ListMatches(hostDir, namePart, withDots, state->entries)) {
+    // A plain name that exists as spelt is that entry, as the path mapping takes it too;
+    // only a pattern or a name of another case needs the directory's listing.
+    const bool plainName = !HasWildcard(namePart) && namePart != L"." && namePart != L"..";
+    if (plainName) {
+        Entry exact;
+        if (narrow) {
+            const auto pos = narrow->find_last_of("\\/");
+            exact.name = pos != std::string::npos ? narrow->substr(pos + 1)
+                         : (narrow->size() >= 2 && (*narrow)[1] == ':') ? narrow->substr(2)
+                                                                        : *narrow;
+        } else {
+            exact.name = Utf8FromWide(namePart);
+        }
+        exact.wideName = WideFromUtf8(exact.name);
+        if (StatEntry(JoinHost(hostDir, exact.name), exact.st)) state->entries.push_back(std::move(exact));
+    }
+    if (state->entries.empty() && !ListMatches(hostDir, namePart, withDots, state->entries)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return INVALID_HANDLE_VALUE;
     }

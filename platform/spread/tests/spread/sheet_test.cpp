@@ -167,6 +167,34 @@ TEST_F(SheetTest, EditModeWithTextSelection) {
     EXPECT_FALSE(SSGetEditMode(ss));
 }
 
+TEST_F(SheetTest, RepeatedTypesOverManyCellsKeepEachCellsOwnFormat) {
+    // Alternating types cell by cell, as a calculation pass sets them; each cell keeps the
+    // format it was given, including the ranges and decimals of equal-looking types.
+    for (int row = 1; row <= 40; ++row) {
+        if (row % 3 == 0) SSSetTypeEdit(ss, 1, row, 1, row, 200, SS_CASE_NOCASE);
+        else SSSetTypeNumber(ss, 1, row, 1, row, static_cast<short>(row % 3 == 1 ? 7 : 2), 0, 0, FALSE);
+        SSSetTypeNumber(ss, 2, row, 2, row, 2, -1, 1 + row * 1e-12, FALSE);
+    }
+    SS_CELLTYPEINFO info;
+    for (int row = 1; row <= 40; ++row) {
+        ASSERT_TRUE(SSGetCellTypeInfo(ss, 1, row, &info));
+        if (row % 3 == 0) {
+            EXPECT_EQ(info.type, SS_TYPE_EDIT) << row;
+        } else {
+            EXPECT_EQ(info.type, SS_TYPE_NUMBER) << row;
+            EXPECT_EQ(info.decimals, row % 3 == 1 ? 7 : 2) << row;
+        }
+        ASSERT_TRUE(SSGetCellTypeInfo(ss, 2, row, &info));
+        EXPECT_EQ(info.maxValue, 1 + row * 1e-12) << row;
+    }
+    // After a clear the formats start afresh.
+    SSClear(ss, SS_ALLCOLS, SS_ALLROWS, SS_ALLCOLS, SS_ALLROWS);
+    SSSetTypeNumber(ss, 1, 1, 1, 1, 7, 0, 0, FALSE);
+    ASSERT_TRUE(SSGetCellTypeInfo(ss, 1, 1, &info));
+    EXPECT_EQ(info.decimals, 7);
+    EXPECT_EQ(SSGetCellType(ss, 1, 2), SS_TYPE_GENERAL);
+}
+
 TEST_F(SheetTest, ResetAndClear) {
     SSSetData(ss, 1, 1, L"x");
     SSSetTypeNumber(ss, 2, 2, 2, 2, 2, 0, 0, FALSE);
