@@ -1,15 +1,13 @@
 #include "engine/sheet_file_cache.h"
 
-#include <chrono>
+#include "engine/file_write_time.h"
+
 #include <map>
 
 #include "win/files.h"
 
 namespace {
 
-// Writes within this time before the read may share their write time with a later
-// change (coarse file-system clocks); such files are not kept.
-constexpr std::int64_t kRacyTicks = 2 * 10000000LL;  // 2 s in 100 ns ticks
 constexpr std::size_t kMaxFiles = 64;
 constexpr std::uint64_t kMaxBytes = 64ull * 1024 * 1024;
 
@@ -28,16 +26,6 @@ struct Cache {
 Cache& cache() {
     static Cache c;
     return c;
-}
-
-std::int64_t ticks(const FILETIME& t) {
-    return static_cast<std::int64_t>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
-}
-
-std::int64_t nowTicks() {
-    using namespace std::chrono;
-    const auto since1970 = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
-    return (since1970 + 11644473600LL * 1000000) * 10;
 }
 
 }  // namespace
@@ -65,7 +53,7 @@ std::shared_ptr<const std::string> readSheetFileBytes(const std::wstring& path, 
     ++c.reads;
     // Kept only when the read saw the file as found (it did not change in between) and
     // its write time is old enough to tell a later change by.
-    if (bytes->size() == size && ticks(data.ftLastWriteTime) < nowTicks() - kRacyTicks && size <= kMaxBytes) {
+    if (bytes->size() == size && writeTimeIsSettled(data.ftLastWriteTime) && size <= kMaxBytes) {
         if (c.files.size() >= kMaxFiles || c.bytes + size > kMaxBytes) clearSheetFileCache();
         c.files[path] = Entry{size, data.ftLastWriteTime, bytes};
         c.bytes += size;

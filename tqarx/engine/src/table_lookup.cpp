@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "engine/file_write_time.h"
 #include "host/settings.h"
 #include "win/encoding.h"
 #include "win/files.h"
@@ -104,8 +105,10 @@ CachedFile* loadDataFile(const Zk_String& path, Zk_String* error) {
     }
     if (cache.size() >= kMaxCachedFiles) cache.clear();
     CachedFile& entry = cache[path.wstr()];
-    // A file that changed between the search and the read is read again next time.
-    entry.size = bytes.size() == size ? size : static_cast<std::uint64_t>(-1);
+    // A file that changed between the search and the read, or was written too recently
+    // to tell a later change by, is read again next time.
+    entry.size = bytes.size() == size && writeTimeIsSettled(data.ftLastWriteTime) ? size
+                                                                                  : static_cast<std::uint64_t>(-1);
     entry.written = data.ftLastWriteTime;
     entry.text = Zk_String(WideFromUtf8(bytes));
     entry.rows.reset();
