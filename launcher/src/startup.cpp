@@ -121,15 +121,15 @@ int RunStartup(const StartupOptions& options, std::ostream& out) {
     const std::string loader = programDir + (generation == 0 ? "tarnix.arx" : "ZkLoader.arx");
     if (!FileExists(loader)) MessageBoxA(nullptr, kMissingProgramFiles, kStartupCaption, MB_OK | MB_ICONEXCLAMATION);
 
-    // Unreadable configuration files count as missing.
+    // Unreadable configuration files, and files too large to be one, count as missing.
     LauncherConfig config;
     std::string bytes;
-    const bool haveConfig = ReadFileBytesA(programDir + "zkv6.cfg", bytes);
+    const bool haveConfig = ReadFileBytesA(programDir + "zkv6.cfg", bytes, kMaxConfigFileBytes);
     bool libraryWrong = true;
     bool acadWrong = true;
     if (haveConfig) {
         ReadZkv6(bytes, config);
-        if (config.workLanguage.empty() && ReadFileBytesA(programDir + "defset.dat", bytes))
+        if (config.workLanguage.empty() && ReadFileBytesA(programDir + "defset.dat", bytes, kMaxConfigFileBytes))
             config.workLanguage = ReadDefsetLanguage(bytes);
         libraryWrong = config.libraryDir.empty();
         // The directory exactly as stored, joined to "acad.exe"; an empty one is not a

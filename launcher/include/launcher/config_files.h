@@ -3,6 +3,7 @@
 // line; bytes outside ASCII are kept as they are.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,8 @@ namespace launcher {
 
 // Longest line taken from a configuration file; the rest of a longer line is dropped.
 constexpr std::size_t kMaxConfigLine = 1024;
+// Largest configuration file read; a larger one is not read and counts as unreadable.
+constexpr std::uint64_t kMaxConfigFileBytes = 1024 * 1024;
 
 struct LauncherConfig {
     std::string libraryDir;    // "zklib"

@@ -1,3 +1,4 @@
+#include "launcher/config_files.h"
 #include "zenkar_harness.h"
 
 namespace {
@@ -106,6 +107,23 @@ TEST_F(ZenkarTest, MissingOrUnreadableConfigReportsBothSettings) {
     const RunResult r = dryRun();
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, "Kelmora\n");
+}
+
+TEST_F(ZenkarTest, ConfigFilesLargerThanOneMebibyteCountAsUnreadable) {
+    // Good settings padded with blank lines to exactly the limit are read; one byte more
+    // and the file is not read at all (it is never loaded whole into memory).
+    const std::string good = "zklib=Z:\\lib\\\nacaddir=" + Win(acad) + "\\\n";
+    std::string padded = good + std::string(launcher::kMaxConfigFileBytes - good.size(), '\n');
+    writeConfig(padded);
+    EXPECT_EQ(dryRun().err, "");
+    writeConfig(padded + "\n");
+    EXPECT_EQ(dryRun().err, SettingsBox(true, true));
+    // defset.dat past the limit gives no language: the default one is used.
+    writeConfig(good);
+    write(prog + "/defset.dat", "worklanguage = NL\n" + std::string(launcher::kMaxConfigFileBytes, '\n'));
+    EXPECT_EQ(dryRun().out.substr(0, 41), "Kelmora\nversion 1.3a\nStarting AutoCAD...\n");
+    write(prog + "/defset.dat", "worklanguage = NL\n");
+    EXPECT_EQ(dryRun().out.substr(0, 45), "Kelmora\nversie 1.3a\nAutoCAD wordt gestart...\n");
 }
 
 TEST_F(ZenkarTest, EmptyAcadDirectoryIsNotAConfiguredAutoCad) {

@@ -142,8 +142,8 @@ void BatchProgress::finish() {
 int runEvalTable(CommandContext& context, const std::wstring& standardFile, const std::string& tablePath) {
     const CliOptions& options = context.options;
     std::string bytes, error;
-    if (!ReadFileBytes(windowsPathOf(tablePath), bytes)) {
-        context.err << "tq: cannot read table " << tablePath << "\n";
+    if (!readInputFile(tablePath, kMaxBatchTableBytes, "table", bytes, error)) {
+        context.err << "tq: " << error << "\n";
         return kExitUsage;
     }
     BatchTable inputs;

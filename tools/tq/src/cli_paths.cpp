@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "win/encoding.h"
+#include "win/files.h"
 #include "win/paths.h"
 
 namespace fs = std::filesystem;
@@ -98,6 +99,16 @@ std::wstring resolveStandard(const std::string& standard, const std::wstring& li
     }
     error = "cannot read standard " + standard + ": no such file";
     return std::wstring();
+}
+
+bool readInputFile(const std::string& hostPath, std::uint64_t maxBytes, const std::string& what,
+                   std::string& bytes, std::string& error) {
+    if (ReadFileBytes(windowsPathOf(hostPath), bytes, maxBytes)) return true;
+    if (GetLastError() == static_cast<DWORD>(ERROR_FILE_TOO_LARGE))
+        error = what + " " + hostPath + " is larger than " + std::to_string(maxBytes) + " bytes";
+    else
+        error = "cannot read " + what + " " + hostPath;
+    return false;
 }
 
 }  // namespace tq

@@ -74,8 +74,10 @@ std::string where(const std::string& file, std::size_t line, std::size_t field) 
 int runImport(CommandContext& context) {
     const CliOptions& options = context.options;
     std::string bytes;
-    if (!ReadFileBytes(windowsPathOf(options.gridFile), bytes)) {
-        context.err << "tq: cannot read grid " << options.gridFile << "\n";
+    std::string error;
+    // The sheet file made from a larger grid could not be loaded again.
+    if (!readInputFile(options.gridFile, SS_LIMIT_FILE_BYTES, "grid", bytes, error)) {
+        context.err << "tq: " << error << "\n";
         return kExitUsage;
     }
     const std::vector<std::wstring> lines = splitLines(win::WideFromUtf8(bytes));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "tq/commands.h"
 
 namespace tq {
+
+// Largest input table read (it is read whole, and its results are kept until written).
+constexpr std::uint64_t kMaxBatchTableBytes = 256ull * 1024 * 1024;
 
 // A tab-separated table: a header row naming the columns, then the rows. Lines may end
 // in "\r\n"; a last empty line is no row.

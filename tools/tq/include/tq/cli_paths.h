@@ -2,6 +2,7 @@
 // standard a user names (a name in the library or a path).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace tq {
@@ -27,5 +28,11 @@ std::wstring resolveStandard(const std::string& standard, const std::wstring& li
 
 // An existing host file as an absolute Windows path (a missing file: its absolute form).
 std::wstring windowsPathOf(const std::string& hostPath);
+
+// Reads an input file named on the command line whole, refusing one larger than maxBytes
+// before reading it. False with "cannot read WHAT PATH" or "WHAT PATH is larger than N
+// bytes".
+bool readInputFile(const std::string& hostPath, std::uint64_t maxBytes, const std::string& what,
+                   std::string& bytes, std::string& error);
 
 }  // namespace tq

@@ -148,6 +148,16 @@ TEST_F(TqBatch, BadTablesAreRefusedBeforeAnyEvaluation) {
     const TqRun run = tq("eval EndPlate --table " + quote(dir / "none.tsv"));
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("none.tsv"), std::string::npos);
+
+    // A table past the size limit is refused before it is read (a sparse file: no disk).
+    {
+        std::ofstream(dir / "huge.tsv") << "Column\n";
+    }
+    fs::resize_file(dir / "huge.tsv", 256ull * 1024 * 1024 + 1);
+    const TqRun huge = tq("eval EndPlate --table " + quote(dir / "huge.tsv") + " --out " + quote(out));
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_NE(huge.err.find("huge.tsv is larger than 268435456 bytes"), std::string::npos) << huge.err;
+    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST_F(TqBatch, MacroDirEvaluatesEveryMacroFileAndWritesTheGoodOnesBack) {

@@ -111,6 +111,23 @@ TEST_F(TqProgram, ImportAndShowRoundTrip) {
                        quote((dir / "bad.kms").string()));
     EXPECT_EQ(bad.status, 2);
     EXPECT_FALSE(fs::exists(dir / "bad.kms"));
+
+    // A grid whose sheet file could not be loaded again is refused: at the control's file
+    // size limit it is imported, one byte past it not (nothing is written).
+    const std::uintmax_t limit = 16u * 1024 * 1024;
+    std::string big;
+    const std::string line = std::string(999, 'a') + "\n";
+    while (big.size() + line.size() <= limit) big += line;
+    big += std::string(limit - big.size() - 1, 'b') + "\n";
+    writeAll(dir / "big.tsv", big);
+    const std::string bigKms = quote((dir / "big.kms").string());
+    EXPECT_EQ(tq("import " + quote((dir / "big.tsv").string()) + " " + bigKms).status, 0);
+    writeAll(dir / "big.tsv", big + "\n");
+    fs::remove(dir / "big.kms");
+    const TqRun tooBig = tq("import " + quote((dir / "big.tsv").string()) + " " + bigKms);
+    EXPECT_EQ(tooBig.status, 2);
+    EXPECT_NE(tooBig.err.find("big.tsv is larger than 16777216 bytes"), std::string::npos) << tooBig.err;
+    EXPECT_FALSE(fs::exists(dir / "big.kms"));
 }
 
 TEST_F(TqProgram, HelpTexts) {
