@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -38,6 +39,13 @@ const W8Library* w8Library(int rows, std::string& why) {
     lib->standard = MakeStandard(rows);
     const std::string dir = ModuleScratchDir() + "/w8_" + std::to_string(rows);
     if (!WriteStandardLibrary(lib->standard, dir, why)) return nullptr;
+    // As a library on a user's machine: unchanged for a while. (Files written in the last
+    // two seconds are read again on every use, so a fresh library would time the reads.)
+    namespace fs = std::filesystem;
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    std::error_code ec;
+    for (const auto& entry : fs::recursive_directory_iterator(dir, ec)) fs::last_write_time(entry.path(), anHourAgo, ec);
+    fs::last_write_time(dir, anHourAgo, ec);
     lib->libDir = Zk_String(WindowsPathFromHost(dir) + L"\\");
     lib->file = Zk_String(WindowsPathFromHost(dir + "/Connection Standards/W8.kms"));
     slot = std::move(lib);

@@ -5,7 +5,6 @@
 #include "win/encoding.h"
 #include "win/paths.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -90,19 +89,17 @@ bool LessNoCase(const Entry& a, const Entry& b) {
 // Entries of hostDir matching pattern, sorted. False when hostDir cannot be listed.
 bool ListMatches(const std::string& hostDir, std::wstring_view pattern, bool withDots,
                  std::vector<Entry>& out) {
-    DIR* d = ::opendir(hostDir.empty() ? "." : hostDir.c_str());
-    if (!d) return false;
-    while (dirent* e = ::readdir(d)) {
+    std::vector<std::string> names;
+    if (!win::detail::DirectoryNames(hostDir, names)) return false;
+    if (withDots) names.insert(names.begin(), {".", ".."});
+    for (std::string& name : names) {
         Entry entry;
-        entry.name = e->d_name;
-        const bool dot = entry.name == "." || entry.name == "..";
-        if (dot && !withDots) continue;
+        entry.name = std::move(name);
         entry.wideName = WideFromUtf8(entry.name);
         if (!PatternMatches(pattern, entry.wideName)) continue;
         if (!StatEntry(JoinHost(hostDir.empty() ? "." : hostDir, entry.name), entry.st)) continue;
         out.push_back(std::move(entry));
     }
-    ::closedir(d);
     std::sort(out.begin(), out.end(), LessNoCase);
     return true;
 }

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace win::detail {
 
@@ -20,5 +21,12 @@ timespec TimespecFromFileTime(const FILETIME& ft);
 // those of an existing target (0666 less the umask for a new one).
 bool WriteAtomicHost(const std::string& hostPath, std::string_view bytes, int mode = -1);
 bool ReadHost(const std::string& hostPath, std::string& bytes, std::uint64_t maxBytes = kNoFileSizeLimit);
+
+// The entry names of a host directory ("." and ".." left out), for matching names without
+// regard to case. A listing is reused while the directory's modification time is the one
+// it had when listed and was then at least two seconds old (file-system clocks are
+// coarse, so a younger time might not change with the next entry). False when the
+// directory cannot be listed.
+bool DirectoryNames(const std::string& hostDir, std::vector<std::string>& names);
 
 }  // namespace win::detail

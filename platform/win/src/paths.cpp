@@ -1,8 +1,8 @@
 #include "win/paths.h"
 
+#include "host_fs.h"
 #include "win/encoding.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -29,16 +29,12 @@ bool Exists(const std::string& hostPath) {
 // The name of an entry of dir that equals name without regard to case; empty when none.
 // Several candidates: the one first in byte order, so the choice is stable.
 std::string MatchNoCase(const std::string& dir, const std::string& name) {
-    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return {};
+    std::vector<std::string> entries;
+    if (!win::detail::DirectoryNames(dir, entries)) return {};
     const std::wstring wanted = WideFromUtf8(name);
     std::vector<std::string> found;
-    while (dirent* e = ::readdir(d)) {
-        const std::string entry = e->d_name;
-        if (entry == "." || entry == "..") continue;
+    for (const std::string& entry : entries)
         if (EqualNoCase(WideFromUtf8(entry), wanted)) found.push_back(entry);
-    }
-    ::closedir(d);
     if (found.empty()) return {};
     return *std::min_element(found.begin(), found.end());
 }

@@ -1,9 +1,12 @@
 #include "win/files.h"
+#include "win/paths.h"
 
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -47,6 +50,28 @@ TEST(FindFiles, MatchesFilesAndDirectoriesWithoutCase) {
     EXPECT_FALSE(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_EQ(data.nFileSizeLow, 1u);
     FindClose(h);
+}
+
+// Listings of folders unchanged for a while are reused for matching without case; any
+// change to the folder is seen by the next search and path mapping at once.
+TEST(FindFiles, ChangesToALongUnchangedFolderAreSeenAtOnce) {
+    TempDir t;
+    t.write("lib/Old.txt", "1");
+    const auto age = [&] {
+        std::filesystem::last_write_time(t.host("lib"),
+                                         std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    age();
+    EXPECT_EQ(FindAll(L"T:\\lib\\old.TXT"), std::vector<std::wstring>{L"Old.txt"});
+    EXPECT_EQ(FindAll(L"T:\\lib\\new.txt"), std::vector<std::wstring>{});  // the listing is kept now
+    t.write("lib/New.TXT", "2");
+    EXPECT_EQ(FindAll(L"T:\\lib\\new.txt"), std::vector<std::wstring>{L"New.TXT"});
+    EXPECT_EQ(HostPathFromWindows(L"T:\\LIB\\NEW.txt"), t.host("lib/New.TXT"));
+    age();
+    EXPECT_EQ(FindAll(L"T:\\lib\\*.txt"), (std::vector<std::wstring>{L"New.TXT", L"Old.txt"}));
+    std::filesystem::remove(t.host("lib/Old.txt"));
+    EXPECT_EQ(FindAll(L"T:\\lib\\old.txt"), std::vector<std::wstring>{});
+    EXPECT_EQ(FindAll(L"T:\\lib\\*.txt"), std::vector<std::wstring>{L"New.TXT"});
 }
 
 TEST(FindFiles, ReportsNoMatchAndMissingDirectory) {
