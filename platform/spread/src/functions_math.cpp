@@ -20,9 +20,9 @@ void SetNum(CallArgs& call, double v) {
 // Rounding half away from zero at `digits` decimals (negative: tens, hundreds...), with a
 // small correction so that 2.675 rounds as written, not as stored.
 double RoundDigits(double x, double digits, int mode /*0 nearest, 1 up (away), -1 down (toward 0)*/) {
-    int d = static_cast<int>(std::trunc(digits));
-    if (d > 15) d = 15;
-    if (d < -15) d = -15;
+    if (std::isnan(digits)) return digits;  // #NUM!
+    // Clamped as a double: converting a huge count of digits to int is undefined.
+    const int d = static_cast<int>(std::fmax(-15.0, std::fmin(15.0, std::trunc(digits))));
     double f = std::pow(10.0, d);
     double y = x * f;
     double r;

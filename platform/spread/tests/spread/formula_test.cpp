@@ -101,6 +101,16 @@ TEST_F(FormulaTest, BuiltInLibrary) {
     RunTable(cases, std::size(cases));
 }
 
+TEST_F(FormulaTest, RoundingTakesAnyCountOfDigits) {
+    // Counts of digits far outside what a double holds clamp to 15 either way.
+    const Case cases[] = {
+        {L"ROUND(1234.5678,-22222222222222228)", L"0"}, {L"ROUND(1234.5678,22222222222222228)", L"1234.5678"},
+        {L"ROUNDUP(2.5,-1E300)", L"1E+15"},              {L"ROUNDDOWN(-2.25,1E300)", L"-2.25"},
+        {L"TRUNC(2.5,-1E300)", L"0"},                    {L"ROUND(2.5,-16)", L"0"},
+    };
+    RunTable(cases, std::size(cases));
+}
+
 TEST_F(FormulaTest, AbsoluteReferencesAndRangesKeepTheirForm) {
     ASSERT_TRUE(SSSetFormula(ss, 3, 1, L"$A$1+A$2+$A2+SUM($A$1:A2)"));
     EXPECT_EQ(Val(3, 1), L"80");
