@@ -518,7 +518,9 @@ Zk_String macroToText(const Zk_Macro& macro, const MacroData& data) {
 bool readMacroFile(const Zk_String& path, Zk_DbMacro& dbMacro, MacroData& data, Zk_String& error) {
     Zk_String text;
     if (!readTextFile(path, text)) {
-        error = path + Zk_String(lastReadWasTooLarge() ? L": larger than 16777216 bytes, not read" : L": cannot be read");
+        error = path + (lastReadWasTooLarge()
+                            ? Zk_String(L": larger than ") + Zk_String(std::to_wstring(kMaxTextFileBytes)) + L" bytes, not read"
+                            : Zk_String(L": cannot be read"));
         return false;
     }
     Zk_Macro macro;

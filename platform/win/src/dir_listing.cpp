@@ -18,7 +18,7 @@ struct Listing {
     dev_t device = 0;
     ino_t inode = 0;
     timespec modified{};
-    std::vector<std::string> names;
+    std::shared_ptr<const std::vector<std::string>> names;
 };
 
 constexpr std::size_t kMaxListings = 256;
@@ -36,34 +36,33 @@ std::int64_t nanoseconds(const timespec& t) {
 
 bool sameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
 
-bool listNow(const std::string& dir, std::vector<std::string>& names) {
+std::shared_ptr<const std::vector<std::string>> listNow(const std::string& dir) {
     DIR* d = ::opendir(dir.c_str());
-    if (!d) return false;
+    if (!d) return nullptr;
+    auto names = std::make_shared<std::vector<std::string>>();
     while (dirent* e = ::readdir(d)) {
         const std::string name = e->d_name;
-        if (name != "." && name != "..") names.push_back(name);
+        if (name != "." && name != "..") names->push_back(name);
     }
     ::closedir(d);
-    return true;
+    return names;
 }
 
 }  // namespace
 
-bool DirectoryNames(const std::string& hostDir, std::vector<std::string>& names) {
+std::shared_ptr<const std::vector<std::string>> DirectoryNames(const std::string& hostDir) {
     const std::string dir = hostDir.empty() ? "." : hostDir;
-    names.clear();
     struct stat st {};
-    if (::stat(dir.c_str(), &st) != 0) return false;
+    if (::stat(dir.c_str(), &st) != 0) return nullptr;
     {
         std::lock_guard<std::mutex> lock(gListingMutex);
         const auto it = listings().find(dir);
         if (it != listings().end() && it->second.device == st.st_dev && it->second.inode == st.st_ino &&
-            sameTime(it->second.modified, st.st_mtim)) {
-            names = it->second.names;
-            return true;
-        }
+            sameTime(it->second.modified, st.st_mtim))
+            return it->second.names;
     }
-    if (!listNow(dir, names)) return false;
+    auto names = listNow(dir);
+    if (!names) return nullptr;
     const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
                          std::chrono::system_clock::now().time_since_epoch())
                          .count();
@@ -75,7 +74,7 @@ bool DirectoryNames(const std::string& hostDir, std::vector<std::string>& names)
     } else {
         all.erase(dir);
     }
-    return true;
+    return names;
 }
 
 }  // namespace win::detail

@@ -89,17 +89,21 @@ bool LessNoCase(const Entry& a, const Entry& b) {
 // Entries of hostDir matching pattern, sorted. False when hostDir cannot be listed.
 bool ListMatches(const std::string& hostDir, std::wstring_view pattern, bool withDots,
                  std::vector<Entry>& out) {
-    std::vector<std::string> names;
-    if (!win::detail::DirectoryNames(hostDir, names)) return false;
-    if (withDots) names.insert(names.begin(), {".", ".."});
-    for (std::string& name : names) {
+    const auto names = win::detail::DirectoryNames(hostDir);
+    if (!names) return false;
+    auto consider = [&](const std::string& name) {
         Entry entry;
-        entry.name = std::move(name);
+        entry.name = name;
         entry.wideName = WideFromUtf8(entry.name);
-        if (!PatternMatches(pattern, entry.wideName)) continue;
-        if (!StatEntry(JoinHost(hostDir.empty() ? "." : hostDir, entry.name), entry.st)) continue;
+        if (!PatternMatches(pattern, entry.wideName)) return;
+        if (!StatEntry(JoinHost(hostDir.empty() ? "." : hostDir, entry.name), entry.st)) return;
         out.push_back(std::move(entry));
+    };
+    if (withDots) {
+        consider(".");
+        consider("..");
     }
+    for (const std::string& name : *names) consider(name);
     std::sort(out.begin(), out.end(), LessNoCase);
     return true;
 }
@@ -140,6 +144,15 @@ void Fill(const Entry& e, WIN32_FIND_DATAA& data) {
 
 bool Fits(const Entry& e, const WIN32_FIND_DATAW*) { return e.wideName.size() < MAX_PATH; }
 bool Fits(const Entry& e, const WIN32_FIND_DATAA*) { return e.name.size() < MAX_PATH; }
+
+// The name part of a narrow pattern, as FindFirst splits the wide one: after the last
+// separator, or after the drive of "C:name".
+std::string NarrowNamePart(const std::string& pattern) {
+    const auto pos = pattern.find_last_of("\\/");
+    if (pos != std::string::npos) return pattern.substr(pos + 1);
+    if (pattern.size() >= 2 && pattern[1] == ':') return pattern.substr(2);
+    return pattern;
+}
 
 bool IsDriveRootDir(std::wstring_view dirPart) {
     if (dirPart == L"\\" || dirPart == L"/") return true;
@@ -189,14 +202,7 @@ HANDLE FindFirst(std::wstring_view pattern, const std::string* narrow, Data* dat
     const bool plainName = !HasWildcard(namePart) && namePart != L"." && namePart != L"..";
     if (plainName) {
         Entry exact;
-        if (narrow) {
-            const auto pos = narrow->find_last_of("\\/");
-            exact.name = pos != std::string::npos ? narrow->substr(pos + 1)
-                         : (narrow->size() >= 2 && (*narrow)[1] == ':') ? narrow->substr(2)
-                                                                        : *narrow;
-        } else {
-            exact.name = Utf8FromWide(namePart);
-        }
+        exact.name = narrow ? NarrowNamePart(*narrow) : Utf8FromWide(namePart);
         exact.wideName = WideFromUtf8(exact.name);
         if (StatEntry(JoinHost(hostDir, exact.name), exact.st)) state->entries.push_back(std::move(exact));
     }

@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <ctime>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,8 @@ bool ReadHost(const std::string& hostPath, std::string& bytes, std::uint64_t max
 // The entry names of a host directory ("." and ".." left out), for matching names without
 // regard to case. A listing is reused while the directory's modification time is the one
 // it had when listed and was then at least two seconds old (file-system clocks are
-// coarse, so a younger time might not change with the next entry). False when the
+// coarse, so a younger time might not change with the next entry). Null when the
 // directory cannot be listed.
-bool DirectoryNames(const std::string& hostDir, std::vector<std::string>& names);
+std::shared_ptr<const std::vector<std::string>> DirectoryNames(const std::string& hostDir);
 
 }  // namespace win::detail

@@ -29,11 +29,11 @@ bool Exists(const std::string& hostPath) {
 // The name of an entry of dir that equals name without regard to case; empty when none.
 // Several candidates: the one first in byte order, so the choice is stable.
 std::string MatchNoCase(const std::string& dir, const std::string& name) {
-    std::vector<std::string> entries;
-    if (!win::detail::DirectoryNames(dir, entries)) return {};
+    const auto entries = win::detail::DirectoryNames(dir);
+    if (!entries) return {};
     const std::wstring wanted = WideFromUtf8(name);
     std::vector<std::string> found;
-    for (const std::string& entry : entries)
+    for (const std::string& entry : *entries)
         if (EqualNoCase(WideFromUtf8(entry), wanted)) found.push_back(entry);
     if (found.empty()) return {};
     return *std::min_element(found.begin(), found.end());

@@ -11,12 +11,11 @@
 #include "acad/db_object_id.h"
 #include "engine/dlg_tq_standards.h"
 #include "engine/km_dlg_standards_data.h"
-#include "frame/standards_launchers.h"
 #include "frame/tq_dlgs_mgr.h"
 #include "host/macro_file.h"
 #include "spread/ss_api.h"
 #include "tq/cli_paths.h"
-#include "tq/eval_outcome.h"
+#include "tq/evaluation.h"
 #include "tq/session.h"
 #include "tq/standard_declarations.h"
 #include "win/encoding.h"
@@ -197,10 +196,7 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
             ++k;
         }
         const KmVarCells given = data.varCells;
-        const std::size_t seen = context.session.messages().size();
-        const bool evaluated = StartDlgStandardsTq(data);
-        context.session.flushTraces();
-        const std::string why = evaluationFailure(evaluated, context.session.messages(), seen, given, data.varCells);
+        const std::string why = evaluateStandard(context.session, data, given);
         std::vector<std::string> line = row;
         for (int i : outputs) {
             std::string value;
@@ -255,18 +251,11 @@ int runEvalMacroDir(CommandContext& context, const std::wstring& standardFile, c
         } else {
             const Zk_Macro before = dbMacro.macro();
             const MacroData dataBefore = macroData;
-            Zk_String macroName = dbMacro.name();
-            if (!options.group.empty()) macroName = Zk_String(L"Module.") + Zk_String::fromUtf8(options.group);
-            else if (!options.mapping.empty()) macroName = Zk_String::fromUtf8(options.mapping);
             KmDlgStandardsData data;
-            data.initialize(&dbMacro, Zk_String(standardFile), macroName, &macroData);
+            data.initialize(&dbMacro, Zk_String(standardFile), macroMappingName(options, dbMacro.name()), &macroData);
             AcTransaction transaction;
             data.transaction = &transaction;
-            const std::size_t seen = context.session.messages().size();
-            const bool evaluated = StartDlgStandardsTq(data);
-            context.session.flushTraces();
-            const std::string why =
-                evaluationFailure(evaluated, context.session.messages(), seen, KmVarCells(), data.varCells);
+            const std::string why = evaluateStandard(context.session, data, KmVarCells());
             const bool changed = !(dbMacro.macro() == before) || !(macroData == dataBefore);
             if (!why.empty()) status = "failed: " + why + "; the file is not changed";
             else if (changed && !writeMacroFile(Zk_String(macroFile), dbMacro, macroData, error))

@@ -6,7 +6,6 @@
 #include "engine/km_dlg_standards_data.h"
 #include "engine/km_tq_mapping.h"
 #include "engine/step_timers.h"
-#include "frame/standards_launchers.h"
 #include "frame/tq_dlgs_mgr.h"
 #include "host/macro_file.h"
 #include "host/settings.h"
@@ -15,7 +14,7 @@
 #include "tq/cli_output.h"
 #include "tq/cli_paths.h"
 #include "tq/commands.h"
-#include "tq/eval_outcome.h"
+#include "tq/evaluation.h"
 #include "tq/session.h"
 #include "tq/standard_declarations.h"
 #include "win/encoding.h"
@@ -114,10 +113,7 @@ int evalValues(CommandContext& context, const std::wstring& file, RunReport& rep
         return status;
     resetStepTimers();
     const KmVarCells given = data.varCells;
-    const std::size_t seen = context.session.messages().size();
-    const bool evaluated = StartDlgStandardsTq(data);
-    context.session.flushTraces();
-    const std::string why = evaluationFailure(evaluated, context.session.messages(), seen, given, data.varCells);
+    const std::string why = evaluateStandard(context.session, data, given);
     if (!why.empty()) {
         report.error = "the evaluation of " + win::Utf8FromWide(file) + " failed: " + why;
         return kExitFailed;
@@ -139,11 +135,7 @@ int evalMacro(CommandContext& context, const std::wstring& file, RunReport& repo
     const Zk_Macro before = dbMacro.macro();
     const MacroData dataBefore = macroData;
 
-    Zk_String macroName = dbMacro.name();
-    if (!options.group.empty())
-        macroName = Zk_String(L"Module.") + Zk_String::fromUtf8(options.group);
-    else if (!options.mapping.empty())
-        macroName = Zk_String::fromUtf8(options.mapping);
+    const Zk_String macroName = macroMappingName(options, dbMacro.name());
 
     KmDlgStandardsData data;
     data.initialize(&dbMacro, Zk_String(file), macroName, &macroData);
@@ -158,10 +150,7 @@ int evalMacro(CommandContext& context, const std::wstring& file, RunReport& repo
     }
 
     resetStepTimers();
-    const std::size_t seen = context.session.messages().size();
-    const bool evaluated = StartDlgStandardsTq(data);
-    context.session.flushTraces();
-    const std::string why = evaluationFailure(evaluated, context.session.messages(), seen, KmVarCells(), data.varCells);
+    const std::string why = evaluateStandard(context.session, data, KmVarCells());
     if (!why.empty()) {
         report.error = "the evaluation of " + win::Utf8FromWide(file) + " failed: " + why +
                        "; the macro file is not changed";

@@ -244,12 +244,21 @@ void CFormula::lookUp() {
     }
 }
 
+namespace {
+
+// An error value of the control (#VALUE!, #REF!, ...) as a function's result.
+void setErrorValue(SS_CALCVALUE* value, LONG code) {
+    value->Status = SS_VALUE_STATUS_ERROR;
+    value->Type = SS_VALUE_TYPE_LONG;
+    value->Val.ValLong = code;
+}
+
+}  // namespace
+
 void CFormula::readResult(int col, int row) {
     Zk_String text;
     if (!grid.readCellText(col, row, text)) {
-        result->Status = SS_VALUE_STATUS_ERROR;
-        result->Type = SS_VALUE_TYPE_LONG;
-        result->Val.ValLong = SS_ERROR_REF;
+        setErrorValue(result, SS_ERROR_REF);
         return;
     }
     const int typeCode = grid.GetCellType(col, row);
@@ -259,9 +268,7 @@ void CFormula::readResult(int col, int row) {
         wchar_t* end = nullptr;
         const long value = std::wcstol(text.c_str(), &end, 10);
         if (end == text.c_str()) {
-            result->Status = SS_VALUE_STATUS_ERROR;
-            result->Type = SS_VALUE_TYPE_LONG;
-            result->Val.ValLong = SS_ERROR_VALUE;
+            setErrorValue(result, SS_ERROR_VALUE);
             return;
         }
         result->Status = SS_VALUE_STATUS_OK;
@@ -277,9 +284,7 @@ void CFormula::readResult(int col, int row) {
             result->Val.ValDouble = number;
         } else if (!text.isEmpty()) {
             // An error value (or text that is no number) in a number cell.
-            result->Status = SS_VALUE_STATUS_ERROR;
-            result->Type = SS_VALUE_TYPE_LONG;
-            result->Val.ValLong = SS_ERROR_VALUE;
+            setErrorValue(result, SS_ERROR_VALUE);
         }
         return;
     }
@@ -329,11 +334,7 @@ BOOL CFormula::fromTable(SS_CALCVALUE* resultValue, SS_CALCVALUE* arguments, sho
         for (const std::wstring& f : openLookUps()) chain += f + L" -> ";
         acutPrintf(L"*Error* FROMTABLE look-ups nest more than %d deep: %s\n", kMaxFromTableDepth,
                    (chain + file).c_str());
-        if (resultValue != nullptr) {
-            resultValue->Status = SS_VALUE_STATUS_ERROR;
-            resultValue->Type = SS_VALUE_TYPE_LONG;
-            resultValue->Val.ValLong = SS_ERROR_VALUE;
-        }
+        if (resultValue != nullptr) setErrorValue(resultValue, SS_ERROR_VALUE);
         return TRUE;
     }
     LookUpScope scope(file);

@@ -14,10 +14,6 @@
 
 namespace {
 
-bool isWordChar(wchar_t c) {
-    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'_';
-}
-
 // The texts the control shows for error values.
 bool isErrorText(const Zk_String& text) {
     static const wchar_t* const kErrors[] = {L"#DIV/0!", L"#VALUE!", L"#REF!", L"#NAME?",
@@ -39,39 +35,6 @@ Zk_String standardsFolder() {
 }
 
 }  // namespace
-
-int replaceWholeWords(Zk_String& text, const Zk_String& word, const Zk_String& with, int maxCount) {
-    const std::wstring& s = text.wstr();
-    const std::wstring& w = word.wstr();
-    if (w.empty() || maxCount <= 0 || s.size() < w.size()) return 0;
-    std::wstring out;
-    int count = 0;
-    bool inQuote = false;
-    std::size_t i = 0;
-    std::size_t copied = 0;  // s[copied, i) is still to be copied to out
-    while (i < s.size()) {
-        const wchar_t c = s[i];
-        if (c == L'"') {
-            inQuote = !inQuote;
-            ++i;
-            continue;
-        }
-        if (!inQuote && c == w[0] && s.compare(i, w.size(), w) == 0 && (i == 0 || !isWordChar(s[i - 1])) &&
-            (i + w.size() >= s.size() || !isWordChar(s[i + w.size()]))) {
-            out.append(s, copied, i - copied);
-            out += with.wstr();
-            i += w.size();
-            copied = i;
-            if (++count >= maxCount) break;
-            continue;
-        }
-        ++i;
-    }
-    if (count == 0) return 0;
-    out.append(s, copied, std::wstring::npos);
-    text = Zk_String(std::move(out));
-    return count;
-}
 
 Zk_String genVarFormulaText(const Zk_String& value) {
     if (isNumber(value)) return value;

@@ -1,7 +1,5 @@
 #include "engine/var_address_table.h"
 
-#include "engine/km_calc_tq.h"
-
 namespace {
 
 bool isWordChar(wchar_t c) {
@@ -16,6 +14,39 @@ bool isWord(const std::wstring& s) {
 }
 
 }  // namespace
+
+int replaceWholeWords(Zk_String& text, const Zk_String& word, const Zk_String& with, int maxCount) {
+    const std::wstring& s = text.wstr();
+    const std::wstring& w = word.wstr();
+    if (w.empty() || maxCount <= 0 || s.size() < w.size()) return 0;
+    std::wstring out;
+    int count = 0;
+    bool inQuote = false;
+    std::size_t i = 0;
+    std::size_t copied = 0;  // s[copied, i) is still to be copied to out
+    while (i < s.size()) {
+        const wchar_t c = s[i];
+        if (c == L'"') {
+            inQuote = !inQuote;
+            ++i;
+            continue;
+        }
+        if (!inQuote && c == w[0] && s.compare(i, w.size(), w) == 0 && (i == 0 || !isWordChar(s[i - 1])) &&
+            (i + w.size() >= s.size() || !isWordChar(s[i + w.size()]))) {
+            out.append(s, copied, i - copied);
+            out += with.wstr();
+            i += w.size();
+            copied = i;
+            if (++count >= maxCount) break;
+            continue;
+        }
+        ++i;
+    }
+    if (count == 0) return 0;
+    out.append(s, copied, std::wstring::npos);
+    text = Zk_String(std::move(out));
+    return count;
+}
 
 void VarAddressTable::clear() {
     m_entries.clear();

@@ -74,17 +74,6 @@ private:
     VarAddressTable m_varAddresses;  // names and declaration addresses of this pass
 };
 
-// The most occurrences of one name replaced in one text.
-constexpr int kMaxWordReplacements = 99999999;
-
-// Replaces whole-word occurrences of word in text by with, left to right, continuing
-// after the inserted text, at most maxCount times. A whole word has no ASCII letter,
-// digit or "_" on either side. Text inside double-quoted string literals ("" inside
-// one stands for a quote) is left alone, so names never reach into literal texts.
-// Returns the number of replacements.
-int replaceWholeWords(Zk_String& text, const Zk_String& word, const Zk_String& with,
-                      int maxCount = kMaxWordReplacements);
-
 // A general variable's value as it goes into a formula: numbers as they are, other
 // texts in double quotes with every quote inside doubled.
 Zk_String genVarFormulaText(const Zk_String& value);
