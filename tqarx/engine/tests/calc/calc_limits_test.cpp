@@ -23,23 +23,8 @@ protected:
     }
     void TearDown() override { KmCalcTq::calcStepLimit = KmCalcTq::kMaxCalcSteps; }
 
-    bool run(const std::string& file, std::wstring& y) {
-        KmDlgStandardsData data;
-        data.evalMode = KmDlgStandardsData::kValueMode;
-        data.tqFileName = lib.winPath("Connection Standards/" + file);
-        data.varCells.append(valueCell("X", KmCellType::Input, "1", KmValueType::Double));
-        data.varCells.append(valueCell("Y", KmCellType::Output, "-1", KmValueType::Double));
-        const int before = valueModeEvaluations();
-        const bool ok = valueModeEvaluator(data);
-        evaluations = valueModeEvaluations() - before;
-        y = data.varCells[1].value.wstr();
-        return ok;
-    }
-    std::vector<std::wstring> boxTexts() const {
-        std::vector<std::wstring> texts;
-        for (const auto& b : win::MessageBoxLog()) texts.push_back(b.text);
-        return texts;
-    }
+    bool run(const std::string& file, std::wstring& y) { return evaluateXY(lib, file, "1", y, evaluations); }
+    std::vector<std::wstring> boxTexts() const { return messageBoxTexts(); }
 
     TempLibrary lib;
     ScopedTestEvaluator evaluator;

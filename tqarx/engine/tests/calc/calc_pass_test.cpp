@@ -26,11 +26,7 @@ protected:
         for (const KmVarCell& c : cells) data.varCells.append(c);
         return valueModeEvaluator(data);
     }
-    std::vector<std::wstring> boxTexts() const {
-        std::vector<std::wstring> texts;
-        for (const auto& b : win::MessageBoxLog()) texts.push_back(b.text);
-        return texts;
-    }
+    std::vector<std::wstring> boxTexts() const { return messageBoxTexts(); }
 
     TempLibrary lib;
     ScopedTestEvaluator evaluator;

@@ -7,6 +7,7 @@
 #include "mfc/cdialog.h"
 #include "mfc/dialog_template.h"
 #include "mfc/resources.h"
+#include "win/msgbox.h"
 
 namespace {
 
@@ -99,4 +100,24 @@ KmVarCell valueCell(const char* name, KmCellType type, const char* value, KmValu
     c.value = Zk_String(value);
     c.valueType = valueType;
     return c;
+}
+
+bool evaluateXY(const TempLibrary& lib, const std::string& file, const char* x, std::wstring& y, int& evaluations,
+                const char* yStart) {
+    KmDlgStandardsData data;
+    data.evalMode = KmDlgStandardsData::kValueMode;
+    data.tqFileName = lib.winPath("Connection Standards/" + file);
+    data.varCells.append(valueCell("X", KmCellType::Input, x, KmValueType::Double));
+    data.varCells.append(valueCell("Y", KmCellType::Output, yStart, KmValueType::Double));
+    const int before = valueModeEvaluations();
+    const bool ok = valueModeEvaluator(data);
+    evaluations = valueModeEvaluations() - before;
+    y = data.varCells[1].value.wstr();
+    return ok;
+}
+
+std::vector<std::wstring> messageBoxTexts() {
+    std::vector<std::wstring> texts;
+    for (const auto& b : win::MessageBoxLog()) texts.push_back(b.text);
+    return texts;
 }

@@ -11,6 +11,7 @@
 #include "engine/km_dlg_standards_data.h"
 
 class CDialog;
+class TempLibrary;
 
 class CalcSheet {
 public:
@@ -48,3 +49,12 @@ std::string standardSheet(const std::vector<std::string>& inputs, const std::vec
 // A value-mode argument.
 KmVarCell valueCell(const char* name, KmCellType type, const char* value,
                     KmValueType valueType = KmValueType::String);
+
+// Evaluates file (below the library's "Connection Standards") in value mode with the
+// Double input X and the Double output Y starting at yStart; y receives Y, evaluations
+// the number of value-mode evaluations the run made (child calls included).
+bool evaluateXY(const TempLibrary& lib, const std::string& file, const char* x, std::wstring& y, int& evaluations,
+                const char* yStart = "-1");
+
+// The texts of the message boxes shown since the log was last cleared, in order.
+std::vector<std::wstring> messageBoxTexts();

@@ -26,22 +26,9 @@ protected:
     }
     // Evaluates file with X and Y; y receives the output.
     bool run(const std::string& file, const char* x, std::wstring& y, const char* yStart = "-1") {
-        KmDlgStandardsData data;
-        data.evalMode = KmDlgStandardsData::kValueMode;
-        data.tqFileName = lib.winPath("Connection Standards/" + file);
-        data.varCells.append(valueCell("X", KmCellType::Input, x, KmValueType::Double));
-        data.varCells.append(valueCell("Y", KmCellType::Output, yStart, KmValueType::Double));
-        const int before = valueModeEvaluations();
-        const bool ok = valueModeEvaluator(data);
-        evaluations = valueModeEvaluations() - before;
-        y = data.varCells[1].value.wstr();
-        return ok;
+        return evaluateXY(lib, file, x, y, evaluations, yStart);
     }
-    std::vector<std::wstring> boxTexts() const {
-        std::vector<std::wstring> texts;
-        for (const auto& b : win::MessageBoxLog()) texts.push_back(b.text);
-        return texts;
-    }
+    std::vector<std::wstring> boxTexts() const { return messageBoxTexts(); }
 
     TempLibrary lib;
     ScopedTestEvaluator evaluator;

@@ -6,6 +6,7 @@
 #include "engine/formula.h"
 #include "mfc/scripted_user.h"
 #include "sheet_files.h"
+#include "standards_runs.h"
 
 using stdtest::Grid;
 
@@ -32,18 +33,7 @@ protected:
                           std::function<void(CFormula&)> check = nullptr) {
         EXPECT_TRUE(stdtest::writeSheet(folder.hostFile("caller.kms"),
                                         {{formula, L"", L""}, {L"", L"", L""}}));
-        ScriptedUser user;
-        auto& steps = user.onDialog(L"Formulas");
-        if (check)
-            steps.then([&](CDialog& dlg) { check(static_cast<CFormula&>(dlg)); });
-        steps.ok();
-        CFormula window;
-        window.mode = CFormula::kModeEvaluateCell;
-        window.fileName = folder.winPath("caller.kms").wstr();
-        window.targetCol = 1;
-        window.targetRow = 1;
-        window.DoModal();
-        return window.resultText;
+        return stdtest::evaluateFirstCell(folder.winPath("caller.kms"), check);
     }
 
     std::wstring table() const { return folder.winPath("bolts.kms").wstr(); }
@@ -88,15 +78,7 @@ TEST_F(FormulaTest, MissingKeyColumnGivesAnEmptyResultSilently) {
 TEST_F(FormulaTest, KeyFromACellOfTheCallingSheet) {
     ASSERT_TRUE(stdtest::writeSheet(folder.hostFile("caller.kms"),
                                     {{call(L"\"Size\",\"Diameter\",B1"), L"M20"}}));
-    ScriptedUser user;
-    user.onDialog(L"Formulas").ok();
-    CFormula window;
-    window.mode = CFormula::kModeEvaluateCell;
-    window.fileName = folder.winPath("caller.kms").wstr();
-    window.targetCol = 1;
-    window.targetRow = 1;
-    window.DoModal();
-    EXPECT_EQ(window.resultText, L"20");
+    EXPECT_EQ(stdtest::evaluateFirstCell(folder.winPath("caller.kms")), L"20");
 }
 
 TEST_F(FormulaTest, TwoArgumentsReadACellAndThreeWriteIntoTheCallingSheet) {

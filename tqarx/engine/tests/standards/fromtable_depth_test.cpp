@@ -5,8 +5,8 @@
 
 #include "acad/command_line.h"
 #include "engine/formula.h"
-#include "mfc/scripted_user.h"
 #include "sheet_files.h"
+#include "standards_runs.h"
 
 namespace {
 
@@ -35,15 +35,7 @@ protected:
     // Opens the formula window on a sheet whose A1 looks up `file`; the text of A1.
     std::wstring evaluate(const std::wstring& file) {
         EXPECT_TRUE(stdtest::writeSheet(folder.hostFile("caller.kms"), {{lookUp(file)}}));
-        ScriptedUser user;
-        user.onDialog(L"Formulas").ok();
-        CFormula window;
-        window.mode = CFormula::kModeEvaluateCell;
-        window.fileName = folder.winPath("caller.kms").wstr();
-        window.targetCol = 1;
-        window.targetRow = 1;
-        window.DoModal();
-        return window.resultText;
+        return stdtest::evaluateFirstCell(folder.winPath("caller.kms"));
     }
 
     stdtest::ScratchFolder folder{"fromtable_depth"};

@@ -5,6 +5,7 @@
 #include "engine/km_dlg_standards_data.h"
 #include "engine/sheet_file_cache.h"
 #include "sheet_files.h"
+#include "standards_runs.h"
 #include "win/files.h"
 
 namespace {
@@ -40,20 +41,7 @@ protected:
 
     // Plate for the given width, evaluated in value mode.
     Zk_String plate(const wchar_t* width) {
-        KmDlgStandardsData data;
-        data.evalMode = KmDlgStandardsData::kValueMode;
-        data.tqFileName = file();
-        KmVarCell in;
-        in.varName = L"Width";
-        in.valueType = KmValueType::Double;
-        in.value = width;
-        KmVarCell out;
-        out.varName = L"Plate";
-        out.cellType = KmCellType::Output;
-        out.valueType = KmValueType::Double;
-        data.varCells.append(in);
-        data.varCells.append(out);
-        window.data() = data;
+        window.data() = stdtest::widthPlateRecord(file(), width);
         EXPECT_EQ(window.evaluate(), Acad::eOk);
         return window.data().varCells[1].value;
     }

@@ -11,6 +11,7 @@
 #include "host/macro_model.h"
 #include "host/settings.h"
 #include "sheet_files.h"
+#include "standards_runs.h"
 
 namespace {
 
@@ -77,20 +78,7 @@ protected:
     void TearDown() override { window.DestroyWindow(); }
 
     KmDlgStandardsData valueRecord(const wchar_t* width) {
-        KmDlgStandardsData data;
-        data.evalMode = KmDlgStandardsData::kValueMode;
-        data.tqFileName = folder.winPath("plate.kms");
-        KmVarCell in;
-        in.varName = L"Width";
-        in.valueType = KmValueType::Double;
-        in.value = width;
-        KmVarCell out;
-        out.varName = L"Plate";
-        out.cellType = KmCellType::Output;
-        out.valueType = KmValueType::Double;
-        data.varCells.append(in);
-        data.varCells.append(out);
-        return data;
+        return stdtest::widthPlateRecord(folder.winPath("plate.kms"), width);
     }
 
     stdtest::ScratchFolder folder{"eval"};
