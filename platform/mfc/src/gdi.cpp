@@ -254,14 +254,18 @@ int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
     }
     return size.cy;
 }
-BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int srcX, int srcY, DWORD) {
+BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int srcX, int srcY, DWORD rop) {
     auto* d = surface();
     auto* s = src ? src->surface() : nullptr;
     if (!d || !s) return TRUE;
     for (int j = 0; j < height; ++j)
         for (int i = 0; i < width; ++i) {
             int sx = srcX + i, sy = srcY + j;
-            if (sx >= 0 && sy >= 0 && sx < s->width() && sy < s->height()) d->setPixel(x + i, y + j, s->pixel(sx, sy));
+            if (sx < 0 || sy < 0 || sx >= s->width() || sy >= s->height()) continue;
+            COLORREF c = s->pixel(sx, sy);
+            if (rop == SRCAND) c &= d->pixel(x + i, y + j);
+            else if (rop == SRCPAINT) c |= d->pixel(x + i, y + j);
+            d->setPixel(x + i, y + j, c);
         }
     return TRUE;
 }
