@@ -10,6 +10,7 @@ Command commandFromName(const std::string& name) {
     if (name == "eval") return Command::Eval;
     if (name == "import") return Command::Import;
     if (name == "show") return Command::Show;
+    if (name == "panel") return Command::Panel;
     return Command::None;
 }
 
@@ -23,7 +24,7 @@ void splitOption(const std::string& arg, std::string& name, std::string& value, 
 
 bool isValueOption(const std::string& name) {
     return name == "--library" || name == "--macro" || name == "--mapping" || name == "--group" ||
-           name == "--out" || name == "--table" || name == "--macro-dir";
+           name == "--out" || name == "--table" || name == "--macro-dir" || name == "--png";
 }
 
 bool isFlagOption(const std::string& name) {
@@ -44,6 +45,7 @@ const char* commandName(Command command) {
     case Command::Eval: return "eval";
     case Command::Import: return "import";
     case Command::Show: return "show";
+    case Command::Panel: return "panel";
     case Command::None: break;
     }
     return "";
@@ -94,6 +96,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         else if (name == "--out") o.outFile = value;
         else if (name == "--table") o.tableFile = value;
         else if (name == "--macro-dir") o.macroDir = value;
+        else if (name == "--png") o.pngFile = value;
     }
 
     if (positional.empty()) {
@@ -117,7 +120,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     if (o.command != Command::Eval && macroOptions)
         return fail(std::string(commandName(o.command)) +
                     " takes none of --macro, --mapping, --group, --out");
-    if (o.command != Command::Eval && (o.diagnostics || o.timings || o.json))
+    if (o.command != Command::Panel && !o.pngFile.empty())
+        return fail(std::string(commandName(o.command)) + " takes no --png");
+    if (o.command == Command::Panel && (o.diagnostics || o.timings || o.headers))
+        return fail("panel takes none of --diagnostics, --timings, --headers");
+    if (o.command != Command::Eval && o.command != Command::Panel && (o.diagnostics || o.timings || o.json))
         return fail(std::string(commandName(o.command)) +
                     " takes none of --diagnostics, --timings, --json");
 
@@ -164,6 +171,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             return fail("show needs exactly one FILE");
         o.showFile = positional[0];
         break;
+    case Command::Panel:
+        if (positional.size() != 1)
+            return fail("panel needs exactly one TEMPLATE");
+        o.panelTemplate = positional[0];
+        break;
     case Command::None:
         break;
     }
@@ -182,6 +194,7 @@ std::string usageText() {
            "  eval --macro FILE [...] STANDARD   evaluate against a macro, write it back\n"
            "  import GRID OUT.kms                make a spreadsheet file from a tab-separated grid\n"
            "  show FILE                          print a sheet's calculated values\n"
+           "  panel TEMPLATE                     print the controls of a dialog template\n"
            "\n"
            "common options:\n"
            "  --library DIR   the product library (default: the bundled example library)\n"
@@ -242,6 +255,14 @@ std::string commandHelp(Command command) {
                "\n"
                "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
                "grid, one row a line. With --headers the column titles come first.\n";
+    case Command::Panel:
+        return "usage: tq panel [--json] [--library DIR] TEMPLATE\n"
+               "\n"
+               "Reads a dialog template (a name in the library's \"Dialog Templates\\Dialog\n"
+               "Design\\\" folder, \".txt\" added, or the path of a template file in it) with its\n"
+               "background image, as a macro dialog shows it, and prints each control on one\n"
+               "line: number, type, pixel rectangle on the image, tab order, contents and list.\n"
+               "With --json it prints one JSON object instead.\n";
     case Command::None:
         break;
     }

@@ -4,6 +4,7 @@
 #include "designer/control_tracker.h"
 #include "designer/designer_texts.h"
 #include "host/files.h"
+#include "host/settings.h"
 #include "host/texts.h"
 #include "win/window.h"
 
@@ -22,10 +23,10 @@ void setButtonKind(HWND button, DWORD kind) {
     ::SendMessageW(button, BM_SETSTYLE, (style & 0xFFF0u) | kind, TRUE);
 }
 
-// An item file named relative to nothing in particular is looked for in the template folder.
+// A relative item-file path is taken below the product library folder.
 Zk_String itemFilePath(const Zk_String& path) {
     if (path.isEmpty() || isAbsolutePath(path)) return path;
-    return joinPath(getDesignerRootFolder(), path);
+    return joinPath(gSettings.libDir, path);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class Command { None, Eval, Import, Show };
+enum class Command { None, Eval, Import, Show, Panel };
 
 struct CliOptions {
     Command command = Command::None;
@@ -36,6 +36,10 @@ struct CliOptions {
     std::string outKms;         // import: OUT.kms
     std::string showFile;       // show: FILE
     bool headers = false;       // import: first line holds the column titles; show: print them
+
+    // panel
+    std::string panelTemplate;  // TEMPLATE: a name in the template folder or a path
+    std::string pngFile;        // --png OUT.png
 };
 
 struct ParseResult {

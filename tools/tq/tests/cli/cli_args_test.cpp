@@ -75,3 +75,14 @@ TEST(CliOutput, JsonEscapesTextAndReplacesBrokenUtf8) {
               "\"messages\":[{\"kind\":\"box\",\"caption\":\"Cap\",\"text\":\"Text\"},"
               "{\"kind\":\"trace\",\"text\":\"line\\n\"}]}\n");
 }
+
+TEST(CliArgs, PanelTakesATemplateAndJson) {
+    auto r = parseCommandLine({"panel", "--json", "Plates/End"});
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.command, Command::Panel);
+    EXPECT_EQ(r.options.panelTemplate, "Plates/End");
+    EXPECT_TRUE(r.options.json);
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"panel"}, {"panel", "a", "b"}, {"panel", "--timings", "a"}, {"show", "--png", "x.png", "f"}})
+        EXPECT_FALSE(parseCommandLine(bad).ok) << ::testing::PrintToString(bad);
+}
