@@ -51,6 +51,9 @@ public:
         if (!isAbsolutePath(path)) path = joinPath(startFolder, path);
         if (!openMode && !extension.isEmpty() && !hasFileExtension(path, extension))
             path = path + L"." + extension;
+        if (openMode && !fileExists(path) && !extension.isEmpty() && !hasFileExtension(path, extension) &&
+            fileExists(path + L"." + extension))
+            path = path + L"." + extension;
         if (openMode && !fileExists(path)) {
             const Zk_String text = Zk_String(L"The file does not exist:\n") + path;
             MessageBox(text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
