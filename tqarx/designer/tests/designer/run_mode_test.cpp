@@ -82,6 +82,23 @@ TEST_F(RunMode, ValuesByType) {
     EXPECT_FALSE(data.setCtrlReadOnly(choice, true)) << "only value fields and item lists";
 }
 
+TEST_F(RunMode, ThePersonTypesIntoValueFieldsAndTicksCheckBoxes) {
+    const int edit = add(makeControl(2, 0, 0, 0.2, 0.1, L"Thickness"));
+    const int box = add(makeControl(29, 0, 0.2, 0.2, 0.3, L"Stiffeners"));
+    ASSERT_TRUE(data.redrawAllControls());
+    dialog.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(mfc::input::ReplaceText(wnd(edit), L"15"));
+    ASSERT_TRUE(mfc::input::Click(wnd(box)));
+    Zk_String value;
+    data.getCtrlValue(edit, value);
+    EXPECT_EQ(value, L"15");
+    data.getCtrlValue(box, value);
+    EXPECT_EQ(value, L"1");
+    int focused = 0;
+    EXPECT_TRUE(data.getFocusedDynControl(focused));
+    EXPECT_EQ(focused, box);
+}
+
 TEST_F(RunMode, CheckValues) {
     Zk_DesignerControl box = makeControl(29, 0, 0, 0.2, 0.1, L"Stiffeners");
     box.comboList = L"1";
