@@ -67,7 +67,10 @@ LRESULT TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case TCM_DELETEITEM:
         if (!valid(wp)) return FALSE;
         st.tabs.erase(st.tabs.begin() + static_cast<std::ptrdiff_t>(wp));
+        // The current tab stays the same tab when one before it goes.
+        if (static_cast<int>(wp) < st.cur) st.cur--;
         if (st.cur >= static_cast<int>(st.tabs.size())) st.cur = static_cast<int>(st.tabs.size()) - 1;
+        InvalidateRect(h, nullptr, TRUE);
         return TRUE;
     case TCM_DELETEALLITEMS: st.tabs.clear(); st.cur = -1; return TRUE;
     case TCM_GETCURSEL: return st.cur;
