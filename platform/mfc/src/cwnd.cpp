@@ -7,6 +7,11 @@
 #include "win/window.h"
 
 CWnd::CWnd() = default;
+CWnd::CWnd(HWND zOrderPlace) : m_hWnd(zOrderPlace), m_temporary(true) {}
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::~CWnd() {
     if (m_hWnd && !m_temporary) {

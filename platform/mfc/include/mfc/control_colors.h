@@ -5,6 +5,7 @@
 // way the control would before it draws itself, so a renderer draws what the dialog chose.
 #pragma once
 
+#include "mfc/cwnd.h"  // CTLCOLOR_
 #include "mfc/gdi.h"
 
 // Stock brushes: NULL_BRUSH fills nothing (a transparent background).
