@@ -14,6 +14,7 @@ constexpr LRESULT kPushed = 0x4;
 constexpr DWORD kLeftText = 0x20;      // BS_LEFTTEXT
 constexpr DWORD kNoPrefix = 0x80;      // SS_NOPREFIX
 constexpr DWORD kCenterImage = 0x200;  // SS_CENTERIMAGE
+constexpr DWORD kMultiLine = 0x2000;   // BS_MULTILINE
 constexpr int kComboField = 21;        // height of a combo box's selection field
 constexpr int kScrollWidth = 16;
 
@@ -136,7 +137,7 @@ void PaintButton(HWND h, Canvas& c, const PaintState& s) {
         if (checkLike) CheckBox(c, boxX, boxY, check, s.disabled);
         else RadioCircle(c, boxX, boxY, check == static_cast<LRESULT>(BST_CHECKED), s.disabled);
         const RECT tr = boxRight ? RECT{0, 0, all.right - 17, all.bottom} : RECT{17, 0, all.right, all.bottom};
-        c.textIn(tr, text, kAlignMiddle | kPrefix | kWrap, color::kText, bold, s.disabled);
+        c.textIn(tr, text, kAlignMiddle | kPrefix | ((style & kMultiLine) ? kWrap : 0u), color::kText, bold, s.disabled);
         if (s.focused && !text.empty()) {
             const int w = std::min<int>(TextWidth(text), tr.right - tr.left);
             const int ty = (all.bottom - kFontCellHeight) / 2;
@@ -186,7 +187,8 @@ void PaintButton(HWND h, Canvas& c, const PaintState& s) {
             inner.image(picture, px, py);
         }
     } else {
-        c.textIn(content, text, kAlignCenter | kAlignMiddle | kPrefix | kWrap, color::kText, bold, s.disabled);
+        c.textIn(content, text, kAlignCenter | kAlignMiddle | kPrefix | ((style & kMultiLine) ? kWrap : 0u), color::kText, bold,
+                 s.disabled);
     }
     if (s.focused) c.dottedFrame(RECT{r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}, color::kText);
 }
