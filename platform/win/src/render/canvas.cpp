@@ -151,7 +151,8 @@ void Canvas::textIn(const RECT& r, std::wstring_view s, UINT format, COLORREF c,
     if (format & kAlignMiddle) y = r.top + (r.bottom - r.top - n * kFontCellHeight) / 2;
     std::size_t offset = 0;
     for (int i = 0; i < n; ++i, y += kFontCellHeight) {
-        const int w = TextWidth(lines[i]);
+        // Centred and right-aligned by the ink: the cell's last column is always blank.
+        const int w = lines[i].empty() ? 0 : TextWidth(lines[i]) - 1;
         int x = r.left;
         if (format & kAlignCenter) x = r.left + (r.right - r.left - w) / 2;
         else if (format & kAlignRight) x = r.right - w;

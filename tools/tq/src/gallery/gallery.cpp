@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <set>
 #include <unistd.h>
 
 #include "mfc/afx.h"
+#include "mfc/window_dump.h"
 #include "win/encoding.h"
 #include "win/files.h"
 #include "win/msgbox.h"
@@ -57,6 +59,11 @@ void Camera::shoot(HWND window, const std::string& page) {
         return;
     }
     if (!looksDrawn(s.picture)) fail(s.file + ": the picture is blank");
+    // A numbered text without an English wording shows as "#nr#".
+    const std::string dump = mfc::DumpWindowTreeUtf8(window);
+    static const std::regex missing("#[0-9]+#");
+    for (std::sregex_iterator m(dump.begin(), dump.end(), missing), end; m != end; ++m)
+        fail(s.file + ": numbered text " + m->str() + " has no wording");
     if (!m_outDir.empty() && !win::WritePngFile(m_outDir + WideFromUtf8(s.file), s.picture))
         fail(s.file + ": cannot write the picture");
     m_shots.push_back(std::move(s));
