@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "mfc/cwnd.h"
 #include "mfc/resources.h"
 #include "win/paths.h"
 #include "win/png.h"
@@ -44,7 +45,13 @@ bool IconFromResources(HICON icon, win::Surface& picture) {
     return true;
 }
 
+bool AskTheWindowObject(HWND hwnd, win::Canvas& canvas, const win::PaintState& state) {
+    CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
+    return wnd && wnd->DrawPicture(canvas, state);
+}
+
 const bool gHooks = [] {
+    win::SetPaintOverrideHook(&AskTheWindowObject);
     win::SetCustomPaintHook(&PaintIntoPicture);
     win::SetIconPictureSource(&IconFromResources);
     return true;
@@ -79,3 +86,5 @@ std::vector<std::string> SaveWindowPictures(const std::string& folder, const std
 }
 
 }  // namespace mfc
+
+bool CWnd::DrawPicture(win::Canvas&, const win::PaintState&) { return false; }

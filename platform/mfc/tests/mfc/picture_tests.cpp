@@ -191,3 +191,35 @@ TEST_F(MfcTest, AFailingTestLeavesPicturesOfTheOpenDialogs) {
 }
 
 }  // namespace
+
+namespace {
+
+// A button whose object draws its own picture: a green square, greyed when disabled.
+class CSwatchButton : public CButton {
+public:
+    bool DrawPicture(win::Canvas& canvas, const win::PaintState& state) override {
+        canvas.fill(RECT{0, 0, 8, 8}, state.disabled ? RGB(128, 128, 128) : RGB(0, 160, 0));
+        return true;
+    }
+};
+
+TEST_F(MfcTest, WindowObjectsCanDrawTheirOwnPicture) {
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST));
+    dlg.ShowWindow(SW_SHOW);
+    CSwatchButton swatch;
+    ASSERT_TRUE(swatch.SubclassDlgItem(IDC_APPLY, &dlg));
+    win::Surface picture = win::RenderWindow(dlg.GetSafeHwnd());
+    const RECT b = InPicture(dlg.GetSafeHwnd(), swatch.GetSafeHwnd());
+    EXPECT_EQ(picture.pixel(b.left + 2, b.top + 2), RGB(0, 160, 0));
+    // Nothing of the push button's own look (its text "Apply") is drawn.
+    EXPECT_EQ(InkBox(picture, b, color::kText).right, b.left);
+    swatch.EnableWindow(FALSE);
+    picture = win::RenderWindow(dlg.GetSafeHwnd());
+    EXPECT_EQ(picture.pixel(b.left + 2, b.top + 2), RGB(128, 128, 128));
+    swatch.UnsubclassWindow();
+    picture = win::RenderWindow(dlg.GetSafeHwnd());
+    EXPECT_GT(InkBox(picture, b, color::kGrayText).right, b.left);  // a plain disabled button again
+}
+
+}  // namespace

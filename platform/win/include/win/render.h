@@ -114,6 +114,11 @@ using WindowPainter = void (*)(HWND hwnd, Canvas& canvas, const PaintState& stat
 // Draws hwnd's class (case-insensitive); replaces a painter registered before.
 void RegisterWindowPainter(std::wstring_view className, WindowPainter painter);
 
+// Asked first for every window: draws the window instead of its class's painter (the
+// window framework asks the window's object, see CWnd::DrawPicture). Returns whether it drew.
+using PaintOverrideHook = bool (*)(HWND hwnd, Canvas& canvas, const PaintState& state);
+void SetPaintOverrideHook(PaintOverrideHook hook);
+
 // For windows without a painter: draws the window's own content (e.g. by sending it
 // WM_PAINT with the canvas as target). Returns whether it drew anything.
 using CustomPaintHook = bool (*)(HWND hwnd, Canvas& canvas, const PaintState& state);

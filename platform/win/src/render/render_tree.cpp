@@ -17,6 +17,7 @@ namespace {
 struct Registry {
     std::map<std::wstring, WindowPainter> painters;  // lower-case class names
     CustomPaintHook custom = nullptr;
+    PaintOverrideHook override = nullptr;
     IconPictureSource icons = nullptr;
 };
 Registry& R() {
@@ -117,7 +118,9 @@ void PaintTree(HWND h, Surface& surface, POINT rootOrigin, const RECT& clip, boo
     // Controls draw their own borders; other windows get a frame and caption here.
     if (!standard) PaintNonClient(h, canvas, wr, client);
     auto painter = R().painters.find(cls);
-    if (painter != R().painters.end()) {
+    if (R().override && R().override(h, canvas, state)) {
+        // drawn by the window's own object
+    } else if (painter != R().painters.end()) {
         painter->second(h, canvas, state);
     } else if (standard) {
         PaintStandardWindow(h, canvas, state);
@@ -151,6 +154,7 @@ void RegisterWindowPainter(std::wstring_view className, WindowPainter painter) {
     R().painters[detail::Lower(className)] = painter;
 }
 void SetCustomPaintHook(CustomPaintHook hook) { R().custom = hook; }
+void SetPaintOverrideHook(PaintOverrideHook hook) { R().override = hook; }
 void SetIconPictureSource(IconPictureSource source) { R().icons = source; }
 
 Surface IconPicture(HICON icon, SIZE size) {
