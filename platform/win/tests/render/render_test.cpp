@@ -222,6 +222,26 @@ TEST_F(RenderTest, DisabledParentsGreyTheirChildrenAndChildrenAreClipped) {
     EXPECT_TRUE(win::RenderWindow(nullptr).empty());
 }
 
+TEST_F(RenderTest, BitmapsAndIconsOfStatics) {
+    win::Surface pic(6, 4, RGB(0, 200, 0));
+    pic.setPixel(0, 0, RGB(200, 0, 0));
+    HBITMAP bmp = win::CreateBitmapFromSurface(pic);
+    HWND image = add(WC_STATIC, L"", SS_BITMAP, RECT{10, 10, 40, 30});
+    SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bmp));
+    HWND icon = add(WC_STATIC, L"", SS_ICON, RECT{50, 10, 82, 42});
+    SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(reinterpret_cast<HICON>(0x1234)), 0);
+    const win::Surface s = win::RenderWindow(dlg);
+    const RECT i = inPicture(image);
+    EXPECT_EQ(s.pixel(i.left, i.top), RGB(200, 0, 0));  // the picture at the top-left, as it is
+    EXPECT_EQ(s.pixel(i.left + 5, i.top + 3), RGB(0, 200, 0));
+    EXPECT_EQ(s.pixel(i.left + 6, i.top + 3), color::kFace);
+    // An icon without pixels of its own: the generic 32 x 32 picture, framed.
+    const RECT c = inPicture(icon);
+    EXPECT_EQ(s.pixel(c.left, c.top), color::kShadow);
+    EXPECT_EQ(s.pixel(c.left + 16, c.top + 16), color::kHighlight);
+    DeleteObject(bmp);
+}
+
 // A painter for a class of its own replaces the generic drawing.
 void PaintRed(HWND, win::Canvas& c, const win::PaintState& state) {
     c.fill(RECT{0, 0, 10, 10}, state.disabled ? RGB(0, 0, 255) : RGB(255, 0, 0));
