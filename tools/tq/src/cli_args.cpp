@@ -11,6 +11,7 @@ Command commandFromName(const std::string& name) {
     if (name == "import") return Command::Import;
     if (name == "show") return Command::Show;
     if (name == "panel") return Command::Panel;
+    if (name == "gallery") return Command::Gallery;
     return Command::None;
 }
 
@@ -46,6 +47,7 @@ const char* commandName(Command command) {
     case Command::Import: return "import";
     case Command::Show: return "show";
     case Command::Panel: return "panel";
+    case Command::Gallery: return "gallery";
     case Command::None: break;
     }
     return "";
@@ -176,6 +178,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             return fail("panel needs exactly one TEMPLATE");
         o.panelTemplate = positional[0];
         break;
+    case Command::Gallery:
+        if (positional.size() != 1)
+            return fail("gallery needs exactly one OUTDIR");
+        o.galleryDir = positional[0];
+        break;
     case Command::None:
         break;
     }
@@ -195,6 +202,7 @@ std::string usageText() {
            "  import GRID OUT.kms                make a spreadsheet file from a tab-separated grid\n"
            "  show FILE                          print a sheet's calculated values\n"
            "  panel TEMPLATE                     print the controls of a dialog template\n"
+           "  gallery OUTDIR                     draw every dialog of the module as a picture\n"
            "\n"
            "common options:\n"
            "  --library DIR   the product library (default: the bundled example library)\n"
@@ -256,13 +264,21 @@ std::string commandHelp(Command command) {
                "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
                "grid, one row a line. With --headers the column titles come first.\n";
     case Command::Panel:
-        return "usage: tq panel [--json] [--library DIR] TEMPLATE\n"
+        return "usage: tq panel [--json] [--png OUT.png] [--library DIR] TEMPLATE\n"
                "\n"
                "Reads a dialog template (a name in the library's \"Dialog Templates\\Dialog\n"
                "Design\\\" folder, \".txt\" added, or the path of a template file in it) with its\n"
                "background image, as a macro dialog shows it, and prints each control on one\n"
                "line: number, type, pixel rectangle on the image, tab order, contents and list.\n"
-               "With --json it prints one JSON object instead.\n";
+               "With --json it prints one JSON object instead. --png OUT.png also draws the\n"
+               "panel, its picture with the controls over it, into OUT.png.\n";
+    case Command::Gallery:
+        return "usage: tq gallery [--library DIR] OUTDIR\n"
+               "\n"
+               "Opens every dialog of the module on example data and draws each as a picture:\n"
+               "OUTDIR/<DialogClass>.png, one picture per page or mode for dialogs that have them\n"
+               "(<DialogClass>-<page>.png), and OUTDIR/index.html showing them all. OUTDIR is\n"
+               "made when missing. Exit status 1 when a dialog cannot be opened or drawn.\n";
     case Command::None:
         break;
     }

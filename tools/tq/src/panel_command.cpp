@@ -7,12 +7,14 @@
 #include "host/files.h"
 #include "mfc/cdialog.h"
 #include "mfc/dialog_template.h"
+#include "mfc/gdi.h"
 #include "mfc/resources.h"
 #include "tq/cli_output.h"
 #include "tq/cli_paths.h"
 #include "tq/commands.h"
 #include "tq/session.h"
 #include "win/encoding.h"
+#include "win/render.h"
 #include "win/window.h"
 
 namespace tq {
@@ -21,9 +23,16 @@ namespace {
 
 constexpr UINT kPanelDialog = 9990;
 
-// A borderless dialog whose client area is the panel's image.
+// A borderless dialog whose client area is the panel's image, drawn as its background.
 class PanelDialog : public CDialog {
 public:
+    Zk_DlgDesignerData* panel = nullptr;
+    void OnPaint() override {
+        CPaintDC dc(this);
+        if (panel) panel->OnEraseBkgnd(&dc);
+    }
+    BOOL OnEraseBkgnd(CDC* dc) override { return panel ? panel->OnEraseBkgnd(dc) : FALSE; }
+
     PanelDialog() : CDialog(kPanelDialog) {
         mfc::DialogTemplate t;
         t.caption = L"Panel";
@@ -76,6 +85,7 @@ int runPanel(CommandContext& context) {
         return kExitFailed;
     }
     Zk_DlgDesignerData data;
+    dialog.panel = &data;
     data.initialize(&dialog, 33000, 33099, 0, 0, 0, 0, 0, false);
     if (!data.readFromFile(Zk_String(path), true)) {
         context.session.forgetMessages();
@@ -126,6 +136,15 @@ int runPanel(CommandContext& context) {
         }
     }
     if (options.json) text << "]}\n";
+    if (!options.pngFile.empty()) {
+        dialog.ShowWindow(SW_SHOW);
+        const bool written = win::RenderWindowToPng(dialog.m_hWnd, windowsPathOf(options.pngFile));
+        dialog.ShowWindow(SW_HIDE);
+        if (!written) {
+            context.err << "tq: cannot write the picture " << options.pngFile << "\n";
+            return kExitFailed;
+        }
+    }
     context.out << text.str();
     return kExitOk;
 }

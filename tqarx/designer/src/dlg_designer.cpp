@@ -5,6 +5,7 @@
 #include "host/dlg_open_save.h"
 #include "host/files.h"
 #include "host/texts.h"
+#include "mfc/control_colors.h"
 #include "mfc/gdi.h"
 #include "mfc/resources.h"
 #include "res/designer_ids.h"
@@ -242,8 +243,11 @@ BOOL CDlgDesigner::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
     return CDialog::OnSetCursor(wnd, hitTest, message);
 }
 
+// The background is drawn here too (not only on WM_ERASEBKGND), so that a paint of the
+// client area alone, as a window picture takes it, shows the template's picture.
 void CDlgDesigner::OnPaint() {
     CPaintDC dc(this);
+    m_data.OnEraseBkgnd(&dc);
     m_data.OnPaint(&dc);
 }
 
@@ -259,7 +263,7 @@ void CDlgDesigner::OnSize(UINT type, int cx, int cy) {
 HBRUSH CDlgDesigner::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor) {
     if (ctlColor == CTLCOLOR_STATIC && wnd && dc && !(wnd->GetStyle() & 0x5)) {
         dc->SetBkMode(TRANSPARENT);
-        return nullptr;
+        return GetStockBrush(NULL_BRUSH);
     }
     return CDialog::OnCtlColor(dc, wnd, ctlColor);
 }

@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class Command { None, Eval, Import, Show, Panel };
+enum class Command { None, Eval, Import, Show, Gallery, Panel };
 
 struct CliOptions {
     Command command = Command::None;
@@ -40,6 +40,9 @@ struct CliOptions {
     // panel
     std::string panelTemplate;  // TEMPLATE: a name in the template folder or a path
     std::string pngFile;        // --png OUT.png
+
+    // gallery
+    std::string galleryDir;     // gallery: OUTDIR
 };
 
 struct ParseResult {

@@ -3,12 +3,13 @@
 #pragma once
 
 #include "host/zk_string.h"
+#include "win/render.h"
 #include "win/types.h"
 
 // The icon shown on flex buttons.
 constexpr UINT kFlexButtonIcon = 239;
 // The system button-face colour the designer's background is filled with.
-constexpr COLORREF kButtonFaceColour = RGB(240, 240, 240);
+constexpr COLORREF kButtonFaceColour = win::color::kFace;
 
 // The entry of the type combo for type (0..30).
 Zk_String controlTypeName(int type);
