@@ -31,6 +31,24 @@ TEST_F(TqProgram, PanelAsJsonAndByPath) {
               "\"contents\":\"Gauge\",\"list\":\"\",\"value\":\"Gauge\",\"items\":[]}]}\n");
 }
 
+TEST_F(TqProgram, PanelDrawnAsAPicture) {
+    const fs::path png = dir / "panel.png";
+    const TqRun run = tq("panel --png " + quote(png) + " EndPlate");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string bytes = readAll(png);
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    auto be32 = [&](std::size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+    };
+    EXPECT_EQ(be32(16), 400) << "as wide as the template's picture";
+    EXPECT_EQ(be32(20), 280);
+    const TqRun bad = tq("panel --png " + quote(dir / "no" / "such" / "x.png") + " EndPlate");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("cannot write the picture"), std::string::npos) << bad.err;
+}
+
 TEST_F(TqProgram, PanelReportsABadTemplateWithFileAndLine) {
     const fs::path lib = dir / "lib";
     fs::create_directories(lib / "Dialog Templates" / "Dialog Design");

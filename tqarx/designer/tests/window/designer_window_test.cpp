@@ -13,6 +13,7 @@
 #include "mfc/scripted_user.h"
 #include "res/designer_ids.h"
 #include "res/resources.h"
+#include "win/render.h"
 
 namespace {
 
@@ -65,6 +66,26 @@ TEST_F(DesignerWindow, OpensTheTemplateWithItsTitle) {
         })
         .ok();
     EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+TEST_F(DesignerWindow, ThePictureShowsTheTemplateImageAndTheSelectionHandles) {
+    user.onDialog(IDD_DLGDESIGNER)
+        .clickAt(0, POINT{110, 50})
+        .then([](CDialog& d) {
+            const win::Surface picture = win::RenderWindow(d.m_hWnd);
+            RECT window;
+            ::GetWindowRect(d.m_hWnd, &window);
+            POINT client{0, 0};
+            ::ClientToScreen(d.m_hWnd, &client);
+            auto at = [&](int x, int y) { return picture.pixel(client.x - window.left + x, client.y - window.top + y); };
+            EXPECT_EQ(at(300, 150), RGB(200, 210, 220)) << "the template's picture";
+            EXPECT_EQ(at(500, 100), win::color::kFace) << "beside the picture";
+            EXPECT_EQ(at(142, 62), RGB(0, 0, 0)) << "the bottom-right handle of the selected control";
+            EXPECT_NE(at(52, 32), RGB(0, 0, 0)) << "no handles on controls not selected";
+        })
+        .ok();
+    user.answerMessageBox(dialString(837).wstr(), IDNO);
+    dlg.DoModal();
 }
 
 TEST_F(DesignerWindow, ClickSelectsOne_CtrlClickToggles_ShiftAdds) {
