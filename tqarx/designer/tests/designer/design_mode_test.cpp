@@ -140,6 +140,18 @@ TEST_F(DesignMode, PositionsAreTakenFromTheWindowsAndPrinted) {
     EXPECT_NE(printed.find("********\n"), std::string::npos);
 }
 
+TEST_F(DesignMode, SizesInPixelsKeepTheTopLeftCorner) {
+    ASSERT_TRUE(data.changeCtrlSize(1, true, 60));
+    ASSERT_TRUE(data.changeCtrlSize(1, false, 5));
+    const Zk_DesignerControl& second = *data.getControl(1);
+    EXPECT_EQ(data.pixelRect(second), CRect(100, 40, 160, 45));
+    EXPECT_FALSE(data.changeCtrlSize(7, true, 10));
+    int left = -1;
+    ASSERT_TRUE(data.findMostLeftCtrl(Zk_Array<int>{c, b, a}, left));
+    EXPECT_EQ(left, 0);
+    EXPECT_FALSE(data.findMostLeftCtrl(Zk_Array<int>{}, left));
+}
+
 TEST_F(DesignMode, AddedControlsHaveTheDefaultSize) {
     ASSERT_TRUE(data.addNewControl(2));
     const int id = kFirstId + 3;
