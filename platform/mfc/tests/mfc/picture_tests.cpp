@@ -49,6 +49,8 @@ TEST_F(MfcTest, TemplateDialogIsDrawnWhileTheUserHasItOpen) {
     user.onDialog(IDD_TEST)
         .selectTab(IDC_TABS, 1)
         .then([&](CDialog& d) {
+            // The click on the tab took the focus; give it back to the edit, text selected.
+            d.GotoDlgCtrl(d.GetDlgItem(IDC_NAME));
             picture = win::RenderWindow(d.GetSafeHwnd());
             edit = InPicture(d.GetSafeHwnd(), ::GetDlgItem(d.GetSafeHwnd(), IDC_NAME));
             combo = InPicture(d.GetSafeHwnd(), ::GetDlgItem(d.GetSafeHwnd(), IDC_KIND));
@@ -114,13 +116,14 @@ TEST_F(MfcTest, WindowsThatPaintThemselvesAreDrawnThroughTheirOnPaint) {
     const win::Surface picture = win::RenderWindow(dlg.GetSafeHwnd());
     EXPECT_EQ(view.paints, 1);
     const RECT v = InPicture(dlg.GetSafeHwnd(), view.GetSafeHwnd());
-    // The tracker's frame and its eight handles (4 px squares centred on corners and sides).
+    // The tracker's frame and its eight handles (filled squares where GetHandleRect puts them).
     EXPECT_EQ(picture.pixel(v.left + 20, v.top + 30), RGB(0, 0, 0));   // left side of the frame
     EXPECT_EQ(picture.pixel(v.left + 40, v.top + 25), color::kFace);   // inside
-    for (POINT c : {POINT{20, 20}, POINT{60, 20}, POINT{60, 50}, POINT{20, 50}, POINT{40, 20}, POINT{60, 35},
-                    POINT{40, 50}, POINT{20, 35}}) {
-        EXPECT_EQ(picture.pixel(v.left + c.x - 1, v.top + c.y - 1), RGB(0, 0, 0)) << c.x << "," << c.y;
-        EXPECT_EQ(picture.pixel(v.left + c.x + 1, v.top + c.y + 1), RGB(0, 0, 0)) << c.x << "," << c.y;
+    for (int h = 0; h < 8; ++h) {
+        CRect square;
+        ASSERT_TRUE(view.tracker.GetHandleRect(h, &square)) << h;
+        EXPECT_EQ(picture.pixel(v.left + square.left, v.top + square.top), RGB(0, 0, 0)) << h;
+        EXPECT_EQ(picture.pixel(v.left + square.right - 1, v.top + square.bottom - 1), RGB(0, 0, 0)) << h;
     }
     // Text drawn by TextOut: blue ink starting at (2, 2) in the bitmap font's cell.
     const RECT text = InkBox(picture, v, RGB(0, 0, 255));
