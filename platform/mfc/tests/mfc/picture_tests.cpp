@@ -114,14 +114,26 @@ TEST_F(MfcTest, WindowsThatPaintThemselvesAreDrawnThroughTheirOnPaint) {
     const win::Surface picture = win::RenderWindow(dlg.GetSafeHwnd());
     EXPECT_EQ(view.paints, 1);
     const RECT v = InPicture(dlg.GetSafeHwnd(), view.GetSafeHwnd());
-    // The tracker's frame and its eight handles (4 px squares centred on corners and sides).
-    EXPECT_EQ(picture.pixel(v.left + 20, v.top + 30), RGB(0, 0, 0));   // left side of the frame
-    EXPECT_EQ(picture.pixel(v.left + 40, v.top + 25), color::kFace);   // inside
-    for (POINT c : {POINT{20, 20}, POINT{60, 20}, POINT{60, 50}, POINT{20, 50}, POINT{40, 20}, POINT{60, 35},
-                    POINT{40, 50}, POINT{20, 35}}) {
-        EXPECT_EQ(picture.pixel(v.left + c.x - 1, v.top + c.y - 1), RGB(0, 0, 0)) << c.x << "," << c.y;
-        EXPECT_EQ(picture.pixel(v.left + c.x + 1, v.top + c.y + 1), RGB(0, 0, 0)) << c.x << "," << c.y;
-    }
+    // The tracker's frame, and its handles exactly as Draw makes them on a bitmap.
+    EXPECT_EQ(picture.pixel(v.left + 20, v.top + 35), RGB(0, 0, 0));   // left side of the frame
+    EXPECT_EQ(picture.pixel(v.left + 40, v.top + 35), color::kFace);   // inside
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(nullptr, 100, 80));
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    memory.SelectObject(&bitmap);
+    memory.FillSolidRect(0, 0, 100, 80, RGB(255, 255, 255));
+    view.tracker.Draw(&memory);
+    int black = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const bool ink = bitmap.surface()->pixel(x, y) == RGB(0, 0, 0);
+            black += ink;
+            if (ink) {
+                ASSERT_EQ(picture.pixel(v.left + x, v.top + y), RGB(0, 0, 0)) << x << "," << y;
+            }
+        }
+    EXPECT_GT(black, 2 * (40 + 30) + 8 * 4);  // the frame and more than a pixel per handle
     // Text drawn by TextOut: blue ink starting at (2, 2) in the bitmap font's cell.
     const RECT text = InkBox(picture, v, RGB(0, 0, 255));
     EXPECT_EQ(text.left, v.left + 2);
