@@ -41,6 +41,8 @@ public:
 
     HWND m_hWnd = nullptr;
     operator HWND() const { return m_hWnd; }
+    // Z-order places for SetWindowPos: &CWnd::wndTopMost makes a window top-most.
+    static const CWnd wndTop, wndBottom, wndTopMost, wndNoTopMost;
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The permanent object of a window, else a temporary one whose class follows the
@@ -215,6 +217,9 @@ public:
         LPARAM lParam = 0;
     } m_current;
     bool m_temporary = false;
+
+private:
+    explicit CWnd(HWND zOrderPlace);  // the z-order places above
 };
 
 namespace mfc {

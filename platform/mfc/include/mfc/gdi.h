@@ -148,6 +148,9 @@ public:
     COLORREF SetTextColor(COLORREF color);
     COLORREF SetBkColor(COLORREF color);
     int SetBkMode(int mode);
+    COLORREF GetTextColor() const { return m_textColor; }
+    COLORREF GetBkColor() const { return m_bkColor; }
+    int GetBkMode() const { return m_bkMode; }
     void FillSolidRect(const RECT& rect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
     BOOL FillRect(const RECT* rect, CBrush* brush);
