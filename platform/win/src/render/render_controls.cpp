@@ -17,28 +17,7 @@ constexpr DWORD kCenterImage = 0x200;  // SS_CENTERIMAGE
 constexpr DWORD kMultiLine = 0x2000;   // BS_MULTILINE
 constexpr int kComboField = 21;        // height of a combo box's selection field
 
-// Messages of the framework's own combo and thumbnail list controls (the values their
-// window procedures answer; a combo box without them answers 0 and is drawn plainly).
-namespace framework {
-constexpr UINT kCbGetItemImage = 0x01F3;
-constexpr UINT kCbGetItemCheck = 0x01F5;
-constexpr UINT kCbIsCheckList = 0x01F7;
-constexpr UINT kLvGetItemCount = 0x1000 + 4;
-constexpr UINT kLvGetItemRect = 0x1000 + 14;
-constexpr UINT kLvGetItem = 0x1000 + 75;
-constexpr UINT kLvifText = 0x1, kLvifImage = 0x2, kLvifState = 0x8, kLvisSelected = 0x2;
-struct ListItem {  // the thumbnail list's item record
-    UINT mask = 0;
-    int iItem = 0;
-    int iSubItem = 0;
-    UINT state = 0;
-    UINT stateMask = 0;
-    LPWSTR pszText = nullptr;
-    int cchTextMax = 0;
-    HANDLE image = nullptr;
-    LPARAM lParam = 0;
-};
-}  // namespace framework
+
 constexpr int kScrollWidth = 16;
 
 std::wstring TextOf(HWND h) {
@@ -378,13 +357,13 @@ void PaintCombo(HWND h, Canvas& c, const PaintState& s) {
     Canvas inner = c.inside(RECT{3, 2, textRight - 1, fieldH - 2});
     const int ty = (fieldH - 4 - kFontCellHeight) / 2;
     // A check combo's mark and a picture combo's picture of the current item come first.
-    if (sel >= 0 && SendMessageW(h, framework::kCbIsCheckList, 0, 0)) {
-        const LRESULT mark = SendMessageW(h, framework::kCbGetItemCheck, static_cast<WPARAM>(sel), 0);
+    if (sel >= 0 && SendMessageW(h, TQ_CB_ISCHECKLIST, 0, 0)) {
+        const LRESULT mark = SendMessageW(h, TQ_CB_GETITEMCHECK, static_cast<WPARAM>(sel), 0);
         CheckBox(inner, 1, (fieldH - 4 - 13) / 2, mark == 1 ? BST_CHECKED : BST_UNCHECKED, s.disabled);
         inner = inner.inside(RECT{17, 0, textRight, fieldH});
     }
     if (const Surface* pic = sel >= 0 ? BitmapSurface(reinterpret_cast<HANDLE>(SendMessageW(
-                                            h, framework::kCbGetItemImage, static_cast<WPARAM>(sel), 0)))
+                                            h, TQ_CB_GETITEMIMAGE, static_cast<WPARAM>(sel), 0)))
                                       : nullptr) {
         inner.image(*pic, 1, std::max(0, (fieldH - 4 - pic->height()) / 2));
         inner = inner.inside(RECT{pic->width() + 4, 0, textRight, fieldH});
@@ -506,24 +485,24 @@ void PaintThumbnails(HWND h, Canvas& c, const PaintState& s) {
     POINT origin{0, 0};
     ClientToScreen(h, &origin);
     Canvas client = c.inside(RECT{origin.x - wr.left, origin.y - wr.top, all.right - 2, all.bottom - 2});
-    const int n = static_cast<int>(SendMessageW(h, framework::kLvGetItemCount, 0, 0));
+    const int n = static_cast<int>(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) {
         RECT r{};
-        if (!SendMessageW(h, framework::kLvGetItemRect, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
+        if (!SendMessageW(h, LVM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
         wchar_t name[260] = {};
-        framework::ListItem item;
-        item.mask = framework::kLvifText | framework::kLvifImage | framework::kLvifState;
+        LVITEMW item;
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
         item.iItem = i;
-        item.stateMask = framework::kLvisSelected;
+        item.stateMask = LVIS_SELECTED;
         item.pszText = name;
         item.cchTextMax = 260;
-        SendMessageW(h, framework::kLvGetItem, 0, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(h, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         const int captionTop = r.bottom - kFontCellHeight - 2;
         if (const Surface* pic = BitmapSurface(item.image)) {
             Canvas cell = client.inside(RECT{r.left, r.top, r.right, captionTop});
             cell.image(*pic, (r.right - r.left - pic->width()) / 2, std::max(0, (captionTop - r.top - pic->height()) / 2));
         }
-        const bool selected = (item.state & framework::kLvisSelected) != 0;
+        const bool selected = (item.state & LVIS_SELECTED) != 0;
         const int w = std::min<int>(TextWidth(name) + 4, r.right - r.left);
         const RECT label{(r.left + r.right - w) / 2, captionTop, (r.left + r.right + w) / 2, captionTop + kFontCellHeight};
         if (selected) client.fill(label, color::kHighlight);
