@@ -185,6 +185,12 @@ void PaintButton(HWND h, Canvas& c, const PaintState& s) {
                 for (int x = 0; x < grey.width(); ++x)
                     grey.setPixel(x, y, grey.pixel(x, y) == back ? color::kFace : color::kShadow);
             inner.image(grey, px, py);
+        } else if (HANDLE t = GetPropW(h, kTransparentColorProp)) {
+            // The button's transparent colour lets the face show through.
+            const auto transparent = static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(t) - 1);
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (picture.pixel(x, y) != transparent) inner.pixel(px + x, py + y, picture.pixel(x, y));
         } else {
             inner.image(picture, px, py);
         }
