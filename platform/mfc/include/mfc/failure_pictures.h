@@ -26,11 +26,11 @@ public:
         return (std::filesystem::temp_directory_path() / "test-pictures").string();
 #endif
     }
-    // The test's name is kept here: asking GoogleTest for the current test while it reports
-    // a result would wait on its own lock.
+    // The test's name is kept here: asking the unit test for it while it reports a failure
+    // would wait on the lock it holds.
     void OnTestStart(const ::testing::TestInfo& test) override {
-        m_failures = 0;
         m_test = std::string(test.test_suite_name()) + "." + test.name();
+        m_failures = 0;
     }
     void OnTestEnd(const ::testing::TestInfo&) override { m_test.clear(); }
     void OnTestPartResult(const ::testing::TestPartResult& result) override {
