@@ -29,7 +29,8 @@ constexpr int kPictureBorderType = 18;
 constexpr int kPictureBorderStyle = 6;
 constexpr int kSubTotalBorderType = 31;
 constexpr int kSubTotalBorderStyle = 1;
-constexpr int kBillSavedFailedText = 1150;
+constexpr int kBillSaveFailedText = 1150;
+constexpr int kHeaderCopyFailedText = 1152;
 constexpr int kBillCaptionText = 1151;
 const wchar_t* const kDateFormat = L"%d %B, %Y (%H:%M)";
 constexpr wchar_t kTitleMark = 0x00BF;  // "¿"
@@ -221,11 +222,13 @@ Acad::ErrorStatus KmTqBillOutput::onEndFeed() {
     settings.setVariables(sheet->GetSafeHwnd(), names, values);
 
     // A bill that could not be saved is reported, not passed off as saved; the sheet file
-    // is written whole or not at all.
-    if (m_billFile.isEmpty() || !saveSheetWithHeaderFooter(*sheet, m_billFile)) {
-        const Zk_String text = string(kBillSavedFailedText) + L"\n" + m_billFile;
-        MessageBoxW(adsw_acadMainWnd(), text.c_str(), string(kBillCaptionText).c_str(), MB_ICONEXCLAMATION | MB_OK);
-        return kSaveFailed;
-    }
-    return Acad::eOk;
+    // is written whole or not at all. A header or footer file that could not be copied
+    // beside a saved bill is reported too.
+    Zk_String failedCopy;
+    const bool saved = !m_billFile.isEmpty() && saveSheetWithHeaderFooter(*sheet, m_billFile, &failedCopy);
+    if (saved) return Acad::eOk;
+    const int textNr = failedCopy.isEmpty() ? kBillSaveFailedText : kHeaderCopyFailedText;
+    const Zk_String text = string(textNr) + L"\n" + (failedCopy.isEmpty() ? m_billFile : failedCopy);
+    MessageBoxW(adsw_acadMainWnd(), text.c_str(), string(kBillCaptionText).c_str(), MB_ICONEXCLAMATION | MB_OK);
+    return failedCopy.isEmpty() ? kSaveFailed : Acad::eOk;
 }

@@ -105,14 +105,18 @@ Zk_String makeHeaderFooterPathRelative(const Zk_String& path, const Zk_String& s
 
 namespace {
 
-// Copies one header or footer file beside the sheet at path; false when the copy fails.
-bool carryFile(Zk_String& stored, const Zk_String& path, bool& changed) {
+// Copies one header or footer file beside the sheet at path; false (with the file's
+// name in failed) when the copy fails.
+bool carryFile(Zk_String& stored, const Zk_String& path, bool& changed, Zk_String* failed) {
     if (stored.isEmpty()) return true;
     const Zk_String source = resolveHeaderFooterPath(stored, path);
     if (!fileExists(source)) return true;
     const Zk_String target = getFolder(path) + getFileName(source);
     if (!source.equal(target, true)) {
-        if (!copyFile(source, target)) return false;
+        if (!copyFile(source, target)) {
+            if (failed) *failed = source;
+            return false;
+        }
         const Zk_String bitmap = changeFileExtension(source, L"bmp");
         if (fileExists(bitmap)) copyFile(bitmap, changeFileExtension(target, L"bmp"));
     }
@@ -126,14 +130,15 @@ bool carryFile(Zk_String& stored, const Zk_String& path, bool& changed) {
 
 }  // namespace
 
-bool saveSheetWithHeaderFooter(Zk_Spread& sheet, const Zk_String& path) {
+bool saveSheetWithHeaderFooter(Zk_Spread& sheet, const Zk_String& path, Zk_String* failedCopy) {
+    if (failedCopy) failedCopy->clear();
     if (!sheet.saveToFile(path)) return false;
     sheet.setBoolProperty(SSB_CHANGEMADE, false);
     KmTqSettings settings;
     settings.loadFromSheet(sheet.GetSafeHwnd());
     bool changed = false;
-    const bool header = carryFile(settings.headerFile, path, changed);
-    const bool footer = carryFile(settings.footerFile, path, changed);
+    const bool header = carryFile(settings.headerFile, path, changed, failedCopy);
+    const bool footer = carryFile(settings.footerFile, path, changed, failedCopy);
     if (changed) {
         settings.storeToSheet(sheet.GetSafeHwnd());
         // The saved file names the copies too.

@@ -32,5 +32,6 @@ Zk_String makeHeaderFooterPathRelative(const Zk_String& path, const Zk_String& s
 
 // Saves the sheet to path, then copies its header and footer files (with the ".bmp" of
 // the same name) into the new file's folder and points the settings at the copies.
-// False when the sheet could not be saved or a file could not be copied.
-bool saveSheetWithHeaderFooter(Zk_Spread& sheet, const Zk_String& path);
+// False when the sheet could not be saved (the file is then left as it was) or a file
+// could not be copied (failedCopy, when given, names it; the sheet is saved).
+bool saveSheetWithHeaderFooter(Zk_Spread& sheet, const Zk_String& path, Zk_String* failedCopy = nullptr);

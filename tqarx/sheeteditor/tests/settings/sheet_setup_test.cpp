@@ -127,6 +127,20 @@ TEST_F(SheetSetupTest, SavingToANewFolderCarriesTheHeaderAndFooterFilesAlong) {
     EXPECT_EQ(loaded.footerFile, L"foot.txt");
 }
 
+TEST_F(SheetSetupTest, AHeaderThatCannotBeCopiedIsNamedAndTheSheetIsStillSaved) {
+    writeBytes(root / "product" / "head.txt", "HEAD");
+    KmTqSettings s;
+    s.loadFromSheet(hwnd());
+    s.headerFile = L"head.txt";
+    s.storeToSheet(hwnd());
+    // A folder of that name stands where the copy would go.
+    fs::create_directories(root / "new" / "head.txt");
+    Zk_String failed;
+    EXPECT_FALSE(saveSheetWithHeaderFooter(sheet(), winPath(root / "new" / "bill.kms"), &failed));
+    EXPECT_EQ(failed, winPath(root / "product" / "head.txt"));
+    EXPECT_TRUE(fs::exists(root / "new" / "bill.kms"));
+}
+
 TEST_F(SheetSetupTest, ASaveThatFailsReportsFalseAndWritesNothing) {
     SSSetData(hwnd(), 1, 1, L"row");
     const fs::path target = root / "missing" / "bill.kms";
