@@ -78,10 +78,22 @@ bool Zk_SimplePropsList::getReal(const Zk_String& name, double& value) const {
     return true;
 }
 
+namespace {
+
+// A separator inside a name or text would split the record and shift every entry after
+// it; it is written as "?".
+Zk_String field(const Zk_String& text) {
+    Zk_String out = text;
+    out.replace(Zk_String(Zk_SimplePropsList::kSeparator), Zk_String(L"?"));
+    return out;
+}
+
+}  // namespace
+
 Zk_String Zk_SimplePropsList::toText() const {
     Zk_String out;
     for (const Entry& e : m_entries) {
-        out += e.name;
+        out += field(e.name);
         out += kSeparator;
         out += Zk_String(static_cast<int>(e.type));
         out += kSeparator;
@@ -94,7 +106,7 @@ Zk_String Zk_SimplePropsList::toText() const {
         }
         case kInteger:
         case kLong: out += Zk_String(e.integer); break;
-        case kText: out += e.text; break;
+        case kText: out += field(e.text); break;
         default: break;
         }
         out += kSeparator;

@@ -48,6 +48,8 @@ public:
     bool getText(const Zk_String& name, Zk_String& value) const;
     bool getReal(const Zk_String& name, double& value) const;
 
+    // The text form; a "¤" inside a name or text is written as "?" so that the record
+    // keeps its shape.
     Zk_String toText() const;
     // Replaces the list by the entries of text; a trailing incomplete group is dropped.
     // False (empty list) for an empty text.

@@ -52,6 +52,20 @@ TEST(PropsListText, AnIncompleteLastGroupIsDroppedAndUnknownTypesBecomeNone) {
     EXPECT_EQ(list.count(), 0);
 }
 
+TEST(PropsListText, ASeparatorInsideATextCannotShiftTheEntriesAfterIt) {
+    Zk_SimplePropsList list;
+    list.setText(L"title", withSeparators(L"a|b"));
+    list.setInt(L"after", 3);
+    Zk_SimplePropsList back;
+    ASSERT_TRUE(back.fromText(list.toText()));
+    Zk_String title;
+    EXPECT_TRUE(back.getText(L"title", title));
+    EXPECT_EQ(title, L"a?b");
+    int after = 0;
+    EXPECT_TRUE(back.getInt(L"after", after));
+    EXPECT_EQ(after, 3);
+}
+
 TEST(PropsListText, TextRoundTripsAndAReadReplacesTheList) {
     Zk_SimplePropsList list;
     list.setText(L"a", L"x y");
