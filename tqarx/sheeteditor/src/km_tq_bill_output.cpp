@@ -43,6 +43,18 @@ WORD borderStyle(int style) {
                                                                                        : SS_BORDERSTYLE_SOLID);
 }
 
+// Writes a bill text into a cell. A text cell too short for the text is made long enough
+// rather than losing the text.
+void writeValue(HWND hwnd, int col, int row, const Zk_String& text) {
+    if (SSSetValue(hwnd, col, row, text.c_str())) return;
+    SS_CELLTYPEINFO info;
+    if (!SSGetCellTypeInfo(hwnd, col, row, &info) || info.type != SS_TYPE_EDIT || info.maxLength <= 0 ||
+        text.length() <= info.maxLength)
+        return;
+    SSSetTypeEdit(hwnd, col, row, col, row, text.length(), info.caseMode);
+    SSSetValue(hwnd, col, row, text.c_str());
+}
+
 }  // namespace
 
 KmTqBillOutput::KmTqBillOutput() : m_tool(new DlgTqAsTool) {}
@@ -149,7 +161,7 @@ void KmTqBillOutput::addRow(const Zk_StringArray& texts, const Zk_String& pictur
     if (sheet->getColCount() < texts.length()) sheet->setColCount(texts.length());
     advanceRow();
     setRowProperties(m_currentRow);
-    for (int i = 0; i < texts.length(); ++i) SSSetValue(hwnd, i + 1, m_currentRow, texts[i].c_str());
+    for (int i = 0; i < texts.length(); ++i) writeValue(hwnd, i + 1, m_currentRow, texts[i]);
 
     SIZE size{};
     if (pictureFile.isEmpty() || !fileExists(pictureFile) || !win::ReadBmpSize(pictureFile.wstr(), size)) return;

@@ -5,12 +5,14 @@
 #include <ctime>
 
 #include "acad/db_object_id.h"
+#include "acad/main_window.h"
 #include "engine/zk_spread.h"
 #include "host/bill_output.h"
 #include "mfc/scripted_user.h"
 #include "sheeteditor/km_tq_bill_output.h"
 #include "sheeteditor/km_tq_settings.h"
 #include "sheeteditor_test_support.h"
+#include "win/window.h"
 
 namespace {
 
@@ -52,6 +54,18 @@ protected:
     Zk_String billPath(const char* name) { return winPath(root / name); }
 };
 
+TEST_F(BillOutputTest, TheToolMakesItsHiddenWindowOnceOnFirstUse) {
+    DlgTqAsTool own;
+    EXPECT_EQ(own.get(), nullptr);
+    ASSERT_TRUE(own.init());
+    Zk_Spread* first = own.get();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(own.init());
+    EXPECT_EQ(own.get(), first);
+    EXPECT_FALSE(::IsWindowVisible(own.dialog()->GetSafeHwnd()));
+    EXPECT_EQ(own.dialog()->GetParent()->GetSafeHwnd(), adsw_acadMainWnd());
+}
+
 TEST_F(BillOutputTest, InitSetsTheSheetUpWithTheColumnNamesAsHeaders) {
     KmTqBillOutput bill;
     ASSERT_EQ(start(bill, billPath("b.kms")), Acad::eOk);
@@ -92,6 +106,14 @@ TEST_F(BillOutputTest, ARowWithMoreTextsThanColumnsWidensTheSheet) {
     bill.onAddRow(texts({L"1", L"a", L"b", L"c", L"d"}));
     EXPECT_EQ(bill.sheet()->getColCount(), 5);
     EXPECT_EQ(cell(bill.sheet(), 5, 1), L"d");
+}
+
+TEST_F(BillOutputTest, ATextLongerThanItsCellAllowsIsKept) {
+    KmTqBillOutput bill;
+    ASSERT_EQ(start(bill, billPath("b.kms")), Acad::eOk);
+    const std::wstring remark(150, L'r');
+    bill.onAddRow(texts({L"1", remark.c_str(), L"10"}));
+    EXPECT_EQ(cell(bill.sheet(), 2, 1), remark);
 }
 
 TEST_F(BillOutputTest, ColumnKindsGiveNumberAndLongTextCells) {
