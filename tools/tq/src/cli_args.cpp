@@ -11,6 +11,7 @@ Command commandFromName(const std::string& name) {
     if (name == "import") return Command::Import;
     if (name == "show") return Command::Show;
     if (name == "bill") return Command::Bill;
+    if (name == "gallery") return Command::Gallery;
     return Command::None;
 }
 
@@ -64,6 +65,7 @@ const char* commandName(Command command) {
     case Command::Import: return "import";
     case Command::Show: return "show";
     case Command::Bill: return "bill";
+    case Command::Gallery: return "gallery";
     case Command::None: break;
     }
     return "";
@@ -206,6 +208,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         o.billRows = positional[0];
         o.billOut = positional[1];
         break;
+    case Command::Gallery:
+        if (positional.size() != 1)
+            return fail("gallery needs exactly one OUTDIR");
+        o.galleryDir = positional[0];
+        break;
     case Command::None:
         break;
     }
@@ -226,6 +233,7 @@ std::string usageText() {
            "  show FILE                          print a sheet's calculated values\n"
            "  show --settings FILE               print a sheet's settings as key=value lines\n"
            "  bill ROWS.tsv OUT.kms              write a bill of materials into a spreadsheet file\n"
+           "  gallery OUTDIR                     draw every dialog of the module as a picture\n"
            "\n"
            "common options:\n"
            "  --library DIR   the product library (default: the bundled example library)\n"
@@ -311,6 +319,13 @@ std::string commandHelp(Command command) {
                "footer files the settings name are copied beside OUT.kms.\n"
                "exit status: 0 saved, 1 the bill could not be saved (no file is left), 2 usage\n"
                "error or unreadable input\n";
+    case Command::Gallery:
+        return "usage: tq gallery [--library DIR] OUTDIR\n"
+               "\n"
+               "Opens every dialog of the module on example data and draws each as a picture:\n"
+               "OUTDIR/<DialogClass>.png, one picture per page or mode for dialogs that have them\n"
+               "(<DialogClass>-<page>.png), and OUTDIR/index.html showing them all. OUTDIR is\n"
+               "made when missing. Exit status 1 when a dialog cannot be opened or drawn.\n";
     case Command::None:
         break;
     }

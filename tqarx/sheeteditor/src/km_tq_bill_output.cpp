@@ -19,6 +19,8 @@ namespace {
 // sub-totals' text; the control stores plain colours only, so it is given as such.
 constexpr COLORREF kFrameColour = RGB(212, 208, 200);
 constexpr COLORREF kSubTotalBack = 0xFFD1A4;  // red 164, green 209, blue 255
+// The sub-totals' text: the frame grey would be unreadable on their background.
+constexpr COLORREF kSubTotalText = RGB(0, 0, 0);
 constexpr COLORREF kGridColour = 0x323232;
 constexpr double kNumberLimit = 99999999999999.0;
 constexpr int kLongTextLength = 200;
@@ -208,7 +210,7 @@ void KmTqBillOutput::onAddSubTotals(const Zk_StringArray& texts, const Zk_String
         const int col = i + 1;
         SSSetBorder(hwnd, col, m_currentRow, col, m_currentRow, borderSides(kSubTotalBorderType),
                     borderStyle(kSubTotalBorderStyle), kFrameColour);
-        SSSetColor(hwnd, col, m_currentRow, col, m_currentRow, kSubTotalBack, kFrameColour);
+        SSSetColor(hwnd, col, m_currentRow, col, m_currentRow, kSubTotalBack, kSubTotalText);
     }
 }
 

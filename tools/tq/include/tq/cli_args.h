@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class Command { None, Eval, Import, Show, Bill };
+enum class Command { None, Eval, Import, Show, Bill, Gallery };
 
 struct CliOptions {
     Command command = Command::None;
@@ -43,6 +43,9 @@ struct CliOptions {
     std::string billOut;        // OUT.kms
     std::string settingsName;   // --settings NAME
     std::vector<int> kinds;     // --kinds K1,K2,...
+
+    // gallery
+    std::string galleryDir;     // gallery: OUTDIR
 };
 
 struct ParseResult {

@@ -145,7 +145,7 @@ TEST_F(BillOutputTest, SubTotalsColourOnlyTheirNonEmptyCells) {
     COLORREF back = 0, fore = 0;
     SSGetColor(hwnd, 2, 2, &back, &fore);
     EXPECT_EQ(back, 0xFFD1A4u);
-    EXPECT_EQ(fore, RGB(212, 208, 200));
+    EXPECT_EQ(fore, RGB(0, 0, 0));
     SSGetColor(hwnd, 3, 2, &back, &fore);
     EXPECT_EQ(back, 0xFFD1A4u);
     WORD sides = 0, style = 0;
