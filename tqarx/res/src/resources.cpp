@@ -7,6 +7,7 @@ void registerFrameDialogs(HINSTANCE module);
 void registerSupportDialogs(HINSTANCE module);
 void registerStandardsDialogs(HINSTANCE module);
 void registerDesignerDialog(HINSTANCE module);
+void registerSheetEditorDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
     registerModuleBitmaps(module);
@@ -14,4 +15,5 @@ void tqRegisterResources(HINSTANCE module) {
     registerSupportDialogs(module);
     registerStandardsDialogs(module);
     registerDesignerDialog(module);
+    registerSheetEditorDialogs(module);
 }

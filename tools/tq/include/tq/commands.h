@@ -27,6 +27,7 @@ int runEval(CommandContext& context);
 int runImport(CommandContext& context);
 int runShow(CommandContext& context);
 int runPanel(CommandContext& context);
+int runBill(CommandContext& context);
 int runGalleryCommand(CommandContext& context);
 
 // The whole program: args without the program name; argv0 locates tq.arx and the

@@ -98,6 +98,7 @@ void addEngineEntries(Gallery& gallery);
 void addSupportEntries(Gallery& gallery);
 void addFrameEntries(Gallery& gallery);
 void addDesignerEntries(Gallery& gallery);
+void addSheetEditorEntries(Gallery& gallery);
 // Every entry.
 Gallery allEntries();
 

@@ -86,6 +86,7 @@ Gallery allEntries() {
     addSupportEntries(g);
     addFrameEntries(g);
     addDesignerEntries(g);
+    addSheetEditorEntries(g);
     return g;
 }
 
