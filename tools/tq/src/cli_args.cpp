@@ -307,7 +307,10 @@ std::string commandHelp(Command command) {
                "       tq show --settings FILE\n"
                "\n"
                "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
-               "grid, one row a line. With --headers the column titles come first.\n";
+               "grid, one row a line. With --headers the column titles come first.\n"
+               "With --settings it prints the sheet's settings instead (print and font settings\n"
+               "and the variables for headers and footers), one key=value line each, in the\n"
+               "order they are stored.\n";
     case Command::Panel:
         return "usage: tq panel [--json] [--png OUT.png] [--library DIR] TEMPLATE\n"
                "\n"
@@ -317,10 +320,6 @@ std::string commandHelp(Command command) {
                "line: number, type, pixel rectangle on the image, tab order, contents and list.\n"
                "With --json it prints one JSON object instead. --png OUT.png also draws the\n"
                "panel, its picture with the controls over it, into OUT.png.\n";
-               "grid, one row a line. With --headers the column titles come first.\n"
-               "With --settings it prints the sheet's settings instead (print and font settings\n"
-               "and the variables for headers and footers), one key=value line each, in the\n"
-               "order they are stored.\n";
     case Command::Bill:
         return "usage: tq bill [--settings NAME] [--kinds K1,K2,...] [--library DIR] ROWS.tsv OUT.kms\n"
                "\n"

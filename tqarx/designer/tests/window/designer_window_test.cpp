@@ -13,6 +13,7 @@
 #include "mfc/scripted_user.h"
 #include "res/designer_ids.h"
 #include "res/resources.h"
+#include "res/sheeteditor_ids.h"
 #include "win/render.h"
 
 namespace {
@@ -198,6 +199,37 @@ TEST_F(DesignerWindow, AddCopyAlignAndDeleteThroughTheButtons) {
         .ok();
     user.answerMessageBox(dialString(837).wstr(), IDNO);
     dlg.DoModal();
+}
+
+TEST_F(DesignerWindow, WidthAndHeightAskForPixels) {
+    user.onDialog(IDD_DLGDESIGNER)
+        .clickAt(0, POINT{110, 50})
+        .clickAt(0, POINT{20, 25}, kShift)
+        .click(IDC_DES_WIDTH)
+        .then([](CDialog& d) {
+            EXPECT_EQ(rectOf(d, B), CRect(100, 40, 160, 60));
+            EXPECT_EQ(rectOf(d, A), CRect(10, 20, 70, 30));
+            EXPECT_EQ(selection(d), (Zk_Array<int>{B, A}));
+        })
+        .click(IDC_DES_HEIGHT)
+        .click(IDC_DES_HEIGHT)
+        .then([](CDialog& d) {
+            EXPECT_EQ(rectOf(d, B), CRect(100, 40, 160, 60)) << "Cancel and a text that is no size change nothing";
+        })
+        .ok();
+    user.onDialog(IDD_TQ_PROMPT_STRING)
+        .then([](CDialog& d) {
+            EXPECT_EQ(d.GetWindowTextString(), CString(dialString(90).c_str()));
+            CString preset;
+            d.GetDlgItemText(IDC_PROMPT_EDIT, preset);
+            EXPECT_EQ(preset, L"30");
+        })
+        .replaceText(IDC_PROMPT_EDIT, L"60")
+        .ok();
+    user.onDialog(IDD_TQ_PROMPT_STRING).cancel();
+    user.onDialog(IDD_TQ_PROMPT_STRING).replaceText(IDC_PROMPT_EDIT, L"tall").ok();
+    user.answerMessageBox(dialString(837).wstr(), IDNO);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
 TEST_F(DesignerWindow, PropertyFieldsChangeTheSelectedControl) {
