@@ -176,8 +176,7 @@ bool RangeTooLarge(EvalContext& ctx, const EvalVal& v) {
 // The aggregates visit only the cells of a large range that hold something, so any
 // range is cheap for them.
 bool VisitsUsedCellsOnly(const FnDef& d) {
-    for (const wchar_t* name : {L"SUM", L"MIN", L"MAX", L"AVERAGE", L"COUNT", L"COUNTA", L"ROWS", L"COLUMNS",
-                                L"ROW", L"COLUMN", L"OFFSET", L"INDEX", L"ADDRESS"})
+    for (const wchar_t* name : {L"SUM", L"MIN", L"MAX", L"AVERAGE", L"COUNT", L"COUNTA"})
         if (std::wcscmp(d.name, name) == 0) return true;
     return false;
 }
