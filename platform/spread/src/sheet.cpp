@@ -379,7 +379,10 @@ bool Sheet::CopyRange(Range src, Coord destCol, Coord destRow) {
             auto ast = std::make_shared<Ast>(*formulas_[d->formula].ast);
             for (Node& n : ast->nodes) {
                 if (n.op != Op::Ref && n.op != Op::Range) continue;
-                for (Ref* rf : {&n.a, &n.b}) {
+                // A single reference has no second end to move (it would read as column 0).
+                Ref* ends[2] = {&n.a, n.op == Op::Range ? &n.b : nullptr};
+                for (Ref* rf : ends) {
+                    if (!rf) continue;
                     if (!rf->colAbs) rf->col += dc;
                     if (!rf->rowAbs) rf->row += dr;
                     if (rf->col < 1 || rf->row < 1) n.refInvalid = true;
