@@ -32,7 +32,7 @@ Criterion ParseCriterion(const EvalVal& v) {
     case EvalVal::T::Logical: c.operand = Criterion::Operand::Logical; c.num = v.num; return c;
     case EvalVal::T::Error: c.operand = Criterion::Operand::Error; c.err = v.err; return c;
     case EvalVal::T::Text: break;
-    default: c.operand = Criterion::Operand::BlankOrEmptyText; return c;
+    default: return c;   // an empty criterion cell counts as the number 0
     }
     std::wstring_view s = v.text;
     bool hasOp = true;

@@ -1,7 +1,8 @@
 // Criteria of the conditional functions (SUMIF, COUNTIFS, ...) as common spreadsheets read
 // them: a number or logical matches equal cells; a text may start with = <> < <= > >= and
 // compares with the rest; "=" alone matches empty cells, "<>" alone cells with something in
-// them, an empty criterion empty cells and empty texts. Text compares without case, and
+// them, an empty criterion text empty cells and empty texts; an empty cell as criterion is
+// the number 0. Text compares without case, and
 // with = and <> the wildcards * (any run) and ? (one character) apply, ~ taking the next
 // character as it is.
 #pragma once

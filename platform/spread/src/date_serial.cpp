@@ -138,7 +138,9 @@ bool ParseDateText(std::wstring_view text, double& serial) {
     if (!Digits(text, p, 2, m) || p >= text.size() || text[p] != sep) return false;
     ++p;
     if (!Digits(text, p, 2, d)) return false;
-    if (m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return false;
+    // A written year is the year itself (DATE's "years below 1900 count from 1900" is not
+    // for texts).
+    if (y < 1900 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return false;
     if (p < text.size()) {
         if (text[p] != L' ' && text[p] != L'T') return false;
         ++p;

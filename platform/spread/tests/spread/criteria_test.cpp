@@ -76,6 +76,10 @@ TEST_F(CriteriaTest, CriteriaFromCellsFollowTheirChanges) {
     EXPECT_EQ(Val(6, 2), L"60");
     Put(2, 1, 15);
     EXPECT_EQ(Val(6, 2), L"65");
+    // An empty criterion cell is the number 0.
+    Put(4, 8, 0);
+    EXPECT_EQ(Calc(L"COUNTIF(D1:D8,F9)"), L"1");
+    EXPECT_EQ(Calc(L"COUNTIF(D1:D8,\"\")"), L"1");
 }
 
 TEST_F(CriteriaTest, NumericTextEqualsItsNumberButIsNotOrdered) {
