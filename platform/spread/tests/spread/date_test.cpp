@@ -93,6 +93,26 @@ TEST_F(DateTest, TextFormatsDatesAndTimes) {
               {L"TEXT(\"abc\",\"yyyy\")", L"abc"}, {L"TEXT(1234.5,\"0.00\")", L"1234.50"}, {L"TEXT(45366,\"mm:ss\")", L"00:00"}});
 }
 
+TEST_F(DateTest, MonthEndsLeapYearsAndCenturies) {
+    RunTable({{L"EDATE(DATE(2024,2,29),12)=DATE(2025,2,28)", L"TRUE"}, {L"EDATE(DATE(2024,2,29),48)=DATE(2028,2,29)", L"TRUE"},
+              {L"EOMONTH(DATE(1900,1,31),1)", L"60"}, {L"EOMONTH(DATE(2100,1,1),1)=DATE(2100,2,28)", L"TRUE"},
+              {L"EOMONTH(DATE(2000,1,1),1)=DATE(2000,2,29)", L"TRUE"}, {L"DAY(DATE(2100,2,29))", L"1"},
+              {L"DATE(2024,12,31)-DATE(2024,1,1)", L"365"}, {L"DATE(2023,12,31)-DATE(2023,1,1)", L"364"},
+              {L"EOMONTH(DATE(9999,12,1),1)", L"#NUM!"}, {L"EDATE(DATE(2024,1,31),-1)=DATE(2023,12,31)", L"TRUE"},
+              {L"DATEDIF(DATE(2024,1,31),DATE(2024,3,1),\"MD\")", L"1"}, {L"DATEDIF(DATE(2024,2,29),DATE(2025,2,28),\"Y\")", L"0"},
+              {L"DATEDIF(DATE(2024,2,29),DATE(2025,3,1),\"YD\")", L"1"}, {L"DATEDIF(DATE(2023,3,1),DATE(2024,2,29),\"YD\")", L"365"},
+              {L"WEEKDAY(DATE(1900,3,1))", L"5"}, {L"WEEKDAY(DATE(2000,1,1))", L"7"}});
+}
+
+TEST_F(DateTest, MoreDateFormats) {
+    RunTable({{L"TEXT(45366,\"mmm-yy\")", L"Mar-24"}, {L"TEXT(45366,\"MMMM D, YYYY\")", L"March 15, 2024"},
+              {L"TEXT(45366.5,\"yy/mm/dd hh\\h\")", L"24/03/15 12h"}, {L"TEXT(0,\"hh:mm:ss\")", L"00:00:00"},
+              {L"TEXT(45366.999994,\"hh:mm:ss\")", L"23:59:59"}, {L"TEXT(45366.9999999,\"yyyy-mm-dd hh:mm\")", L"2024-03-16 00:00"},
+              {L"TEXT(2958465,\"yyyy-mm-dd\")", L"9999-12-31"}, {L"TEXT(2958466,\"yyyy\")", L"#VALUE!"},
+              {L"TEXT(TIME(0,30,0),\"h:mm AM/PM\")", L"12:30 AM"}, {L"TEXT(TIME(12,5,0),\"h:mm a/p\")", L"12:05 p"},
+              {L"TEXT(45366,\"d\"\" of \"\"mmmm\")", L"15 of March"}, {L"TEXT(5,\"0.0\")", L"5.0"}});
+}
+
 TEST_F(DateTest, TodayAndNowReadTheInjectedClock) {
     RunTable({{L"TODAY()", L"45366"}, {L"NOW()", L"45366.75"}, {L"TEXT(NOW(),\"yyyy-mm-dd hh:mm\")", L"2024-03-15 18:00"},
               {L"YEAR(TODAY())", L"2024"}, {L"TODAY(1)", L"#VALUE!"}});

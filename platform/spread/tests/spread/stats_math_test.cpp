@@ -82,6 +82,24 @@ TEST_F(StatsTest, InformationFunctions) {
               {L"T(B1)", L"#DIV/0!"}, {L"LEN(T(A1))", L"0"}});
 }
 
+TEST_F(StatsTest, WrongArgumentCountsAreValueErrors) {
+    RunTable({{L"SUMIF(A1:A6)", L"#VALUE!"}, {L"SUMIF(A1:A6,1,A1:A6,1)", L"#VALUE!"}, {L"SUMIFS(A1:A6,A1:A6)", L"#VALUE!"},
+              {L"COUNTIF(A1:A6)", L"#VALUE!"}, {L"COUNTIFS(A1:A6,1,A1:A6)", L"#VALUE!"}, {L"AVERAGEIFS(A1:A6,A1:A6,1,A1)", L"#VALUE!"},
+              {L"IFS(TRUE)", L"#VALUE!"}, {L"SWITCH(1,2)", L"#VALUE!"}, {L"SMALL(A1:A6)", L"#VALUE!"}, {L"MEDIAN()", L"#VALUE!"},
+              {L"DATE(2024,1)", L"#VALUE!"}, {L"TIME(1,2,3,4)", L"#VALUE!"}, {L"NOW(1)", L"#VALUE!"}, {L"DATEDIF(1,2)", L"#VALUE!"},
+              {L"OFFSET(A1,1)", L"#VALUE!"}, {L"INDIRECT()", L"#VALUE!"}, {L"ADDRESS(1)", L"#VALUE!"}, {L"LOOKUP(1)", L"#VALUE!"},
+              {L"SUBTOTAL(9)", L"#VALUE!"}, {L"MROUND(1)", L"#VALUE!"}, {L"PROPER()", L"#VALUE!"}, {L"ISLOGICAL(1,2)", L"#VALUE!"}});
+}
+
+TEST_F(StatsTest, ArgumentErrorsPropagate) {
+    RunTable({{L"MROUND(B1,2)", L"#DIV/0!"}, {L"QUOTIENT(1,NA())", L"#N/A"}, {L"FACT(B1)", L"#DIV/0!"},
+              {L"DATE(B1,1,1)", L"#DIV/0!"}, {L"YEAR(B1)", L"#DIV/0!"}, {L"EDATE(B1,1)", L"#DIV/0!"}, {L"EDATE(1,B1)", L"#DIV/0!"},
+              {L"TEXT(B1,\"yyyy\")", L"#DIV/0!"}, {L"PROPER(B1)", L"#DIV/0!"}, {L"FIXED(B1)", L"#DIV/0!"},
+              {L"INDIRECT(B1)", L"#DIV/0!"}, {L"ADDRESS(B1,1)", L"#DIV/0!"}, {L"SMALL(A1:A6,B1)", L"#DIV/0!"},
+              {L"LARGE(A1:B1,1)", L"#DIV/0!"}, {L"SUMPRODUCT(A1:A6,B1:B6)", L"#DIV/0!"}, {L"SUBTOTAL(B1,A1)", L"#DIV/0!"},
+              {L"WEEKDAY(1,B1)", L"#DIV/0!"}, {L"DATEDIF(B1,1,\"d\")", L"#DIV/0!"}, {L"SWITCH(1,B1,2)", L"#DIV/0!"}});
+}
+
 TEST_F(StatsTest, ProperAndFixed) {
     RunTable({{L"PROPER(\"end plate HEA200\")", L"End Plate Hea200"}, {L"PROPER(\"o'neil-smith\")", L"O'Neil-Smith"},
               {L"PROPER(\"2nd row\")", L"2Nd Row"}, {L"PROPER(\"ÉCROU à tête\")", L"Écrou À Tête"}, {L"PROPER(12)", L"12"},
