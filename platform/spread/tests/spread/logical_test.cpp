@@ -102,6 +102,43 @@ TEST_F(LogicalTest, CalcValueOfALogicalCellIsAWholeNumber) {
     EXPECT_EQ(v.Val.ValLong, 1);
 }
 
+TEST_F(LogicalTest, ClipboardTextAndIntegerReadsOfLogicals) {
+    std::wstring clip;
+    ASSERT_TRUE(SSGetClipText(ss, 1, 1, 1, 3, clip));
+    EXPECT_EQ(clip, L"TRUE\r\nFALSE\r\n5");
+    LONG n = -1;
+    EXPECT_TRUE(SSGetInteger(ss, 1, 2, &n));
+    EXPECT_EQ(n, 0);
+    // Pasted back, the texts stay texts: logicals come from formulas only.
+    ASSERT_TRUE(SSSetClipText(ss, 2, 1, clip.c_str()));
+    EXPECT_EQ(Calc(L"ISLOGICAL(B1)"), L"FALSE");
+    EXPECT_EQ(Calc(L"ISTEXT(B1)"), L"TRUE");
+    EXPECT_EQ(Calc(L"AND(B1)"), L"#VALUE!");   // a text in a range is skipped
+}
+
+BOOL gSeen = FALSE;
+BOOL Counter(SS_CALCVALUE* result, SS_CALCVALUE*, short) {
+    static LONG calls = 0;
+    gSeen = TRUE;
+    result->Status = SS_VALUE_STATUS_OK;
+    result->Type = SS_VALUE_TYPE_LONG;
+    result->Val.ValLong = ++calls;
+    return TRUE;
+}
+
+TEST_F(LogicalTest, CustomFunctionsNextToVolatileOnesRunOnlyWhenTheirInputsChange) {
+    ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"COUNTER", 0, 1, Counter, SS_CUSTFUNC_WANTVALUES));
+    Formula(3, 1, L"COUNTER(A3)");
+    Formula(3, 2, L"INDIRECT(\"A3\")");
+    std::wstring first = Val(3, 1);
+    Put(5, 5, 1);                       // the volatile INDIRECT runs, COUNTER does not
+    EXPECT_EQ(Val(3, 1), first);
+    Put(1, 3, 6);                       // its input changed
+    EXPECT_NE(Val(3, 1), first);
+    EXPECT_EQ(Val(3, 2), L"6");
+    EXPECT_TRUE(gSeen);
+}
+
 TEST_F(LogicalTest, SavedAndLoadedSheetsRecalculateTheirLogicals) {
     std::wstring path = L"/tmp/spread_logical_test_" + std::to_wstring(::getpid()) + L".kms";
     ASSERT_TRUE(SSSaveToFile(ss, path.c_str(), FALSE));

@@ -137,6 +137,50 @@ TEST_F(VolatileTest, LoadedSheetsRecalculateVolatileFormulas) {
     EXPECT_EQ(Val(3, 1, other), L"46010");
 }
 
+// Row r of column F reads row r + 1 through a text, the last row holds a number: however
+// the rows are calculated, each needs the one below first.
+void WriteChain(HWND ss, int rows) {
+    for (int r = 1; r < rows; ++r) {
+        std::wstring f = L"INDIRECT(\"F" + std::to_wstring(r + 1) + L"\")+1";
+        SSSetFormula(ss, 6, r, f.c_str());
+    }
+    SSSetFloat(ss, 6, rows, 100);
+}
+
+TEST_F(VolatileTest, LongChainsOfMadeReferencesSettleInOnePass) {
+    SSSetBool(ss, SSB_AUTOCALC, FALSE);
+    WriteChain(ss, 40);
+    SSReCalc(ss);
+    EXPECT_EQ(Val(6, 1), L"139");
+    // Loaded from a file, the references are not known until each formula ran once.
+    std::wstring path = L"/tmp/spread_chain_test_" + std::to_wstring(::getpid()) + L".kms";
+    ASSERT_TRUE(SSSaveToFile(ss, path.c_str(), FALSE));
+    HWND other = MakeSheet(parent, 101);
+    ASSERT_TRUE(SSLoadFromFile(other, path.c_str()));
+    std::remove(std::string(path.begin(), path.end()).c_str());
+    EXPECT_EQ(Val(6, 1, other), L"139");
+    EXPECT_EQ(Val(6, 20, other), L"120");
+    SSSetBool(other, SSB_AUTOCALC, TRUE);
+    SSSetFloat(other, 6, 40, 0);
+    EXPECT_EQ(Val(6, 1, other), L"39");
+}
+
+TEST_F(VolatileTest, SubtotalsStayLeftOutAfterLoadingAndRestructuring) {
+    Formula(2, 2, L"SUBTOTAL(9,A1:A3)");   // B2 = 6
+    Formula(2, 3, L"SUBTOTAL(9,A1:B2)");   // A1 + A2, B2 left out: 3
+    EXPECT_EQ(Val(2, 3), L"3");
+    SSInsRows(ss, 1, 1);
+    EXPECT_EQ(Val(2, 4), L"3");
+    std::wstring path = L"/tmp/spread_subtotal_test_" + std::to_wstring(::getpid()) + L".kms";
+    ASSERT_TRUE(SSSaveToFile(ss, path.c_str(), FALSE));
+    HWND other = MakeSheet(parent, 101);
+    ASSERT_TRUE(SSLoadFromFile(other, path.c_str()));
+    std::remove(std::string(path.begin(), path.end()).c_str());
+    EXPECT_EQ(Val(2, 4, other), L"3");
+    SSSetFormula(other, 2, 3, L"A2*100");   // no longer a subtotal (100): counted now
+    EXPECT_EQ(Val(2, 4, other), L"103");
+}
+
 TEST_F(VolatileTest, SheetsWithoutVolatileFormulasDoNotRecalculateOnEveryChange) {
     // A formula that reads nothing is calculated once and left alone.
     Formula(3, 1, L"NOW()-NOW()+1");
