@@ -63,6 +63,14 @@ std::wstring Two(int n) { return (n < 10 ? L"0" : L"") + std::to_wstring(n); }
 }  // namespace
 
 bool IsDateFormat(std::wstring_view format) {
+    // A digit placeholder makes a number format, whatever letters follow ("0 mm", "0 pcs").
+    bool quoted = false;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        wchar_t c = format[i];
+        if (c == L'"') quoted = !quoted;
+        else if (c == L'\\') ++i;
+        else if (!quoted && (c == L'0' || c == L'#')) return false;
+    }
     for (const Token& t : Tokenize(format))
         if (t.t != Token::T::Literal) return true;
     return false;

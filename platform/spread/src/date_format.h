@@ -8,7 +8,8 @@
 
 namespace spread {
 
-// Whether a format holds date or time codes outside quoted texts.
+// Whether a format holds date or time codes outside quoted texts and no digit placeholder
+// (0 or #): "0 mm" stays a number format with the text " mm".
 bool IsDateFormat(std::wstring_view format);
 // The serial formatted; false when the serial is no date (negative or too large).
 bool FormatDateTime(double serial, std::wstring_view format, std::wstring& out);

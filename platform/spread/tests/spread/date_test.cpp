@@ -110,7 +110,10 @@ TEST_F(DateTest, MoreDateFormats) {
               {L"TEXT(45366.999994,\"hh:mm:ss\")", L"23:59:59"}, {L"TEXT(45366.9999999,\"yyyy-mm-dd hh:mm\")", L"2024-03-16 00:00"},
               {L"TEXT(2958465,\"yyyy-mm-dd\")", L"9999-12-31"}, {L"TEXT(2958466,\"yyyy\")", L"#VALUE!"},
               {L"TEXT(TIME(0,30,0),\"h:mm AM/PM\")", L"12:30 AM"}, {L"TEXT(TIME(12,5,0),\"h:mm a/p\")", L"12:05 p"},
-              {L"TEXT(45366,\"d\"\" of \"\"mmmm\")", L"15 of March"}, {L"TEXT(5,\"0.0\")", L"5.0"}});
+              {L"TEXT(45366,\"d\"\" of \"\"mmmm\")", L"15 of March"}, {L"TEXT(5,\"0.0\")", L"5.0"},
+              // Units after a number format are texts, not date codes.
+              {L"TEXT(10,\"0 mm\")", L"10 mm"}, {L"TEXT(3,\"0 pcs\")", L"3 pcs"}, {L"TEXT(2.5,\"#.0 h\")", L"2.5 h"},
+              {L"TEXT(45366,\"\"\"0\"\" yyyy\")", L"0 2024"}});
 }
 
 TEST_F(DateTest, TodayAndNowReadTheInjectedClock) {
