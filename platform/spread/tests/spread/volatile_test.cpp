@@ -181,6 +181,36 @@ TEST_F(VolatileTest, SubtotalsStayLeftOutAfterLoadingAndRestructuring) {
     EXPECT_EQ(Val(2, 4, other), L"103");
 }
 
+LONG gCalls = 0;
+BOOL CountCalls(SS_CALCVALUE* result, SS_CALCVALUE*, short) {
+    result->Status = SS_VALUE_STATUS_OK;
+    result->Type = SS_VALUE_TYPE_LONG;
+    result->Val.ValLong = ++gCalls;
+    return TRUE;
+}
+
+TEST_F(VolatileTest, ResetAndShrinkingForgetVolatileFormulas) {
+    // The formulas made after a reset are not volatile because the ones before were.
+    for (int r = 1; r <= 20; ++r) Formula(3, r, L"OFFSET(A1,0,0)+TODAY()");
+    ASSERT_TRUE(SSReset(ss));
+    ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"CALLS", 0, 0, CountCalls, SS_CUSTFUNC_WANTVALUES));
+    Formula(3, 1, L"CALLS()");
+    Formula(3, 2, L"CALLS()");
+    const std::wstring first = Val(3, 1), second = Val(3, 2);
+    Put(1, 1, 5);
+    EXPECT_EQ(Val(3, 1), first);
+    EXPECT_EQ(Val(3, 2), second);
+    Formula(3, 3, L"INDIRECT(\"A1\")");
+    EXPECT_EQ(Val(3, 3), L"5");
+    Formula(3, 30, L"NOW()");
+    ASSERT_TRUE(SSSetMaxRows(ss, 10));   // the formula in row 30 is dropped
+    Put(1, 1, 6);
+    EXPECT_EQ(Val(3, 3), L"6");
+    SSDelRows(ss, 1, 1);                 // row 1 deleted: C3 is now C2, and still names A1
+    Put(1, 1, 7);
+    EXPECT_EQ(Val(3, 2), L"7");
+}
+
 TEST_F(VolatileTest, SheetsWithoutVolatileFormulasDoNotRecalculateOnEveryChange) {
     // A formula that reads nothing is calculated once and left alone.
     Formula(3, 1, L"NOW()-NOW()+1");
