@@ -266,7 +266,8 @@ std::string commandHelp(Command command) {
         return "usage: tq show [--headers] [--library DIR] FILE\n"
                "\n"
                "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
-               "grid, one row a line. With --headers the column titles come first.\n";
+               "grid, one row a line. With --headers the column titles come first. A file that\n"
+               "is no UTF-8 text (a binary file, say) is refused with exit status 2.\n";
     case Command::Gallery:
         return "usage: tq gallery [--library DIR] OUTDIR\n"
                "\n"

@@ -39,7 +39,7 @@ int Session::onMessageBox(const void* record, void* context) {
     // The duplicate-names box is the one the engine shows whatever its diagnostics option.
     message.diagnostic = message.caption != "Variable names must be unique";
     message.shown = !message.diagnostic || self.m_showDiagnostics;
-    if (message.shown) {
+    if (message.shown && self.m_echoBoxes) {
         self.m_err << "[" << message.caption << "] " << message.text << "\n";
         self.m_err.flush();
     }

@@ -27,6 +27,9 @@ public:
     void flushTraces();
     // Boxes and traces seen so far, in order.
     const std::vector<RunMessage>& messages() const { return m_messages; }
+    // Whether message boxes reach the error stream at all (they are kept either way); on
+    // by default.
+    void setEchoBoxes(bool echo) { m_echoBoxes = echo; }
     // Whether the engine's diagnostic boxes are shown (on the error stream, as they
     // appear); others always are. Boxes kept back are still recorded (shown false).
     void setShowDiagnostics(bool show) { m_showDiagnostics = show; }
@@ -48,6 +51,7 @@ private:
     HINSTANCE m_module = nullptr;
     std::size_t m_printed = 0;  // characters of the command line already shown
     std::vector<RunMessage> m_messages;
+    bool m_echoBoxes = true;
     bool m_showDiagnostics = true;
     EvaluationRules m_rules;
 };
