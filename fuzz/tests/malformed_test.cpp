@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -115,17 +116,59 @@ TEST(MalformedFiles, SizeFilesNameTheBadLine) {
     }
 }
 
-TEST(MalformedFiles, TablesAndConfigFilesNeverFail) {
-    for (const char* name : {"examples/library/Connection Standards/Data/EndPlateBolts.txt",
-                             "fuzz/corpus/zkv6_cfg/basic.cfg", "fuzz/corpus/defset_dat/basic.dat"}) {
-        const std::string text = example(name);
-        ASSERT_FALSE(text.empty()) << name;
-        for (const std::string& v : variants(text, {"\t", "//", "=", "\r", "\xA4"})) {
-            const KmTableRows rows = parseTableText(Zk_String(v));
-            for (const Zk_StringArray& row : rows) EXPECT_GT(row.length(), 0);
-            launcher::LauncherConfig config;
-            launcher::ReadZkv6(v, config);
-            EXPECT_LE(launcher::ReadDefsetLanguage(v).size(), launcher::kMaxConfigLine);
+TEST(MalformedFiles, TablesAndConfigFilesReadWhatTheyHoldAndNothingElse) {
+    // The whole files first: what they hold.
+    const std::string table = example("examples/library/Connection Standards/Data/EndPlateBolts.txt");
+    const std::string zkv6 = example("fuzz/corpus/zkv6_cfg/basic.cfg");
+    const std::string defset = example("fuzz/corpus/defset_dat/basic.dat");
+    ASSERT_FALSE(table.empty() || zkv6.empty() || defset.empty());
+    const KmTableRows rows = parseTableText(Zk_String(table));
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_EQ(rows[1][0], Zk_String(L"10.000000"));
+    EXPECT_EQ(rows[1][1], Zk_String(L"16"));
+    launcher::LauncherConfig config;
+    launcher::ReadZkv6(zkv6, config);
+    EXPECT_EQ(config.libraryDir, "C:\\Kelmora\\lib");
+    EXPECT_EQ(config.acadDir, "C:\\Program Files\\CAD");
+    EXPECT_EQ(config.workLanguage, "ENG");
+    EXPECT_EQ(launcher::ReadDefsetLanguage(defset), "GER");
+
+    // Cut short or with separators put in, a file gives only what it still holds.
+    for (const std::string& v : variants(table, {"\t", "//", "=", "\r", "\xA4"})) {
+        const std::wstring text = Zk_String(v).wstr();
+        for (const Zk_StringArray& row : parseTableText(Zk_String(v))) {
+            ASSERT_GT(row.length(), 0);
+            for (const Zk_String& field : row) {
+                EXPECT_EQ(field.find(L'\t'), -1);
+                EXPECT_EQ(field.find(Zk_String(L"//")), -1);  // comments are cut
+                EXPECT_NE(text.find(field.wstr()), std::wstring::npos);
+            }
+        }
+    }
+    for (const std::string& v : variants(zkv6, {"\t", "//", "=", "\r", "\xA4"})) {
+        launcher::LauncherConfig read;
+        read.libraryDir = read.acadDir = read.workLanguage = "unset";
+        launcher::ReadZkv6(v, read);
+        // A value comes from a line of its key, taken as it is; a key without a line
+        // leaves the field alone.
+        const std::pair<const char*, const std::string*> keys[] = {
+            {"zklib=", &read.libraryDir}, {"acaddir=", &read.acadDir}, {"workLanguage=", &read.workLanguage}};
+        for (const auto& [key, value] : keys) {
+            if (*value == "unset") {
+                const bool keyLine = v.compare(0, std::strlen(key), key) == 0 ||
+                                     v.find("\n" + std::string(key)) != std::string::npos;
+                EXPECT_FALSE(keyLine) << key << " in\n" << v;
+                continue;
+            }
+            EXPECT_NE(v.find(std::string(key) + *value), std::string::npos) << key << *value << " in\n" << v;
+            EXPECT_LE(value->size(), launcher::kMaxConfigLine);
+        }
+    }
+    for (const std::string& v : variants(defset, {"\t", "//", "=", "\r", "\xA4"})) {
+        const std::string language = launcher::ReadDefsetLanguage(v);
+        EXPECT_LE(language.size(), launcher::kMaxConfigLine);
+        if (!language.empty()) {
+            EXPECT_NE(v.find("worklanguage = " + language), std::string::npos) << v;
         }
     }
 }

@@ -1,10 +1,12 @@
 #include "host/macro_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "host/files.h"
+#include "win/files.h"
 
 namespace {
 
@@ -18,6 +20,9 @@ const wchar_t* const kCutWords[kCutOffsetTypeCount] = {
 struct Field {
     std::wstring key;    // empty for a positional word
     std::wstring value;
+    // Where the field stands in its line: [begin, end) the whole field, value text (quotes
+    // included) from valueBegin.
+    size_t begin = 0, valueBegin = 0, end = 0;
 };
 
 bool isBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r'; }
@@ -67,8 +72,10 @@ bool tokenize(const std::wstring& line, std::vector<Field>& fields, std::wstring
             continue;
         }
         Field field;
+        field.begin = field.valueBegin = i;
         if (line[i] == L'"') {
             if (!readValue(field.value)) return false;
+            field.end = i;
             fields.push_back(field);
             continue;
         }
@@ -81,11 +88,13 @@ bool tokenize(const std::wstring& line, std::vector<Field>& fields, std::wstring
                 return false;
             }
             ++i;
+            field.valueBegin = i;
             if (!readValue(field.value)) return false;
         } else {
             i = start;
             if (!readValue(field.value)) return false;
         }
+        field.end = i;
         fields.push_back(field);
     }
     return true;
@@ -109,10 +118,21 @@ Zk_String quoted(const Zk_String& text) {
     return out;
 }
 
+// One record line of a parsed file: its keyword, its fields where they stand in the line,
+// and the record it made (owner: module or tab index; item: index in the owner's list,
+// or in the macro's list for genvar and baseprofile).
+struct RecordLine {
+    size_t line = 0;
+    std::wstring keyword;
+    std::vector<Field> fields;
+    int owner = -1;
+    int item = -1;
+};
+
 class Parser {
 public:
-    Parser(const Zk_String& fileName, Zk_Macro& macro, MacroData& data)
-        : m_fileName(fileName), m_macro(macro), m_data(data) {}
+    Parser(const Zk_String& fileName, Zk_Macro& macro, MacroData& data, std::vector<RecordLine>* layout = nullptr)
+        : m_fileName(fileName), m_macro(macro), m_data(data), m_layout(layout) {}
 
     bool run(const Zk_String& text, Zk_String& error) {
         std::vector<std::wstring> lines;
@@ -140,8 +160,9 @@ public:
             }
             std::vector<Field> fields;
             std::wstring why;
-            if (!tokenize(trimmed.wstr(), fields, why)) return fail(error, why);
+            if (!tokenize(line, fields, why)) return fail(error, why);
             if (!parseLine(fields, why)) return fail(error, why);
+            if (m_layout) m_layout->push_back(recordOf(n, fields));
         }
         if (!headerSeen) {
             m_line = 1;
@@ -151,6 +172,28 @@ public:
     }
 
 private:
+    RecordLine recordOf(size_t line, const std::vector<Field>& fields) const {
+        RecordLine record;
+        record.line = line;
+        record.keyword = fields[0].value;
+        record.fields = fields;
+        const std::wstring& k = record.keyword;
+        if (k == L"genvar") record.item = m_macro.genVars.length() - 1;
+        else if (k == L"baseprofile") record.item = m_macro.baseProfiles.length() - 1;
+        else if (k == L"module") record.item = m_module;
+        else if (k == L"tab") record.item = m_tab;
+        else if (k == L"var" || k == L"cut" || k == L"pattern" || k == L"placement") {
+            const Zk_Module& module = m_macro.modules[m_module];
+            record.owner = m_module;
+            record.item = (k == L"var" ? module.variables.length() : k == L"cut" ? module.cuts.length()
+                           : k == L"pattern" ? module.patterns.length() : module.placements.length()) - 1;
+        } else if (k == L"bolts" || k == L"cell") {
+            record.owner = m_tab;
+            record.item = k == L"cell" ? m_data.tabs[m_tab].cells.length() - 1 : 0;
+        }
+        return record;
+    }
+
     bool fail(Zk_String& error, const std::wstring& why) {
         error = m_fileName + Zk_String(L"(") + Zk_String(m_line) + Zk_String(L"): ") + Zk_String(why);
         return false;
@@ -442,6 +485,7 @@ private:
     Zk_String m_fileName;
     Zk_Macro& m_macro;
     MacroData& m_data;
+    std::vector<RecordLine>* m_layout;
     int m_line = 0;
     int m_module = -1;
     int m_tab = -1;
@@ -531,6 +575,215 @@ bool readMacroFile(const Zk_String& path, Zk_DbMacro& dbMacro, MacroData& data, 
 
 bool writeMacroFile(const Zk_String& path, const Zk_DbMacro& dbMacro, const MacroData& data, Zk_String& error) {
     if (!writeTextFile(path, macroToText(dbMacro.macro(), data))) {
+        error = path + Zk_String(L": cannot be written");
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A record's fields as the writer gives them: positional words (empty key) first, then
+// key=value fields, values unquoted.
+std::vector<Field> renderRecord(const RecordLine& record, const Zk_Macro& macro, const MacroData& data) {
+    std::vector<Field> out;
+    auto word = [&out](const Zk_String& text) { out.push_back({L"", text.wstr()}); };
+    auto field = [&out](const wchar_t* key, const Zk_String& text) { out.push_back({key, text.wstr()}); };
+    auto flag = [](bool value) { return Zk_String(value ? L"1" : L"0"); };
+    const std::wstring& k = record.keyword;
+    if (k == L"macro") {
+        word(macro.name);
+    } else if (k == L"caption") {
+        word(data.caption);
+    } else if (k == L"genvar") {
+        const Zk_GenVar& v = macro.genVars[record.item];
+        word(v.name);
+        word(formatMacroNumber(v.value));
+    } else if (k == L"baseprofile") {
+        const Zk_BaseProfile& p = macro.baseProfiles[record.item];
+        field(L"section", p.sectionName);
+        field(L"material", p.material);
+    } else if (k == L"module") {
+        const Zk_Module& m = macro.modules[record.item];
+        word(m.name);
+        field(L"class", Zk_String(m.classCode));
+        if (!m.groupName.isEmpty()) field(L"group", m.groupName);
+    } else if (k == L"var") {
+        const Zk_ConstrVar& v = macro.modules[record.owner].variables[record.item];
+        word(v.name);
+        word(formatMacroNumber(v.value));
+        field(L"dialog", flag(v.inDialog));
+        field(L"editable", flag(v.editable));
+        if (v.hasFlexFixBtn) field(L"button", Zk_String(v.fixed ? L"fixed" : L"flexible"));
+    } else if (k == L"cut") {
+        const Zk_CutConstraint& c = macro.modules[record.owner].cuts[record.item];
+        word(c.name);
+        for (int t = 0; t < kCutOffsetTypeCount; ++t)
+            if (c.hasOffset[t]) field(kCutWords[t], formatMacroNumber(c.offset[t]));
+    } else if (k == L"pattern") {
+        const Zk_BoltPattern& p = macro.modules[record.owner].patterns[record.item];
+        word(p.name);
+        field(L"class", Zk_String(p.classCode));
+        field(L"bolts1", Zk_String(p.nrBolts1));
+        field(L"bolts2", Zk_String(p.nrBolts2));
+        field(L"reverse1", flag(p.reverseStart1));
+        field(L"reverse2", flag(p.reverseStart2));
+    } else if (k == L"placement") {
+        const Zk_ProfPlacement& p = macro.modules[record.owner].placements[record.item];
+        word(p.name);
+        field(L"group", p.groupName);
+        field(L"section", p.sectionName);
+        field(L"material", p.material);
+        field(L"member", p.memberName);
+    } else if (k == L"tab") {
+        const MacroTabData& tab = data.tabs[record.item];
+        word(tab.name);
+        field(L"kind", Zk_String(tab.kind));
+        if (!tab.templateName.isEmpty()) field(L"template", tab.templateName);
+    } else if (k == L"bolts") {
+        const MacroBoltData& b = data.tabs[record.owner].bolt;
+        field(L"diameter", b.diameter);
+        field(L"holeoffset", b.holeOffset);
+        field(L"assembly", b.assembly);
+    } else if (k == L"cell") {
+        const MacroCell& c = data.tabs[record.owner].cells[record.item];
+        word(c.name);
+        field(L"value", c.value);
+        field(L"caption", c.caption);
+        field(L"editable", flag(c.editable));
+    }
+    return out;
+}
+
+// The records a macro holds, by name and order: two macros of the same shape differ in
+// values only.
+std::wstring shapeOf(const Zk_Macro& macro, const MacroData& data) {
+    std::wstring s = L"g";
+    for (const Zk_GenVar& v : macro.genVars) s += v.name.wstr() + L'\n';
+    s += L"b" + std::to_wstring(macro.baseProfiles.length());
+    for (const Zk_Module& m : macro.modules) {
+        s += L"m" + m.name.wstr() + L'\n';
+        for (const Zk_ConstrVar& v : m.variables) s += L"v" + v.name.wstr() + L'\n';
+        for (const Zk_CutConstraint& c : m.cuts) s += L"c" + c.name.wstr() + L'\n';
+        for (const Zk_BoltPattern& p : m.patterns) s += L"p" + p.name.wstr() + L'\n';
+        for (const Zk_ProfPlacement& p : m.placements) s += L"l" + p.name.wstr() + L'\n';
+    }
+    for (const MacroTabData& tab : data.tabs) {
+        s += L"t" + tab.name.wstr() + (tab.hasBoltData ? L"+" : L"-") + L'\n';
+        for (const MacroCell& c : tab.cells) s += L"e" + c.name.wstr() + L'\n';
+    }
+    return s;
+}
+
+struct Edit {
+    size_t begin, end;  // replaced range of the line
+    std::wstring text;
+};
+
+// The edits that turn a record line written for `before` into one for `after`: a changed
+// value replaces the value as written, a new field is added at the end of the line, a
+// field that no longer applies is removed with the blanks before it.
+std::vector<Edit> lineEdits(const std::wstring& line, const RecordLine& record, const std::vector<Field>& before,
+                            const std::vector<Field>& after) {
+    std::vector<Edit> edits;
+    auto written = [&record](const std::wstring& key, size_t position) -> const Field* {
+        size_t words = 0;
+        for (size_t i = 1; i < record.fields.size(); ++i) {
+            const Field& f = record.fields[i];
+            if (!key.empty() ? f.key == key : f.key.empty() && words++ == position) return &f;
+        }
+        return nullptr;
+    };
+    auto find = [](const std::vector<Field>& fields, const std::wstring& key, size_t position) -> const Field* {
+        size_t words = 0;
+        for (const Field& f : fields)
+            if (!key.empty() ? f.key == key : f.key.empty() && words++ == position) return &f;
+        return nullptr;
+    };
+    const size_t lineEnd = record.fields.back().end;
+    std::wstring appended;
+    size_t words = 0;
+    for (const Field& now : after) {
+        const size_t position = now.key.empty() ? words++ : 0;
+        const Field* was = find(before, now.key, position);
+        if (was && was->value == now.value) continue;
+        const std::wstring text = quoted(Zk_String(now.value)).wstr();
+        if (const Field* at = written(now.key, position))
+            edits.push_back({at->valueBegin, at->end, text});
+        else
+            appended += L" " + now.key + L"=" + text;
+    }
+    for (const Field& was : before) {
+        if (was.key.empty() || find(after, was.key, 0)) continue;
+        const Field* at = written(was.key, 0);
+        if (!at) continue;
+        size_t from = at->begin;
+        while (from > 0 && from <= line.size() && isBlank(line[from - 1])) --from;
+        edits.push_back({from, at->end, L""});
+    }
+    if (!appended.empty()) edits.push_back({lineEnd, lineEnd, appended});
+    return edits;
+}
+
+}  // namespace
+
+bool parseMacroFileBytes(const std::string& bytes, const Zk_String& fileName, Zk_DbMacro& dbMacro, MacroData& data,
+                         Zk_String& error) {
+    Zk_Macro macro;
+    std::string_view text = bytes;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    if (!parseMacroText(Zk_String::fromUtf8(text), fileName, macro, data, error)) return false;
+    dbMacro = Zk_DbMacro(std::move(macro));
+    return true;
+}
+
+std::string updatedMacroText(const std::string& written, const Zk_Macro& macro, const MacroData& data) {
+    std::string_view body = written;
+    const bool mark = body.substr(0, 3) == "\xEF\xBB\xBF";
+    if (mark) body.remove_prefix(3);
+    Zk_Macro before;
+    MacroData dataBefore;
+    std::vector<RecordLine> layout;
+    Zk_String error;
+    Parser parser(Zk_String(), before, dataBefore, &layout);
+    if (!parser.run(Zk_String::fromUtf8(body), error) || shapeOf(before, dataBefore) != shapeOf(macro, data))
+        return macroToText(macro, data).toUtf8();
+
+    // The file's lines as bytes, each with its line break; a line changes only when one
+    // of its values does.
+    std::vector<std::string> lines;
+    for (size_t p = 0; p <= body.size();) {
+        const size_t q = body.find('\n', p);
+        lines.emplace_back(body.substr(p, q == std::string_view::npos ? std::string_view::npos : q + 1 - p));
+        if (q == std::string_view::npos) break;
+        p = q + 1;
+    }
+    for (const RecordLine& record : layout) {
+        std::string& bytes = lines[record.line];
+        std::string ending;
+        while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) {
+            ending.insert(ending.begin(), bytes.back());
+            bytes.pop_back();
+        }
+        std::wstring line = Zk_String::fromUtf8(bytes).wstr();
+        std::vector<Edit> edits =
+            lineEdits(line, record, renderRecord(record, before, dataBefore), renderRecord(record, macro, data));
+        if (edits.empty()) {
+            bytes += ending;
+            continue;
+        }
+        std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.begin > b.begin; });
+        for (const Edit& e : edits) line.replace(e.begin, e.end - e.begin, e.text);
+        bytes = Zk_String(line).toUtf8() + ending;
+    }
+    std::string out = mark ? "\xEF\xBB\xBF" : "";
+    for (const std::string& line : lines) out += line;
+    return out;
+}
+
+bool writeMacroFileAsWritten(const Zk_String& path, const std::string& written, const Zk_DbMacro& dbMacro,
+                             const MacroData& data, Zk_String& error) {
+    if (!WriteFileAtomic(path.wstr(), updatedMacroText(written, dbMacro.macro(), data))) {
         error = path + Zk_String(L": cannot be written");
         return false;
     }

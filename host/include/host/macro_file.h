@@ -32,6 +32,8 @@
 // errors reported as "<file>(<line>): <what>"; nothing is taken from a rejected file.
 #pragma once
 
+#include <string>
+
 #include "host/macro_model.h"
 #include "host/zk_string.h"
 
@@ -45,3 +47,17 @@ Zk_String macroToText(const Zk_Macro& macro, const MacroData& data);
 bool readMacroFile(const Zk_String& path, Zk_DbMacro& dbMacro, MacroData& data, Zk_String& error);
 // Writes the file atomically (a failure leaves the old file intact).
 bool writeMacroFile(const Zk_String& path, const Zk_DbMacro& dbMacro, const MacroData& data, Zk_String& error);
+
+// Parses a macro file's bytes (UTF-8, a leading byte-order mark skipped); as readMacroFile.
+bool parseMacroFileBytes(const std::string& bytes, const Zk_String& fileName, Zk_DbMacro& dbMacro, MacroData& data,
+                         Zk_String& error);
+// The bytes of a macro file as written (`written`) with only the values that differ from
+// macro and data changed: a changed value replaces the value as written (quoted when it
+// needs it), a field the file left out is added at the end of its line, a field that no
+// longer applies is removed. Comments, blank lines, order, indentation, line breaks and
+// every untouched line stay byte for byte. When the records themselves differ (added,
+// removed or renamed) or the bytes do not parse, the whole text of macroToText.
+std::string updatedMacroText(const std::string& written, const Zk_Macro& macro, const MacroData& data);
+// Writes updatedMacroText atomically (a failure leaves the old file intact).
+bool writeMacroFileAsWritten(const Zk_String& path, const std::string& written, const Zk_DbMacro& dbMacro,
+                             const MacroData& data, Zk_String& error);

@@ -8,6 +8,12 @@
 
 class Zk_Timer {
 public:
+    using Clock = std::chrono::steady_clock;
+    // The clock every timer reads: Clock::now unless replaced (a test's own clock); null
+    // restores Clock::now.
+    using Now = Clock::time_point (*)();
+    static void setClock(Now now);
+
     explicit Zk_Timer(const Zk_String& name = Zk_String());
     // Starts an interval; while running it changes nothing.
     void start();
@@ -22,7 +28,6 @@ public:
     const Zk_String& name() const { return m_name; }
 
 private:
-    using Clock = std::chrono::steady_clock;
     Zk_String m_name;
     Clock::time_point m_started{};
     Clock::duration m_total{};

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "win/files.h"
+
 #include "host/files.h"
 #include "macro_test_support.h"
 
@@ -143,3 +147,122 @@ TEST(MacroFile, UnreadableFileIsAnError) {
 }
 
 }  // namespace
+
+namespace {
+
+// A file as a user writes it: comments, blank lines, a byte-order mark, CR LF endings,
+// odd spacing, numbers written their own way, fields left to their defaults.
+const char* const kHandWritten =
+    "\xEF\xBB\xBF# my end plate\r\n"
+    "Macro version 1.0\r\n"
+    "\r\n"
+    "macro EndPlate\r\n"
+    "genvar  gen_Gap   10.0\r\n"
+    "module Plate class=233   group=Plate\r\n"
+    "    # the plate itself\r\n"
+    "\tvar Thickness 10 dialog=1 editable=1\r\n"
+    "\tvar Width  200.00   dialog=1  editable=1   \r\n"
+    "\tvar Length 200 dialog=1 editable=1 button=fixed\r\n"
+    "  cut Side CutOffset=5\r\n"
+    "module Bolts class=232 group=Bolts\r\n"
+    "  pattern P1 class=282 bolts1=2 bolts2=2\r\n"
+    "tab Bolts kind=1\r\n"
+    "  bolts diameter=20 holeoffset=2 assembly=M20\r\n"
+    "  cell Gauge value=100 caption=\"Bolt gauge\"\r\n"
+    "# end\r\n";
+
+std::string changed(const std::string& written, const std::function<void(Zk_Macro&, MacroData&)>& change) {
+    Zk_DbMacro db;
+    MacroData data;
+    Zk_String error;
+    EXPECT_TRUE(parseMacroFileBytes(written, Zk_String(L"hand.macro"), db, data, error)) << error.toUtf8();
+    change(db.macroWrite(), data);
+    return updatedMacroText(written, db.macro(), data);
+}
+
+}  // namespace
+
+TEST(MacroFileUpdate, OnlyTheChangedValuesChange) {
+    const std::string written = kHandWritten;
+    // Nothing changed: byte for byte.
+    EXPECT_EQ(changed(written, [](Zk_Macro&, MacroData&) {}), written);
+    // A value changes where it stands, the rest of its line and every other line stay.
+    std::string expected = written;
+    auto replace = [&expected](const std::string& from, const std::string& to) {
+        const std::size_t at = expected.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        expected.replace(at, from.size(), to);
+    };
+    replace("var Width  200.00   dialog", "var Width  260   dialog");
+    replace("genvar  gen_Gap   10.0", "genvar  gen_Gap   12.5");
+    replace("bolts1=2 bolts2=2", "bolts1=3 bolts2=2");
+    replace("diameter=20", "diameter=24");
+    replace("value=100 caption", "value=\"1 1 0\" caption");
+    EXPECT_EQ(changed(written,
+                      [](Zk_Macro& macro, MacroData& data) {
+                          macro.modules[0].variables[1].value = 260;
+                          macro.genVars[0].value = 12.5;
+                          macro.modules[1].patterns[0].nrBolts1 = 3;
+                          data.tabs[0].bolt.diameter = Zk_String(L"24");
+                          data.tabs[0].cells[0].value = Zk_String(L"1 1 0");  // needs quotes
+                      }),
+              expected);
+}
+
+TEST(MacroFileUpdate, FieldsLeftOutAreAddedAndFieldsThatNoLongerApplyRemoved) {
+    const std::string written = kHandWritten;
+    std::string expected = written;
+    auto replace = [&expected](const std::string& from, const std::string& to) {
+        const std::size_t at = expected.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        expected.replace(at, from.size(), to);
+    };
+    // The pattern's reverse flag was left to its default, the cut had no radius; the
+    // fixed button becomes flexible; the Thickness button goes.
+    replace("bolts1=2 bolts2=2\r\n", "bolts1=2 bolts2=2 reverse2=1\r\n");
+    replace("CutOffset=5\r\n", "CutOffset=5 CutRadius=3\r\n");
+    replace("button=fixed", "button=flexible");
+    EXPECT_EQ(changed(written,
+                      [](Zk_Macro& macro, MacroData&) {
+                          macro.modules[1].patterns[0].reverseStart2 = true;
+                          macro.modules[0].cuts[0].offset[8] = 3;
+                          macro.modules[0].cuts[0].hasOffset[8] = true;
+                          macro.modules[0].variables[2].fixed = false;
+                          macro.modules[0].variables[2].flexible = true;
+                      }),
+              expected);
+    const std::string removed = changed(written, [](Zk_Macro& macro, MacroData&) {
+        macro.modules[0].variables[2].hasFlexFixBtn = false;
+    });
+    EXPECT_NE(removed.find("\tvar Length 200 dialog=1 editable=1\r\n"), std::string::npos) << removed;
+}
+
+TEST(MacroFileUpdate, OtherRecordsOrUnreadableBytesGiveTheWholeText) {
+    const std::string written = kHandWritten;
+    Zk_DbMacro db;
+    MacroData data;
+    Zk_String error;
+    ASSERT_TRUE(parseMacroFileBytes(written, Zk_String(L"hand.macro"), db, data, error));
+    Zk_ConstrVar added;
+    added.name = Zk_String(L"Extra");
+    db.macroWrite().modules[0].variables.append(added);
+    EXPECT_EQ(updatedMacroText(written, db.macro(), data), macroToText(db.macro(), data).toUtf8());
+    EXPECT_EQ(updatedMacroText("not a macro file", db.macro(), data), macroToText(db.macro(), data).toUtf8());
+}
+
+TEST(MacroFileUpdate, WriteKeepsTheOldFileOnFailure) {
+    ScratchFolder folder("update");
+    const Zk_String path = folder.win("hand.macro");
+    Zk_DbMacro db;
+    MacroData data;
+    Zk_String error;
+    ASSERT_TRUE(parseMacroFileBytes(kHandWritten, path, db, data, error));
+    db.macroWrite().modules[0].variables[1].value = 260;
+    ASSERT_TRUE(writeMacroFileAsWritten(path, kHandWritten, db, data, error)) << error.toUtf8();
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(path.wstr(), bytes, 1 << 20));
+    EXPECT_NE(bytes.find("var Width  260   dialog=1  editable=1   \r\n"), std::string::npos);
+    EXPECT_EQ(bytes.compare(0, 3, "\xEF\xBB\xBF"), 0);
+    EXPECT_FALSE(writeMacroFileAsWritten(folder.win("missing/x.macro"), kHandWritten, db, data, error));
+    EXPECT_NE(error.find(Zk_String(L"cannot be written")), -1);
+}

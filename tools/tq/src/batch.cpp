@@ -12,6 +12,7 @@
 #include "engine/dlg_tq_standards.h"
 #include "engine/km_dlg_standards_data.h"
 #include "frame/tq_dlgs_mgr.h"
+#include "host/files.h"
 #include "host/macro_file.h"
 #include "spread/ss_api.h"
 #include "tq/cli_paths.h"
@@ -246,7 +247,10 @@ int runEvalMacroDir(CommandContext& context, const std::wstring& standardFile, c
         MacroData macroData;
         Zk_String error;
         std::string status = "ok";
-        if (!readMacroFile(Zk_String(macroFile), dbMacro, macroData, error)) {
+        std::string written, readError;
+        if (!readInputFile(path.string(), kMaxTextFileBytes, "macro file", written, readError)) {
+            status = "failed: " + readError;
+        } else if (!parseMacroFileBytes(written, Zk_String(macroFile), dbMacro, macroData, error)) {
             status = "failed: " + error.toUtf8();
         } else {
             const Zk_Macro before = dbMacro.macro();
@@ -258,7 +262,7 @@ int runEvalMacroDir(CommandContext& context, const std::wstring& standardFile, c
             const std::string why = evaluateStandard(context.session, data, KmVarCells());
             const bool changed = !(dbMacro.macro() == before) || !(macroData == dataBefore);
             if (!why.empty()) status = "failed: " + why + "; the file is not changed";
-            else if (changed && !writeMacroFile(Zk_String(macroFile), dbMacro, macroData, error))
+            else if (changed && !writeMacroFileAsWritten(Zk_String(macroFile), written, dbMacro, macroData, error))
                 status = "failed: " + error.toUtf8();
         }
         context.session.forgetMessages();

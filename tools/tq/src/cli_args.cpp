@@ -49,7 +49,7 @@ bool isValueOption(const std::string& name) {
 
 bool isFlagOption(const std::string& name) {
     return name == "--help" || name == "-h" || name == "--diagnostics" || name == "--timings" ||
-           name == "--json" || name == "--headers";
+           name == "--json" || name == "--headers" || name == "--strict";
 }
 
 ParseResult fail(std::string message) {
@@ -107,6 +107,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             else if (name == "--timings") o.timings = true;
             else if (name == "--json") o.json = true;
             else if (name == "--headers") o.headers = true;
+            else if (name == "--strict") o.strict = true;
             continue;
         }
         if (!isValueOption(name))
@@ -158,9 +159,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         return fail(std::string(commandName(o.command)) + " takes no --png");
     if (o.command == Command::Panel && (o.diagnostics || o.timings || o.headers))
         return fail("panel takes none of --diagnostics, --timings, --headers");
-    if (o.command != Command::Eval && o.command != Command::Panel && (o.diagnostics || o.timings || o.json))
+    if (o.command != Command::Eval && o.command != Command::Panel && (o.diagnostics || o.timings || o.json || o.strict))
         return fail(std::string(commandName(o.command)) +
-                    " takes none of --diagnostics, --timings, --json");
+                    " takes none of --diagnostics, --timings, --json, --strict");
 
     switch (o.command) {
     case Command::Eval: {
@@ -252,7 +253,8 @@ std::string usageText() {
            "  --library DIR   the product library (default: the bundled example library)\n"
            "  --help          help for tq or for a command (tq COMMAND --help)\n"
            "\n"
-           "exit status: 0 success, 1 the evaluation failed, 2 usage error or unreadable input\n";
+           "exit status: 0 success, 1 the evaluation failed or left an output without a value,\n"
+           "2 usage error or unreadable input\n";
 }
 
 std::string commandHelp(Command command) {
@@ -273,12 +275,19 @@ std::string commandHelp(Command command) {
                "\n"
                "Macro mode: the macro of MACROFILE is evaluated through the mapping named after\n"
                "the macro (or --mapping NAME) in the mapping file beside the standard, or, with\n"
-               "--group G, through module group G by the variables' own names. The changed\n"
-               "macro is written back to MACROFILE (or to --out FILE); the outputs are printed.\n"
+               "--group G, through module group G by the variables' own names. Only the values\n"
+               "the evaluation changed are written back into MACROFILE (or into --out FILE):\n"
+               "comments, order, indentation and every other line stay as written; an unchanged\n"
+               "file is not rewritten. The formats: docs/MACRO_FILE.md and docs/MAPPING_FILE.md.\n"
                "\n"
-               "An evaluation fails when the engine reports a problem (an equation it cannot\n"
-               "calculate, a child call it cannot make, a value that does not fit its\n"
-               "declaration) or an output holds an error value; its outputs are not given.\n"
+               "Every output the standard declares is printed as NAME=VALUE, one per line in the\n"
+               "order of the declarations, an empty value included. The engine carries on past\n"
+               "an equation it cannot calculate (a label in the calculation area, say); such a\n"
+               "run is judged by its outputs.\n"
+               "\n"
+               "Message boxes the engine shows go to standard error as [CAPTION] TEXT: the\n"
+               "duplicate-names box always, the others (failed equations, invalid tolerances,\n"
+               "missing macro values) only with --diagnostics.\n"
                "\n"
                "Batch: --table runs one value-mode evaluation per row of a tab-separated table\n"
                "whose header row names inputs (or outputs); the result table has the input\n"
@@ -290,24 +299,33 @@ std::string commandHelp(Command command) {
                "\n"
                "options:\n"
                "  --library DIR   the product library (default: the bundled example library)\n"
-               "  --diagnostics   show the standards engine's diagnostic messages\n"
+               "  --diagnostics   the engine shows its diagnostic message boxes\n"
+               "  --strict        any message box shown fails the run\n"
                "  --timings       print the step timers after the run (standard error)\n"
-               "  --json          print one JSON object: outputs, messages, timings\n"
+               "  --json          print one JSON object: ok, status, error, outputs, messages\n"
+               "                  (boxes with caption, text and whether diagnostic; traces)\n"
                "\n"
-               "Message boxes and command-line traces go to standard error.\n"
-               "exit status: 0 success, 1 the evaluation failed, 2 usage error or unreadable input\n";
+               "exit status:\n"
+               "  0  the engine finished and every output has a value\n"
+               "  1  the engine failed, or an output is empty or an error value (#VALUE! ...);\n"
+               "     the reason, naming the outputs, on standard error; with --strict also when\n"
+               "     a message box was shown; in macro mode the macro file is then not changed\n"
+               "  2  usage error or unreadable input (standard, macro file, table)\n";
     case Command::Import:
         return "usage: tq import [--headers] GRID OUT.kms\n"
                "\n"
-               "Reads a tab-separated grid (UTF-8, one row a line; a field starting with \"=\" is\n"
-               "a formula) and writes it as a spreadsheet file. With --headers the first line\n"
-               "holds the column titles.\n";
+               "Reads a tab-separated grid (one row a line; a field starting with \"=\" is a\n"
+               "formula) and writes it as a spreadsheet file. With --headers the first line\n"
+               "holds the column titles. The grid is UTF-8 text (with or without a byte-order\n"
+               "mark) or UTF-16 text with its byte-order mark; a binary file or bytes that are\n"
+               "no UTF-8 are refused (exit status 2) and nothing is written.\n";
     case Command::Show:
         return "usage: tq show [--headers] [--library DIR] FILE\n"
                "       tq show --settings FILE\n"
                "\n"
                "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
-               "grid, one row a line. With --headers the column titles come first.\n"
+               "grid, one row a line. With --headers the column titles come first. A file that\n"
+               "is no UTF-8 text (a binary file, say) is refused with exit status 2.\n"
                "With --settings it prints the sheet's settings instead (print and font settings\n"
                "and the variables for headers and footers), one key=value line each, in the\n"
                "order they are stored.\n";

@@ -88,6 +88,7 @@ std::string formatTimings(const std::vector<TimerFigure>& timings) {
 std::string formatJson(const RunReport& report) {
     std::string out = "{\"ok\":";
     out += report.ok ? "true" : "false";
+    out += ",\"status\":" + std::to_string(report.status);
     if (!report.error.empty())
         out += ",\"error\":" + jsonString(report.error);
     out += ",\"standard\":" + jsonString(report.standard);
@@ -98,12 +99,15 @@ std::string formatJson(const RunReport& report) {
         out += jsonString(report.outputs[i].name) + ":" + jsonString(report.outputs[i].value);
     }
     out += "},\"messages\":[";
+    bool first = true;
     for (std::size_t i = 0; i < report.messages.size(); ++i) {
         const RunMessage& m = report.messages[i];
-        if (i) out += ',';
+        if (!m.shown) continue;
+        if (!first) out += ',';
+        first = false;
         if (m.kind == RunMessage::Box)
             out += "{\"kind\":\"box\",\"caption\":" + jsonString(m.caption) + ",\"text\":" +
-                   jsonString(m.text) + "}";
+                   jsonString(m.text) + ",\"diagnostic\":" + (m.diagnostic ? "true" : "false") + "}";
         else
             out += "{\"kind\":\"trace\",\"text\":" + jsonString(m.text) + "}";
     }

@@ -66,6 +66,8 @@ std::wstring windowsPathOf(const std::string& hostPath) {
     return WindowsPathFromHost(absolute.lexically_normal().string());
 }
 
+std::string userPathOf(const std::wstring& windowsPath) { return HostPathFromWindows(windowsPath); }
+
 std::wstring libraryFolder(const std::string& hostDir, std::string& error) {
     std::error_code ec;
     if (!fs::is_directory(hostDir, ec)) {
@@ -93,16 +95,27 @@ std::wstring resolveStandard(const std::string& standard, const std::wstring& li
             library + L"Connection Standards\\" + win::WideFromUtf8(name) + L".kms";
         if (fs::is_regular_file(HostPathFromWindows(inLibrary), ec))
             return inLibrary;
-        error = "no standard " + standard + " in " + win::Utf8FromWide(library) +
-                "Connection Standards";
+        error = fs::is_directory(standard, ec)
+                    ? standard + " is a folder, not a file"
+                    : "no standard " + standard + " in " + userPathOf(library) + "Connection Standards";
         return std::wstring();
     }
-    error = "cannot read standard " + standard + ": no such file";
+    error = fs::is_directory(standard, ec) ? "standard " + standard + " is a folder, not a file"
+                                           : "cannot read standard " + standard + ": no such file";
     return std::wstring();
 }
 
 bool readInputFile(const std::string& hostPath, std::uint64_t maxBytes, const std::string& what,
                    std::string& bytes, std::string& error) {
+    std::error_code ec;
+    if (fs::is_directory(hostPath, ec)) {
+        error = what + " " + hostPath + " is a folder, not a file";
+        return false;
+    }
+    if (!fs::exists(hostPath, ec)) {
+        error = "cannot read " + what + " " + hostPath + ": no such file";
+        return false;
+    }
     if (ReadFileBytes(windowsPathOf(hostPath), bytes, maxBytes)) return true;
     if (GetLastError() == static_cast<DWORD>(ERROR_FILE_TOO_LARGE))
         error = what + " " + hostPath + " is larger than " + std::to_string(maxBytes) + " bytes";

@@ -7,6 +7,7 @@
 #include "engine/km_tq_mapping.h"
 #include "engine/step_timers.h"
 #include "frame/tq_dlgs_mgr.h"
+#include "host/files.h"
 #include "host/macro_file.h"
 #include "host/settings.h"
 #include "spread/ss_api.h"
@@ -36,10 +37,20 @@ std::string declaredNames(const KmVarCells& cells) {
     return names.empty() ? "none" : names;
 }
 
-void collectOutputs(const KmVarCells& cells, std::vector<NameValue>& outputs) {
-    for (int i = 0; i < cells.length(); ++i)
-        if (cells[i].isOutput())
-            outputs.push_back({utf8(cells[i].varName), utf8(cells[i].value)});
+// Every output the sheet declares, in declaration order, with the value the run gave it
+// (empty when the engine did not finish or gave none).
+void collectOutputs(const KmVarCells& declarations, const KmVarCells* results, std::vector<NameValue>& outputs) {
+    for (int i = 0; i < declarations.length(); ++i) {
+        if (!declarations[i].isOutput()) continue;
+        NameValue item{utf8(declarations[i].varName), std::string()};
+        if (results)
+            for (int j = 0; j < results->length(); ++j)
+                if ((*results)[j].isOutput() && (*results)[j].varName == declarations[i].varName) {
+                    item.value = utf8((*results)[j].value);
+                    break;
+                }
+        outputs.push_back(std::move(item));
+    }
 }
 
 void collectTimings(RunReport& report) {
@@ -84,6 +95,7 @@ int buildValueList(const CliOptions& options, const KmVarCells& declarations, Km
 int finish(CommandContext& context, RunReport& report, int status) {
     context.session.flushTraces();
     report.ok = status == kExitOk;
+    report.status = status;
     report.messages = context.session.messages();
     report.withTimings = context.options.timings;
     if (context.options.timings)
@@ -97,6 +109,13 @@ int finish(CommandContext& context, RunReport& report, int status) {
     }
     if (!report.error.empty())
         context.err << "tq: " << report.error << "\n";
+    // A good run whose equations partly failed: outputs may hold values the failed
+    // equations did not replace (in macro mode the macro's old ones).
+    const std::size_t keptBack = context.session.boxesKeptBack(0);
+    if (status == kExitOk && keptBack > 0)
+        context.err << "tq: note: the engine reported " << keptBack
+                    << (keptBack == 1 ? " failed equation or warning" : " failed equations or warnings")
+                    << " (--diagnostics shows " << (keptBack == 1 ? "it" : "them") << ")\n";
     return status;
 }
 
@@ -113,23 +132,30 @@ int evalValues(CommandContext& context, const std::wstring& file, RunReport& rep
         return status;
     resetStepTimers();
     const KmVarCells given = data.varCells;
-    const std::string why = evaluateStandard(context.session, data, given);
+    bool finished = false;
+    const std::string why = evaluateStandard(context.session, data, given, &finished);
+    collectOutputs(declarations, finished ? &data.varCells : nullptr, report.outputs);
     if (!why.empty()) {
-        report.error = "the evaluation of " + win::Utf8FromWide(file) + " failed: " + why;
+        report.error = "the evaluation of " + userPathOf(file) + " failed: " + why;
         return kExitFailed;
     }
-    collectOutputs(data.varCells, report.outputs);
     return kExitOk;
 }
 
 int evalMacro(CommandContext& context, const std::wstring& file, RunReport& report) {
     const CliOptions& options = context.options;
-    const std::wstring macroFile = windowsPathOf(options.macroFile);
+    KmVarCells declarations;
+    int status = readStandardDeclarations(file, declarations, report.error);
+    if (status != kExitOk)
+        return status;
+    std::string written;
+    if (!readInputFile(options.macroFile, kMaxTextFileBytes, "macro file", written, report.error))
+        return kExitUsage;
     Zk_DbMacro dbMacro;
     MacroData macroData;
     Zk_String error;
-    if (!readMacroFile(Zk_String(macroFile), dbMacro, macroData, error)) {
-        report.error = "cannot read macro file " + options.macroFile + ": " + utf8(error);
+    if (!parseMacroFileBytes(written, Zk_String::fromUtf8(options.macroFile), dbMacro, macroData, error)) {
+        report.error = "cannot read macro file " + utf8(error);
         return kExitUsage;
     }
     const Zk_Macro before = dbMacro.macro();
@@ -150,19 +176,21 @@ int evalMacro(CommandContext& context, const std::wstring& file, RunReport& repo
     }
 
     resetStepTimers();
-    const std::string why = evaluateStandard(context.session, data, KmVarCells());
+    bool finished = false;
+    const std::string why = evaluateStandard(context.session, data, KmVarCells(), &finished);
+    collectOutputs(declarations, finished ? &data.varCells : nullptr, report.outputs);
     if (!why.empty()) {
-        report.error = "the evaluation of " + win::Utf8FromWide(file) + " failed: " + why +
-                       "; the macro file is not changed";
+        report.error = "the evaluation of " + userPathOf(file) + " failed: " + why + "; the macro file is not changed";
         return kExitFailed;
     }
-    collectOutputs(data.varCells, report.outputs);
 
+    // Only the values the evaluation changed are written; comments, order and every
+    // other line stay as the user wrote them.
     const bool changed = !(dbMacro.macro() == before) || !(macroData == dataBefore);
     const std::string target = options.outFile.empty() ? options.macroFile : options.outFile;
     if (changed || !options.outFile.empty()) {
-        if (!writeMacroFile(Zk_String(windowsPathOf(target)), dbMacro, macroData, error)) {
-            report.error = "cannot write " + target + ": " + utf8(error);
+        if (!writeMacroFileAsWritten(Zk_String(windowsPathOf(target)), written, dbMacro, macroData, error)) {
+            report.error = "cannot write " + target + "; nothing was written";
             return kExitFailed;
         }
     }
@@ -176,22 +204,22 @@ int runEval(CommandContext& context) {
     RunReport report;
     report.mode = options.macroFile.empty() ? "value" : "macro";
     report.standard = options.standard;
-    // The engine reports failed equations only with diagnostics on; tq always needs to
-    // know of them, and shows the boxes themselves only when asked to.
+    // The engine reports failed equations only with its diagnostics option on. tq keeps it
+    // on to know of them, but shows those boxes only with --diagnostics (the others, the
+    // duplicate names, always); the run is judged by its outputs either way.
     gSettings.current.standardsDiagnostics = true;
-    context.session.setEchoBoxes(options.diagnostics);
+    context.session.setShowDiagnostics(options.diagnostics);
+    context.session.setRules({options.strict, options.diagnostics});
 
     const std::wstring file = resolveStandard(options.standard, context.library, report.error);
     if (file.empty())
         return finish(context, report, kExitUsage);
-    report.standard = win::Utf8FromWide(file);
+    report.standard = userPathOf(file);
     if (!options.tableFile.empty()) return runEvalTable(context, file, options.tableFile);
     if (!options.macroDir.empty()) return runEvalMacroDir(context, file, options.macroDir);
 
     const int status = options.macroFile.empty() ? evalValues(context, file, report)
                                                  : evalMacro(context, file, report);
-    if (status != kExitOk)
-        report.outputs.clear();
     return finish(context, report, status);
 }
 

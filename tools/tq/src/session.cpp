@@ -36,7 +36,10 @@ int Session::onMessageBox(const void* record, void* context) {
     message.kind = RunMessage::Box;
     message.caption = win::Utf8FromWide(box.caption);
     message.text = win::Utf8FromWide(box.text);
-    if (self.m_echoBoxes) {
+    // The duplicate-names box is the one the engine shows whatever its diagnostics option.
+    message.diagnostic = message.caption != "Variable names must be unique";
+    message.shown = !message.diagnostic || self.m_showDiagnostics;
+    if (message.shown && self.m_echoBoxes) {
         self.m_err << "[" << message.caption << "] " << message.text << "\n";
         self.m_err.flush();
     }
@@ -73,6 +76,13 @@ void Session::flushTraces() {
         }
         start = end + 1;
     }
+}
+
+std::size_t Session::boxesKeptBack(std::size_t from) const {
+    std::size_t kept = 0;
+    for (std::size_t i = from; i < m_messages.size(); ++i)
+        if (m_messages[i].kind == RunMessage::Box && !m_messages[i].shown) ++kept;
+    return kept;
 }
 
 void Session::forgetMessages() {

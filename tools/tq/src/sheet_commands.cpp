@@ -9,6 +9,7 @@
 #include "spread/ss_api.h"
 #include "tq/cli_paths.h"
 #include "tq/commands.h"
+#include "tq/grid_text.h"
 #include "tq/session.h"
 #include "tq/text_lines.h"
 #include "win/encoding.h"
@@ -54,7 +55,12 @@ int runImport(CommandContext& context) {
         context.err << "tq: " << error << "\n";
         return kExitUsage;
     }
-    const std::vector<std::wstring> lines = splitLines(win::WideFromUtf8(bytes));
+    std::wstring text;
+    if (!decodeGridText(bytes, text, error)) {
+        context.err << "tq: cannot import " << options.gridFile << ": " << error << "\n";
+        return kExitUsage;
+    }
+    const std::vector<std::wstring> lines = splitLines(text);
     std::size_t cols = 0;
     for (const std::wstring& line : lines)
         cols = std::max(cols, splitFields(line).size());
@@ -120,6 +126,23 @@ int runShow(CommandContext& context) {
     std::wstring file = resolveStandard(options.showFile, context.library, error);
     if (file.empty()) {
         context.err << "tq: " << error << "\n";
+        return kExitUsage;
+    }
+    // The control reads a file without its sheet header as a plain grid: bytes that are no
+    // text would come out as a sheet of garbage.
+    std::string bytes, notText;
+    std::wstring decoded;
+    if (!readInputFile(userPathOf(file), SS_LIMIT_FILE_BYTES, "sheet", bytes, error)) {
+        context.err << "tq: " << error << "\n";
+        return kExitUsage;
+    }
+    if (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0) {
+        context.err << "tq: cannot show " << options.showFile
+                    << ": UTF-16 text; sheet files are UTF-8 (tq import reads UTF-16 grids)\n";
+        return kExitUsage;
+    }
+    if (!decodeGridText(bytes, decoded, notText)) {
+        context.err << "tq: cannot show " << options.showFile << ": " << notText << "\n";
         return kExitUsage;
     }
     KmCalcTq& sheet = dlg->calc();

@@ -3,6 +3,7 @@
 #include "engine/dlg_tq_standards.h"
 #include "frame/tq_dlgs_mgr.h"
 #include "spread/ss_api.h"
+#include "tq/cli_paths.h"
 #include "tq/commands.h"
 #include "win/encoding.h"
 
@@ -21,12 +22,12 @@ int readStandardDeclarations(const std::wstring& file, KmVarCells& declarations,
     KmCalcTq& sheet = dlg->calc();
     if (sheet.loadFile(Zk_String(file)) != Acad::eOk) {
         const std::wstring why = SSGetLastErrorText(sheet.GetSafeHwnd());
-        error = "cannot read standard " + win::Utf8FromWide(file) +
+        error = "cannot read standard " + userPathOf(file) +
                 (why.empty() ? std::string() : ": " + win::Utf8FromWide(why));
         return kExitUsage;
     }
     if (sheet.findVarCells() != Acad::eOk) {
-        error = "standard " + win::Utf8FromWide(file) +
+        error = "standard " + userPathOf(file) +
                 " is malformed: it needs an \"Input\" and an \"Output\" block";
         return kExitFailed;
     }

@@ -104,7 +104,7 @@ BOOL CDlgGenVars::OnInitDialog() {
     minWidth = opened.right - opened.left;
     minHeight = opened.bottom - opened.top;
     resizer.init(this, anchors());
-    ChangeDlgSize(this, Zk_String(kSizeKey), minWidth, minHeight);
+    const bool restored = ChangeDlgSize(this, Zk_String(kSizeKey), minWidth, minHeight);
 
     // 2. The two sheets over their placeholders.
     setUpSheet(dwgSheet, IDC_GENVARS_DWG_SHEET, kDwgCols, kDwgButtonCol);
@@ -142,6 +142,13 @@ BOOL CDlgGenVars::OnInitDialog() {
     fillSheet(stdSheet, stdColumns, 4, kStdButtonCol);
 
     m_sized = true;
+    // The stored size came before the controls were ready: lay them out for it now, as a
+    // resize by hand would.
+    if (restored) {
+        resizer.move();
+        dwgSheet.applyColumnWidths();
+        stdSheet.applyColumnWidths();
+    }
     return TRUE;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "acad/command_line.h"
+#include "host/dialog_support.h"
 #include "mfc/controls.h"
 #include "win/globalmem.h"
 #include "win/msgbox.h"
@@ -28,13 +29,6 @@ bool sameText(const Zk_String& a, const Zk_String& b) {
     return a.length() == b.length() && a.equal(b, true);
 }
 
-Zk_String withoutQuotes(Zk_String text) {
-    if (text.startsWith(Zk_String(L"\"")))
-        text.remove(0, 1);
-    if (text.endsWith(Zk_String(L"\"")))
-        text.remove(text.length() - 1, 1);
-    return text;
-}
 
 }  // namespace
 
@@ -73,15 +67,14 @@ BOOL CFormula::OnInitDialog() {
     grid.setRowCount(kStartRows);
     grid.SetTypeNumber(1, 1, kNumberCells, kNumberCells, 2, -9999.0, 9999.0, FALSE);
 
-    if (!fileName.empty())
-        grid.loadFromFile(Zk_String(fileName));
+    fileLoaded = !fileName.empty() && grid.loadFromFile(Zk_String(fileName));
     acutPrintf(L"Loading spreadsheet:%s\n", fileName.c_str());
     // A loaded file brings its own functions: register the look-up again.
     registerFromTable(&grid);
 
     if (mode == kModeReadTable) {
-        readTable();
-        EndDialog(IDOK);
+        if (fileLoaded) readTable();
+        EndDialog(fileLoaded ? IDOK : IDCANCEL);
         return TRUE;
     }
 
@@ -146,7 +139,7 @@ Zk_String CFormula::argumentText(const SS_CALCVALUE& value, Zk_Spread* calling) 
         return Zk_String(buffer);
     }
     case SS_VALUE_TYPE_STR:
-        return withoutQuotes(Zk_String(SSGetGlobalStr(value.Val.hValStr)));
+        return Zk_String(SSGetGlobalStr(value.Val.hValStr));
     case SS_VALUE_TYPE_CELL: {
         Zk_String text;
         if (calling != nullptr)
@@ -170,7 +163,7 @@ void CFormula::lookUp() {
     if (args[0].Type != SS_VALUE_TYPE_STR)
         return;
 
-    const Zk_String file = withoutQuotes(Zk_String(SSGetGlobalStr(args[0].Val.hValStr)));
+    const Zk_String file(SSGetGlobalStr(args[0].Val.hValStr));
     if (file.isEmpty() || !grid.loadFromFile(file))
         return;
     registerFromTable(&grid);
@@ -328,7 +321,7 @@ BOOL CFormula::fromTable(SS_CALCVALUE* resultValue, SS_CALCVALUE* arguments, sho
     std::wstring file;
     if (count > 0 && arguments != nullptr && arguments[0].Status == SS_VALUE_STATUS_OK &&
         arguments[0].Type == SS_VALUE_TYPE_STR)
-        file = withoutQuotes(Zk_String(SSGetGlobalStr(arguments[0].Val.hValStr))).wstr();
+        file = SSGetGlobalStr(arguments[0].Val.hValStr);
     if (static_cast<int>(openLookUps().size()) >= kMaxFromTableDepth) {
         std::wstring chain;
         for (const std::wstring& f : openLookUps()) chain += f + L" -> ";
@@ -409,20 +402,29 @@ BOOL CFormula::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnCommand(wParam, lParam);
 }
 
-void ReadTqFile(const Zk_String& file, Zk_String& text, Zk_StringArray& names,
+bool ReadTqFile(const Zk_String& file, Zk_String& text, Zk_StringArray& names,
                 Zk_Array<Zk_StringArray>& rows) {
+    KmTempResourceOverride resources;
+    resources.SetDefaultResource();
     names.removeAll();
     rows.removeAll();
+    text = Zk_String();
     CFormula window;
     window.mode = CFormula::kModeReadTable;
     window.fileName = file.wstr();
     window.headers = &names;
     window.rows = &rows;
-    window.DoModal();
+    if (window.DoModal() != IDOK || !window.fileLoaded) {
+        acutPrintf(L"*Error* Cannot read spreadsheet: %s\n", file.c_str());
+        return false;
+    }
     text = window.firstCell;
+    return true;
 }
 
 void EvaluateTq() {
+    KmTempResourceOverride resources;
+    resources.SetDefaultResource();
     CFormula window;
     window.mode = CFormula::kModeEvaluateCell;
     window.fileName = kEvaluateTqTestFile;

@@ -153,18 +153,18 @@ Acad::ErrorStatus KmObjectMap::getSetMacroVarValue(Zk_DbMacro* dbMacro, MacroDat
     if (usesModules(mapType)) {
         Zk_StringArray modules;
         if (macro.getModNamesOfGroup(objectPath, modules) != Acad::eOk) return Acad::eInvalidInput;
-        // A get takes the first module that has the value; a set writes every module
-        // that has it. Either succeeds only when some module had it.
+        // Every module of the group is visited in list order: a get takes the value of
+        // the last module that has it, a set writes every module that has it. Either
+        // succeeds only when some module had it.
         bool any = false;
+        Zk_String found = value;
         for (const Zk_String& module : modules) {
             Zk_String text = value;
             if (getSetModuleVarValue(dbMacro, macroData, module, text, transaction, get) != Acad::eOk) continue;
-            if (get) {
-                value = text;
-                return Acad::eOk;
-            }
+            if (get) found = text;
             any = true;
         }
+        if (get && any) value = found;
         return any ? Acad::eOk : Acad::eInvalidInput;
     }
 
@@ -224,9 +224,7 @@ Acad::ErrorStatus KmObjectMap::getSetModuleVarValue(Zk_DbMacro* dbMacro, MacroDa
         return Acad::eInvalidInput;
     MacroTabData* tab = macroData ? macroData->findModuleTab(*module) : nullptr;
 
-    if (mapType == kMapDistance)
-        return KmTqMapping::getSetDirectValue(*dbMacro, *module, macroData, memberName, KmValueType::Double, value,
-                                              get);
+    if (mapType == kMapDistance) return KmTqMapping::getSetConstraintValue(*module, memberName, value, get);
     if (isCutKind(mapType)) {
         double number = 0;
         if (get) {

@@ -151,6 +151,11 @@ Acad::ErrorStatus KmTqMapping::getSetDirectValue(Zk_DbMacro& dbMacro, Zk_Module&
     }
     // 8. Constraint variables.
     if (!numeric) return Acad::eInvalidInput;
+    return getSetConstraintValue(module, name, value, get);
+}
+
+Acad::ErrorStatus KmTqMapping::getSetConstraintValue(Zk_Module& module, const Zk_String& name, Zk_String& value,
+                                                     bool get) {
     if (!get) {
         bool flexible = false;
         bool fixed = false;

@@ -102,8 +102,15 @@ bool standardSize(const Args& args, KmFuncValue& result, SizeKind kind) {
     if (!numberArg(args, i++, value) || !numberArg(args, i++, down) || !numberArg(args, i++, up))
         return false;
     KmSizeList sizes;
-    if (!locateDataFile(name, path) || !readDataFileText(path, text) || !parseSizeList(text, sizes))
+    if (!locateDataFile(name, path) || !readDataFileText(path, text)) return false;
+    int badLine = 0;
+    if (!parseSizeList(text, sizes, &badLine)) {
+        // Only this call fails; the pass goes on.
+        if (gSettings.current.standardsDiagnostics)
+            MessageBoxW(SSGetCalcWindow(), malformedSizeLineText(path, text, badLine).c_str(), AfxGetAppName(),
+                        MB_ICONEXCLAMATION | MB_OK);
         return false;
+    }
     if (down + up <= 0.0 && gSettings.current.standardsDiagnostics) {
         MessageBoxW(SSGetCalcWindow(), invalidTolerancesText(down, up).c_str(), AfxGetAppName(),
                     MB_ICONEXCLAMATION | MB_OK);
@@ -158,7 +165,7 @@ bool fnIsNull(const Args& args, KmFuncValue& result) {
     case KmFuncValue::Empty: isNull = true; break;
     case KmFuncValue::Number: isNull = a.number == 0.0; break;
     case KmFuncValue::Text: isNull = a.text.isEmpty(); break;
-    case KmFuncValue::Other: return false;
+    case KmFuncValue::Other: isNull = false; break;  // an error value is no null
     }
     result = KmFuncValue::makeNumber(isNull ? 1.0 : 0.0);
     return true;
@@ -177,7 +184,7 @@ bool fnIsPositive(const Args& args, KmFuncValue& result) {
         positive = !a.text.isEmpty() && ok && v > 0.0;
         break;
     }
-    case KmFuncValue::Other: return false;
+    case KmFuncValue::Other: positive = false; break;  // an error value is not positive
     }
     result = KmFuncValue::makeNumber(positive ? 1.0 : 0.0);
     return true;

@@ -18,18 +18,29 @@ bool parseSizeNumber(const Zk_String& field, double& value) {
 
 }  // namespace
 
-bool parseSizeList(const Zk_String& text, KmSizeList& sizes, int* badLine) {
-    KmSizeList parsed;
-    const Zk_String clean = removeComments(text);
-    const std::wstring& all = clean.wstr();
+// The lines of a text (LF or CR LF), a final line break ending the last line.
+Zk_StringArray textLines(const Zk_String& text) {
+    Zk_StringArray lines;
+    const std::wstring& all = text.wstr();
     std::size_t start = 0;
-    int lineNo = 0;
-    while (start <= all.size()) {
+    while (start < all.size()) {
         std::size_t eol = all.find(L'\n', start);
         if (eol == std::wstring::npos) eol = all.size();
-        ++lineNo;
-        const Zk_String line = Zk_String(all.substr(start, eol - start)).trimmed();
+        std::size_t end = eol;
+        if (end > start && all[end - 1] == L'\r') --end;
+        lines.append(Zk_String(all.substr(start, end - start)));
         start = eol + 1;
+    }
+    return lines;
+}
+
+bool parseSizeList(const Zk_String& text, KmSizeList& sizes, int* badLine) {
+    KmSizeList parsed;
+    // Comments are removed line by line so that a line keeps its number in the file.
+    Zk_StringArray lines = textLines(text);
+    removeComments(lines);
+    for (int i = 0; i < lines.length(); ++i) {
+        const Zk_String line = lines[i].trimmed();
         if (line.isEmpty()) continue;
         double a = 0.0;
         double b = 0.0;
@@ -37,7 +48,7 @@ bool parseSizeList(const Zk_String& text, KmSizeList& sizes, int* badLine) {
         const bool ok = x < 0 ? parseSizeNumber(line, a)
                               : parseSizeNumber(line.left(x), a) && parseSizeNumber(line.mid(x + 1), b);
         if (!ok) {
-            if (badLine) *badLine = lineNo;
+            if (badLine) *badLine = i + 1;
             return false;
         }
         parsed.a.push_back(a);
@@ -45,6 +56,13 @@ bool parseSizeList(const Zk_String& text, KmSizeList& sizes, int* badLine) {
     }
     sizes = std::move(parsed);
     return true;
+}
+
+Zk_String malformedSizeLineText(const Zk_String& path, const Zk_String& text, int line) {
+    const Zk_StringArray lines = textLines(text);
+    const Zk_String written = line >= 1 && line <= lines.length() ? lines[line - 1].trimmed() : Zk_String();
+    return Zk_String(L"The size list ") + path + L" has a malformed line (line: " + Zk_String(line) + L"):\n" +
+           written + L"\nEvery line must hold a size A or a pair AxB of numbers.";
 }
 
 std::vector<double> widthCandidates(const KmSizeList& sizes, double thickness) {

@@ -1,6 +1,5 @@
 #include "frame/tq_dlgs_mgr.h"
 
-#include <map>
 #include <memory>
 
 #include "acad/main_window.h"
@@ -8,37 +7,36 @@
 
 KmTqDlgsMgr gTqDlgsMgr;
 
-namespace {
-// How many pools hold each window: copies share windows, the last holder destroys it.
-std::map<void*, int>& holders() {
-    static std::map<void*, int> h;
-    return h;
-}
-void hold(void* dlg) { ++holders()[dlg]; }
-// True when the caller was the last holder.
-bool drop(void* dlg) {
-    auto it = holders().find(dlg);
-    if (it == holders().end()) return true;
-    if (--it->second > 0) return false;
-    holders().erase(it);
-    return true;
-}
-}  // namespace
-
 KmTqDlgsMgr::KmTqDlgsMgr() {
     m_dialogs.SetSize(0, 8);
     m_inUse.SetSize(0, 8);
+    m_owned.SetSize(0, 8);
 }
 
 KmTqDlgsMgr::KmTqDlgsMgr(const KmTqDlgsMgr& other) : KmTqDlgsMgr() { *this = other; }
 
 KmTqDlgsMgr& KmTqDlgsMgr::operator=(const KmTqDlgsMgr& other) {
     if (this == &other) return *this;
-    for (void* dlg : other.m_dialogs) hold(dlg);
+    // Own windows lent out must outlive the assignment: the borrower still uses them.
+    CArray<void*, void*> lent;
+    for (INT_PTR i = m_dialogs.GetSize() - 1; i >= 0; --i) {
+        if (m_owned[i] && m_inUse[i]) {
+            lent.Add(m_dialogs[i]);
+            m_dialogs.RemoveAt(i);
+            m_inUse.RemoveAt(i);
+            m_owned.RemoveAt(i);
+        }
+    }
     destroyAll();
     for (INT_PTR i = 0; i < other.m_dialogs.GetSize(); ++i) {
         m_dialogs.Add(other.m_dialogs[i]);
         m_inUse.Add(other.m_inUse[i]);
+        m_owned.Add(FALSE);
+    }
+    for (INT_PTR i = lent.GetSize() - 1; i >= 0; --i) {
+        m_dialogs.Add(lent[i]);
+        m_inUse.Add(TRUE);
+        m_owned.Add(TRUE);
     }
     return *this;
 }
@@ -55,9 +53,9 @@ void* KmTqDlgsMgr::getDlg() {
     auto dlg = std::make_unique<CDlgTqStandards>(CWnd::FromHandle(adsw_acadMainWnd()));
     if (!dlg->Create(CDlgTqStandards::IDD, CWnd::FromHandle(adsw_acadMainWnd()))) return nullptr;
     void* made = dlg.release();
-    hold(made);
     m_dialogs.Add(made);
     m_inUse.Add(TRUE);
+    m_owned.Add(TRUE);
     return made;
 }
 
@@ -73,7 +71,9 @@ Acad::ErrorStatus KmTqDlgsMgr::releaseDlg(void* dlg) {
 
 void KmTqDlgsMgr::destroyAll() {
     for (int i = length() - 1; i >= 0; --i) destroyDlg(i);
+    m_dialogs.RemoveAll();
     m_inUse.RemoveAll();
+    m_owned.RemoveAll();
 }
 
 Acad::ErrorStatus KmTqDlgsMgr::destroyDlg(const int& index) {
@@ -81,14 +81,20 @@ Acad::ErrorStatus KmTqDlgsMgr::destroyDlg(const int& index) {
     void* entry = m_dialogs[index];
     if (entry == nullptr) return Acad::eInvalidInput;
     const int i = index;  // index may refer into our own storage
-    if (drop(entry)) {
+    const bool owned = i < m_owned.GetSize() && m_owned[i];
+    m_dialogs.RemoveAt(i);
+    if (i < m_inUse.GetSize()) m_inUse.RemoveAt(i);
+    if (i < m_owned.GetSize()) m_owned.RemoveAt(i);
+    if (owned) {
         auto* dlg = static_cast<CDlgTqStandards*>(entry);
         if (dlg->GetSafeHwnd()) dlg->DestroyWindow();
         delete dlg;
     }
-    m_dialogs.RemoveAt(i);
-    if (i < m_inUse.GetSize()) m_inUse.RemoveAt(i);
     return Acad::eOk;
+}
+
+bool KmTqDlgsMgr::owns(int index) const {
+    return index >= 0 && index < m_owned.GetSize() && m_owned[index] != FALSE;
 }
 
 bool KmTqDlgsMgr::isInUse(int index) const {

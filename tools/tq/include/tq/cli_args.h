@@ -20,6 +20,7 @@ struct CliOptions {
     bool diagnostics = false;   // --diagnostics
     bool timings = false;       // --timings
     bool json = false;          // --json
+    bool strict = false;        // --strict: a message box shown fails the run too
 
     // eval
     std::string standard;                                        // STANDARD

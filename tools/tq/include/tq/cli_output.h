@@ -17,6 +17,8 @@ struct RunMessage {
     enum Kind { Box, Trace } kind = Box;
     std::string caption;   // boxes only
     std::string text;
+    bool diagnostic = false;  // a box the engine shows only with its diagnostics option on
+    bool shown = true;        // false: a diagnostic box kept back (no --diagnostics)
 };
 
 struct TimerFigure {
@@ -27,6 +29,7 @@ struct TimerFigure {
 
 struct RunReport {
     bool ok = false;
+    int status = 0;        // the exit status of the run
     std::string error;     // why it failed (one line), empty on success
     std::string standard;  // the file evaluated
     std::string mode;      // "value" or "macro"
@@ -40,7 +43,8 @@ struct RunReport {
 std::string formatOutputs(const std::vector<NameValue>& outputs);
 // One line per timer that ran: name, total milliseconds, number of intervals.
 std::string formatTimings(const std::vector<TimerFigure>& timings);
-// The whole report as one JSON object (with a trailing newline).
+// The whole report as one JSON object (with a trailing newline); boxes kept back are
+// left out.
 std::string formatJson(const RunReport& report);
 // s as a JSON string literal (quotes included); invalid UTF-8 bytes become U+FFFD.
 std::string jsonString(const std::string& s);

@@ -28,10 +28,13 @@ std::wstring resolveStandard(const std::string& standard, const std::wstring& li
 
 // An existing host file as an absolute Windows path (a missing file: its absolute form).
 std::wstring windowsPathOf(const std::string& hostPath);
+// A Windows path of the module as the user's system writes it ("Z:\home\me\x.kms" is
+// "/home/me/x.kms"): how tq names files in its own messages.
+std::string userPathOf(const std::wstring& windowsPath);
 
 // Reads an input file named on the command line whole, refusing one larger than maxBytes
-// before reading it. False with "cannot read WHAT PATH" or "WHAT PATH is larger than N
-// bytes".
+// before reading it. False with "cannot read WHAT PATH: no such file", "WHAT PATH is a
+// folder, not a file", "cannot read WHAT PATH" or "WHAT PATH is larger than N bytes".
 bool readInputFile(const std::string& hostPath, std::uint64_t maxBytes, const std::string& what,
                    std::string& bytes, std::string& error);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tq/cli_output.h"
+#include "tq/eval_outcome.h"
 #include "win/types.h"
 
 namespace tq {
@@ -26,9 +27,17 @@ public:
     void flushTraces();
     // Boxes and traces seen so far, in order.
     const std::vector<RunMessage>& messages() const { return m_messages; }
-    // Whether message boxes are shown on the error stream as they appear (they are kept
-    // either way); on by default.
+    // Whether message boxes reach the error stream at all (they are kept either way); on
+    // by default.
     void setEchoBoxes(bool echo) { m_echoBoxes = echo; }
+    // Whether the engine's diagnostic boxes are shown (on the error stream, as they
+    // appear); others always are. Boxes kept back are still recorded (shown false).
+    void setShowDiagnostics(bool show) { m_showDiagnostics = show; }
+    // Diagnostic boxes kept back from messages[from] on.
+    std::size_t boxesKeptBack(std::size_t from) const;
+    // How this run's evaluations are judged (tq/eval_outcome.h).
+    void setRules(const EvaluationRules& rules) { m_rules = rules; }
+    const EvaluationRules& rules() const { return m_rules; }
     // Drops what was kept so far (a batch keeps only what one evaluation reported).
     void forgetMessages();
 
@@ -43,6 +52,8 @@ private:
     std::size_t m_printed = 0;  // characters of the command line already shown
     std::vector<RunMessage> m_messages;
     bool m_echoBoxes = true;
+    bool m_showDiagnostics = true;
+    EvaluationRules m_rules;
 };
 
 }  // namespace tq

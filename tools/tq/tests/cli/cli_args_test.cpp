@@ -81,11 +81,15 @@ TEST(CliOutput, JsonEscapesTextAndReplacesBrokenUtf8) {
     report.standard = "S";
     report.mode = "value";
     report.outputs = {{"Width", "260"}};
-    report.messages = {{tq::RunMessage::Box, "Cap", "Text"}, {tq::RunMessage::Trace, "", "line\n"}};
+    report.messages = {{tq::RunMessage::Box, "Cap", "Text", true}, {tq::RunMessage::Trace, "", "line\n"}};
     EXPECT_EQ(tq::formatJson(report),
-              "{\"ok\":true,\"standard\":\"S\",\"mode\":\"value\",\"outputs\":{\"Width\":\"260\"},"
-              "\"messages\":[{\"kind\":\"box\",\"caption\":\"Cap\",\"text\":\"Text\"},"
+              "{\"ok\":true,\"status\":0,\"standard\":\"S\",\"mode\":\"value\",\"outputs\":{\"Width\":\"260\"},"
+              "\"messages\":[{\"kind\":\"box\",\"caption\":\"Cap\",\"text\":\"Text\",\"diagnostic\":true},"
               "{\"kind\":\"trace\",\"text\":\"line\\n\"}]}\n");
+    report.ok = false;
+    report.status = 1;
+    report.error = "Width has no value";
+    EXPECT_EQ(tq::formatJson(report).rfind("{\"ok\":false,\"status\":1,\"error\":\"Width has no value\",", 0), 0u);
 }
 
 TEST(CliArgs, PanelTakesATemplateAndJson) {

@@ -57,8 +57,9 @@ TEST_F(TqBatch, TableGivesOutputsOrTheFailurePerRow) {
         const char* inputs;
         const char* reason;
     };
-    for (const Failing& f : {Failing{2, "HEA999\t10", "SECTIONSIZE"}, Failing{3, "HEA200\tthin", "Thickness takes a number, not \"thin\""},
-                             Failing{4, "\t10", "SECTIONSIZE"}, Failing{5, "HEA200\t", "STDWIDTHWITHTOLERANCE"}}) {
+    for (const Failing& f : {Failing{2, "HEA999\t10", "Gauge and EdgeDistance have no value"},
+                             Failing{3, "HEA200\tthin", "Thickness is declared Double and takes a number, not \"thin\""},
+                             Failing{4, "\t10", "have no value"}, Failing{5, "HEA200\t", "no value"}}) {
         const auto row = fields(out[f.line]);
         ASSERT_EQ(row.size(), 8u) << out[f.line];
         EXPECT_EQ(row[0] + "\t" + row[1], f.inputs);
@@ -173,7 +174,8 @@ TEST_F(TqBatch, MacroDirEvaluatesEveryMacroFileAndWritesTheGoodOnesBack) {
     std::string heb = replaced(endPlate, "HEA-HEA200", "HEB-HEB240");
     heb = replaced(replaced(heb, "var Thickness 10", "var Thickness 20"), "cell Thickness value=10", "cell Thickness value=20");
     writeAll(macros / "b.macro", heb);
-    const std::string unknown = replaced(endPlate, "HEA-HEA200", "HEA-HEA999");
+    // A bolt diameter that is no number for the standard's Double.
+    const std::string unknown = replaced(endPlate, "diameter=20", "diameter=M20x");
     writeAll(macros / "c.macro", unknown);
     const std::string broken = "Macro version 1.0\nmacro\n";
     writeAll(macros / "broken.macro", broken);
@@ -187,7 +189,8 @@ TEST_F(TqBatch, MacroDirEvaluatesEveryMacroFileAndWritesTheGoodOnesBack) {
     EXPECT_EQ(out[1], "b.macro\tok");
     EXPECT_EQ(out[2].rfind("broken.macro\tfailed: ", 0), 0u) << out[2];
     EXPECT_EQ(out[3].rfind("c.macro\tfailed: ", 0), 0u) << out[3];
-    EXPECT_NE(out[3].find("SECTIONSIZE"), std::string::npos) << out[3];
+    EXPECT_NE(out[3].find("BoltDiameter is declared Double and takes a number, not \"M20x\""), std::string::npos)
+        << out[3];
     EXPECT_NE(run.err.find("4 evaluated, 2 failed"), std::string::npos) << run.err;
 
     // Each file got its own results; the failures and the other file are untouched.

@@ -60,6 +60,7 @@ public:
 
     Zk_Spread grid;
     std::wstring fileName;
+    bool fileLoaded = false;  // fileName was given and loaded
     int mode = kModeNone;
     // Mode 2: the function's result record, arguments and argument count.
     SS_CALCVALUE* result = nullptr;
@@ -97,11 +98,13 @@ private:
 
 // Reads a spreadsheet file (path as given) as a table: the column titles of columns 1 to
 // the last, the texts of every row, and the text of cell (1, 1). Both lists are emptied
-// first. Prints "Loading spreadsheet:<file>".
-void ReadTqFile(const Zk_String& file, Zk_String& text, Zk_StringArray& names,
+// first. Prints "Loading spreadsheet:<file>". A missing or unreadable file gives false,
+// empty lists and text, and "*Error* Cannot read spreadsheet: <file>" on the command
+// line. Runs with the module's resources selected.
+bool ReadTqFile(const Zk_String& file, Zk_String& text, Zk_StringArray& names,
                 Zk_Array<Zk_StringArray>& rows);
 // Test entry: opens the formula window on the fixed test sheet "C:\tq\test\formula.kms",
-// evaluating its cell (1, 1).
+// evaluating its cell (1, 1); with the module's resources selected.
 void EvaluateTq();
 // The fixed test sheet of EvaluateTq.
 extern const wchar_t* const kEvaluateTqTestFile;

@@ -68,6 +68,11 @@ public:
     static Acad::ErrorStatus getSetDirectValue(Zk_DbMacro& dbMacro, Zk_Module& module, MacroData* macroData,
                                                const Zk_String& tqVarName, KmValueType valueType,
                                                Zk_String& value, bool get);
+    // The last step of direct naming, and all a distance entry of a mapping file goes
+    // through: the module's constraint variable name (a set first makes a fixed one
+    // flexible).
+    static Acad::ErrorStatus getSetConstraintValue(Zk_Module& module, const Zk_String& name, Zk_String& value,
+                                                   bool get);
 
     friend bool operator==(const KmTqMapping&, const KmTqMapping&) = default;
 

@@ -17,9 +17,11 @@ struct KmSizeList {
 };
 
 // Parses the text of a size file. A line that is not "A" or "AxB" with numbers makes
-// the whole file invalid: false, *badLine (when given) gets its 1-based line number
-// (counted after comments are removed).
+// the whole file invalid: false, *badLine (when given) gets its 1-based line number in
+// the file.
 bool parseSizeList(const Zk_String& text, KmSizeList& sizes, int* badLine = nullptr);
+// The diagnostic for a malformed line of the size list at path (text: the file's text).
+Zk_String malformedSizeLineText(const Zk_String& path, const Zk_String& text, int line);
 
 // The widths usable for a thickness: the A values of the lines whose B equals
 // thickness or is 0, ascending.

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "engine/tspread.h"
+#include "res/resources.h"
 #include "host/zk_array.h"
 #include "host/zk_string.h"
 
@@ -51,8 +52,8 @@ public:
     static constexpr double kNumberMin = -99999999999999.0;
     static constexpr double kNumberMax = 99999999999999.0;
     // Check-box pictures (bitmap resources of the module).
-    static constexpr int kCheckBitmapOff = 8134;
-    static constexpr int kCheckBitmapOn = 8136;
+    static constexpr int kCheckBitmapOff = IDB_TQ_CHECKBOX_OFF;
+    static constexpr int kCheckBitmapOn = IDB_TQ_CHECKBOX_ON;
     // The ten commands of the context menu, selecting entries 1 to 10 (separators not counted).
     static const UINT kMenuCommandIds[10];
 

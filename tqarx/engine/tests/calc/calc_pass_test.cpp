@@ -2,6 +2,9 @@
 // messages and product functions as a standards file uses them.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "calc_sheet_harness.h"
 #include "calc_test_support.h"
 #include "engine/km_calc_tq.h"
@@ -245,17 +248,41 @@ TEST_F(CalcPass, ErrorResultsAreReportedWithDiagnostics) {
     EXPECT_EQ(boxTexts().size(), 2u);
 }
 
-TEST(StepTimers, AllTimersListedByName) {
-    const auto timers = allStepTimers();
-    ASSERT_EQ(timers.size(), 25u);
-    EXPECT_STREQ(timers.front().name, "gLoadFile");
-    EXPECT_EQ(timers.front().timer, &gLoadFile);
-    EXPECT_STREQ(timers.back().name, "gCalcCellReplaceVariables");
-    gCalcMain.start();
-    gCalcMain.end();
-    EXPECT_EQ(gCalcMain.count(), 1);
+// The step timers as the host reads them after an evaluation: each phase that ran has
+// counted its intervals, per equation where the step is per cell, and a reset clears all.
+TEST_F(CalcPass, StepTimersCountThePhasesOfAnEvaluation) {
+    lib.write("Connection Standards/timed.kms",
+              standardSheet({"Double A"}, {"Double B", "Double C"}, {}, {"B = A+1", "C = B*2", "A heading"}));
     resetStepTimers();
-    EXPECT_EQ(gCalcMain.count(), 0);
+    for (const KmStepTimer& t : allStepTimers()) EXPECT_EQ(t.timer->count(), 0) << t.name;
+    KmDlgStandardsData data;
+    ASSERT_TRUE(evaluate("timed.kms",
+                         {valueCell("A", KmCellType::Input, "1", KmValueType::Double),
+                          valueCell("B", KmCellType::Output, "", KmValueType::Double),
+                          valueCell("C", KmCellType::Output, "", KmValueType::Double)},
+                         data));
+    EXPECT_EQ(data.varCells[2].value, Zk_String(L"4"));
+    EXPECT_EQ(gLoadFile.count(), 1);
+    EXPECT_EQ(gGetFromVars.count(), 1);
+    EXPECT_EQ(gCalcChild.count(), 1);
+    EXPECT_EQ(gSetToVars.count(), 1);
+    EXPECT_EQ(gRegisterFuntions.count(), 1);
+    EXPECT_EQ(gFindDuplicates.count(), 1);
+    EXPECT_EQ(gCalcCells.count(), 1);
+    // Three cells split; two are equations that are prepared, calculated and substituted.
+    EXPECT_EQ(gCalcCellSplitSymbol.count(), 3);
+    EXPECT_EQ(gCalcCellCalcFunctions.count(), 2);
+    EXPECT_EQ(gCalcCellReplaceVariables.count(), 2);
+    EXPECT_FALSE(gCalcMain.isRunning());  // every step that succeeded was ended
+    // Macro-mode steps did not run in value mode.
+    EXPECT_EQ(gInitTqForInput.count(), 0);
+    EXPECT_EQ(gSetToMacro.count(), 0);
+    // The names are the host's, each once.
+    std::set<std::string> names;
+    for (const KmStepTimer& t : allStepTimers()) EXPECT_TRUE(names.insert(t.name).second) << t.name;
+    EXPECT_TRUE(names.count("gCalcCellGetVarCoordName"));
+    resetStepTimers();
+    for (const KmStepTimer& t : allStepTimers()) EXPECT_EQ(t.timer->count(), 0) << t.name;
 }
 
 }  // namespace

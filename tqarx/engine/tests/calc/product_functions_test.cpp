@@ -7,7 +7,10 @@
 #include "engine/table_lookup.h"
 #include "host/section_tables.h"
 #include "host/settings.h"
+#include "acad/main_window.h"
+#include "spread/ss_api.h"
 #include "win/msgbox.h"
+#include "win/window.h"
 
 namespace {
 
@@ -44,14 +47,35 @@ Call call(const wchar_t* name, std::vector<KmFuncValue> args) {
     return ::testing::AssertionSuccess();
 }
 
-TEST(ProductFunctions, RegistersTheTwelveWithTheirArgumentCounts) {
-    const auto fns = productFunctions();
-    ASSERT_EQ(fns.size(), 12u);
-    EXPECT_STREQ(fns[1].name, L"GETCELL");
-    EXPECT_EQ(fns[1].minArgs, 2);
-    EXPECT_EQ(fns[1].maxArgs, 7);
-    EXPECT_STREQ(fns[5].name, L"STDWIDTHWITHTOLERANCE");
-    EXPECT_EQ(fns[5].minArgs, 6);
+// The functions as a standards author meets them: typed into a sheet of the control after
+// registration, each known by name and held to its argument counts.
+TEST(ProductFunctions, RegisteredFunctionsCalculateInASheetWithinTheirArgumentCounts) {
+    const RECT rect{0, 0, 200, 100};
+    const HWND sheet = SSCreateControl(adsw_acadMainWnd(), 1, rect);
+    ASSERT_NE(sheet, nullptr);
+    SSSetMaxCols(sheet, 2);
+    SSSetMaxRows(sheet, 1);
+    auto value = [sheet](const wchar_t* formula) {
+        std::wstring text;
+        if (!SSSetFormula(sheet, 1, 1, formula)) return std::wstring(L"(does not parse)");
+        SSReCalc(sheet);
+        SSGetData(sheet, 1, 1, text);
+        return text;
+    };
+    EXPECT_EQ(value(L"ROUNDTO(12.4,5)"), L"#NAME?");  // not known before registration
+    ASSERT_TRUE(registerProductFunctions(sheet));
+    EXPECT_EQ(value(L"ROUNDTO(12.4,5)"), L"10");
+    EXPECT_EQ(value(L"roundto(12.4,5)"), L"10");
+    EXPECT_EQ(value(L"GETARRAYITEM(\"a;b;c\",2)"), L"b");
+    EXPECT_EQ(value(L"ISNULL(0)+ISPOSITIVE(\"3\")+ISNULL(1/0)"), L"2");
+    EXPECT_EQ(value(L"GETSYSNAME(\"NOSUCH200\")"), L"NOSUCH200");
+    // Too few or too many arguments: the control's error, never a call with missing ones.
+    EXPECT_EQ(value(L"ROUNDTO(12.4)"), L"#VALUE!");
+    EXPECT_EQ(value(L"ROUNDTO(12.4,5,1)"), L"#VALUE!");
+    EXPECT_EQ(value(L"GETCELL(\"t.txt\")"), L"#VALUE!");
+    EXPECT_EQ(value(L"GETCELL(\"t.txt\",1,2,3,4,5,6,7)"), L"#VALUE!");
+    EXPECT_EQ(value(L"STDWIDTHWITHTOLERANCE(\"w.txt\",5,10,118,20)"), L"#VALUE!");
+    DestroyWindow(sheet);
 }
 
 TEST(ProductFunctions, ArgumentKindsAndCountsAreChecked) {
@@ -63,7 +87,10 @@ TEST(ProductFunctions, ArgumentKindsAndCountsAreChecked) {
     EXPECT_FALSE(call(L"GETARRAYITEM", {txt(L"a;b"), KmFuncValue{}}).ok);
     KmFuncValue error;
     error.kind = KmFuncValue::Other;
-    EXPECT_FALSE(call(L"ISNULL", {error}).ok);
+    // ISNULL and ISPOSITIVE take any argument: an error value is neither null nor positive.
+    EXPECT_TRUE(isNumber(call(L"ISNULL", {error}), 0));
+    EXPECT_TRUE(isNumber(call(L"ISPOSITIVE", {error}), 0));
+    EXPECT_FALSE(call(L"ISNULL", {}).ok);
 }
 
 TEST(ProductFunctions, GetArrayItem) {
@@ -201,6 +228,31 @@ TEST_F(DataFiles, StandardSizeFunctions) {
 
     lib.write("Connection Standards/Data/bad.txt", "100\nwide\n");
     EXPECT_FALSE(call(L"STDSIZEWITHTOLERANCE", {txt(L"bad.txt"), num(5), num(118), num(0), num(5)}).ok);
+}
+
+TEST_F(DataFiles, AMalformedSizeLineFailsTheCallNamingFileAndLine) {
+    // Line 4 of the file (a block comment spans lines 1 and 2) is malformed.
+    lib.write("Connection Standards/Data/odd.txt", "/* sizes\n   in mm */\n100\n120 mm\n140\n");
+    int line = 0;
+    KmSizeList sizes;
+    EXPECT_FALSE(parseSizeList(Zk_String(L"/* sizes\n   in mm */\n100\n120 mm\n140\n"), sizes, &line));
+    EXPECT_EQ(line, 4);
+    win::ClearMessageBoxLog();
+    gSettings.current.standardsDiagnostics = false;
+    EXPECT_FALSE(call(L"STDSIZEWITHTOLERANCE", {txt(L"odd.txt"), num(5), num(118), num(0), num(5)}).ok);
+    EXPECT_TRUE(win::MessageBoxLog().empty());
+    gSettings.current.standardsDiagnostics = true;
+    EXPECT_FALSE(call(L"STDSIZEWITHTOLERANCE", {txt(L"odd.txt"), num(5), num(118), num(0), num(5)}).ok);
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    const std::wstring& text = win::MessageBoxLog()[0].text;
+    EXPECT_EQ(text.rfind(L"The size list ", 0), 0u) << Zk_String(text).toUtf8();
+    EXPECT_NE(text.find(L"odd.txt has a malformed line (line: 4):\n120 mm\n"
+                        L"Every line must hold a size A or a pair AxB of numbers."),
+              std::wstring::npos)
+        << Zk_String(text).toUtf8();
+    // Another file in the same pass still works.
+    lib.write("Connection Standards/Data/plates.txt", "100\n120\n140\n");
+    EXPECT_TRUE(isNumber(call(L"STDSIZEWITHTOLERANCE", {txt(L"plates.txt"), num(5), num(118), num(0), num(5)}), 120));
 }
 
 TEST_F(DataFiles, InvalidTolerancesWarnOnlyWithDiagnostics) {

@@ -109,6 +109,48 @@ TEST_F(GenVarsTest, EmptyRecordOpensWithOneBlankRowPerSheetAndStaysEmptyOnOk) {
     EXPECT_GT(w, 0);
 }
 
+TEST_F(GenVarsTest, ReopenedAtAStoredSizeTheControlsStandAsAfterAResizeByHand) {
+    // Where OK and the standard sheet stand, in client coordinates.
+    struct Layout {
+        RECT ok{}, sheet{};
+    };
+    auto layoutOf = [](CDialog& dlg) {
+        Layout l;
+        ::GetWindowRect(::GetDlgItem(dlg.GetSafeHwnd(), IDOK), &l.ok);
+        ::GetWindowRect(sheetOf(dlg, IDC_GENVARS_STD_SHEET), &l.sheet);
+        for (RECT* r : {&l.ok, &l.sheet}) {
+            ::ScreenToClient(dlg.GetSafeHwnd(), reinterpret_cast<POINT*>(&r->left));
+            ::ScreenToClient(dlg.GetSafeHwnd(), reinterpret_cast<POINT*>(&r->right));
+        }
+        return l;
+    };
+    // First run: the user makes the dialog 200 pixels wider and 100 higher by hand.
+    Layout atTemplate, byHand;
+    KmAutoStandardsData data;
+    run(data, [&](mfc::DialogSteps& s) {
+        s.then([&](CDialog& dlg) {
+            atTemplate = layoutOf(dlg);
+            RECT w{};
+            dlg.GetWindowRect(&w);
+            dlg.MoveWindow(w.left, w.top, w.right - w.left + 200, w.bottom - w.top + 100, TRUE);
+            byHand = layoutOf(dlg);
+        });
+        s.ok();
+    });
+    EXPECT_EQ(byHand.ok.left - atTemplate.ok.left, 200);
+    EXPECT_EQ(byHand.ok.top - atTemplate.ok.top, 100);
+    // Reopened at the stored size, everything stands where the resize put it.
+    Layout reopened;
+    run(data, [&](mfc::DialogSteps& s) {
+        s.then([&](CDialog& dlg) { reopened = layoutOf(dlg); });
+        s.ok();
+    });
+    EXPECT_TRUE(::EqualRect(&reopened.ok, &byHand.ok));
+    EXPECT_TRUE(::EqualRect(&reopened.sheet, &byHand.sheet));
+    EXPECT_GT(reopened.sheet.right, atTemplate.sheet.right);
+    EXPECT_GT(reopened.sheet.bottom, atTemplate.sheet.bottom);
+}
+
 TEST_F(GenVarsTest, FirstRowUpAndLastRowDownChangeNothing) {
     KmAutoStandardsData data = threeEach();
     const KmAutoStandardsData before = data;

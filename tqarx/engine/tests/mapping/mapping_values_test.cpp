@@ -33,9 +33,11 @@ protected:
     KmTqMapping mapping;
 };
 
-TEST_F(MappingValues, DistanceReadsTheFirstModuleAndWritesEveryModuleOfTheGroup) {
+TEST_F(MappingValues, DistanceReadsTheLastModuleAndWritesEveryModuleOfTheGroup) {
     add(entry(L"W", L"Plates", kMapDistance, L"Width"));
-    EXPECT_EQ(get(L"W", KmValueType::Double), L"200");
+    // Both modules have Width (Plate 200, Bolts 180): every module is visited in order,
+    // the last one's value is the one read.
+    EXPECT_EQ(get(L"W", KmValueType::Double), L"180");
     ASSERT_EQ(set(L"W", KmValueType::Double, L"250"), Acad::eOk);
     EXPECT_EQ(module(L"Plate").findConstrVar(Zk_String(L"Width"))->value, 250.0);
     EXPECT_EQ(module(L"Bolts").findConstrVar(Zk_String(L"Width"))->value, 250.0);
@@ -50,6 +52,23 @@ TEST_F(MappingValues, DistanceReadsTheFirstModuleAndWritesEveryModuleOfTheGroup)
     EXPECT_EQ(set(L"W", KmValueType::Double, L"wide"), Acad::eInvalidInput);
     add(entry(L"NoGroup", L"Nowhere", kMapDistance, L"Width"));
     get(L"NoGroup", KmValueType::Double, Acad::eInvalidInput);
+}
+
+TEST_F(MappingValues, ADistanceNamesAConstraintVariableOnly) {
+    // Names that direct naming would take for a cut offset, bolt data or a general
+    // variable are, in a distance entry, just names of constraint variables.
+    add(entry(L"Cut", L"Plates", kMapDistance, L"SideCut.Cut"));
+    add(entry(L"Gen", L"Plates", kMapDistance, L"gen.Gap"));
+    add(entry(L"Dia", L"Plates", kMapDistance, L"Bolt.Diameter"));
+    EXPECT_EQ(get(L"Cut", KmValueType::Double, Acad::eInvalidInput), L"unchanged");
+    EXPECT_EQ(get(L"Gen", KmValueType::Double, Acad::eInvalidInput), L"unchanged");
+    EXPECT_EQ(get(L"Dia", KmValueType::Double, Acad::eInvalidInput), L"unchanged");
+    EXPECT_EQ(set(L"Cut", KmValueType::Double, L"1"), Acad::eInvalidInput);
+    EXPECT_EQ(set(L"Gen", KmValueType::Double, L"99"), Acad::eInvalidInput);
+    EXPECT_EQ(module(L"Plate").cuts[0].offset[0], 10.0);
+    double gap = 0;
+    db.macro().getGenVar(Zk_String(L"gen_Gap"), gap);
+    EXPECT_EQ(gap, 10.0);
 }
 
 TEST_F(MappingValues, GeneralVariablesAndCutOffsets) {

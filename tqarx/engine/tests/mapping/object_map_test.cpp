@@ -64,18 +64,36 @@ TEST(ObjectMapStrings, EveryKindWritesAndReadsBack) {
     EXPECT_EQ(none.setMappingToStrs(objectString, name), Acad::eInvalidInput);
 }
 
-TEST(ObjectMapStrings, KindsCarryTheirValueTypes) {
-    KmValueType type;
-    ASSERT_TRUE(mapTypeValueType(kMapDistance, type));
-    EXPECT_EQ(type, KmValueType::Double);
-    ASSERT_TRUE(mapTypeValueType(kMapPatternNrBolts1, type));
-    EXPECT_EQ(type, KmValueType::String);
-    ASSERT_TRUE(mapTypeValueType(kMapPatternReverseStart2, type));
-    EXPECT_EQ(type, KmValueType::Int);
-    ASSERT_TRUE(mapTypeValueType(kMapOwnedMemberName, type));
-    EXPECT_EQ(type, KmValueType::String);
-    EXPECT_FALSE(mapTypeValueType(kMapNone, type));
-    EXPECT_FALSE(mapTypeValueType(99, type));
+// A variable finds its entry by the value type its kind carries: one name may be mapped
+// as a number and as a text, and a kind without a type is never found.
+TEST(ObjectMapStrings, AVariableFindsTheEntryWhoseKindCarriesItsType) {
+    KmTqMapping mapping;
+    const wchar_t* const entries[] = {L"N\u0192Bolts\u2022PatternNrBolts1 P1", L"N\u0192Bolts\u2022Distance N",
+                                      L"N\u0192Bolts\u2022PatternReverseStart1 P1",
+                                      L"M\u0192Bolts\u2022MemberSectionSize Prof0;2"};
+    Zk_String line(L"Mapping=");
+    for (const wchar_t* e : entries) line += Zk_String(e) + Zk_String(L"\u00BF");
+    ASSERT_EQ(mapping.initMappingFromLine(line), Acad::eOk);
+    ASSERT_EQ(mapping.mappedObjects().length(), 4);
+    int index = -1;
+    ASSERT_EQ(mapping.findTqVar(Zk_String(L"N"), KmValueType::String, index), Acad::eOk);
+    EXPECT_EQ(index, 0);  // the number of bolts is a text
+    ASSERT_EQ(mapping.findTqVar(Zk_String(L"N"), KmValueType::Double, index), Acad::eOk);
+    EXPECT_EQ(index, 1);
+    ASSERT_EQ(mapping.findTqVar(Zk_String(L"N"), KmValueType::Int, index), Acad::eOk);
+    EXPECT_EQ(index, 2);  // the reverse flag is an integer
+    ASSERT_EQ(mapping.findTqVar(Zk_String(L"M"), KmValueType::Double, index), Acad::eOk);
+    EXPECT_EQ(index, 3);
+    EXPECT_EQ(mapping.findTqVar(Zk_String(L"M"), KmValueType::String, index), Acad::eInvalidInput);
+    // Valid variables for a declared type: numbers match numbers, texts texts.
+    Zk_Array<int> valid;
+    mapping.getValidVars(false, KmValueType::Int, valid);
+    EXPECT_EQ(valid.length(), 3);
+    mapping.getValidVars(false, KmValueType::String, valid);
+    ASSERT_EQ(valid.length(), 1);
+    EXPECT_EQ(valid[0], 0);
+    KmValueType none;
+    EXPECT_FALSE(mapTypeValueType(kMapNone, none));
 }
 
 TEST(ObjectMapStrings, CompatibilityAndLookupInArrays) {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "mapping_test_support.h"
+#include "mfc/resources.h"
+#include "res/resources.h"
+#include "win/module.h"
 
 namespace {
 
@@ -282,6 +285,19 @@ TEST_F(Grid, ListAndColumnConveniences) {
     EXPECT_EQ(info.type, SS_TYPE_CHECKBOX);
     EXPECT_EQ(info.picture1, L"#8134");
     EXPECT_EQ(info.picture2, L"#8136");
+    // The module's pictures under those numbers: the unchecked one without a tick.
+    tqRegisterResources(GetModuleHandleW(nullptr));
+    auto darkPixels = [](const std::wstring& picture) {
+        const win::Surface* bitmap = mfc::FindBitmapResource(static_cast<UINT>(std::stoi(picture.substr(1))));
+        int dark = -1;
+        if (bitmap) {
+            dark = 0;
+            for (COLORREF c : bitmap->pixels()) dark += c == RGB(0, 0, 0);
+        }
+        return dark;
+    };
+    EXPECT_EQ(darkPixels(info.picture1), 0);
+    EXPECT_GT(darkPixels(info.picture2), 0);
     ASSERT_TRUE(spread().setButtonColumn(3, Zk_String(L"...")));
     EXPECT_EQ(spread().GetCellType(3, 1), SS_TYPE_BUTTON);
     EXPECT_FALSE(spread().setCheckBoxColumn(9));

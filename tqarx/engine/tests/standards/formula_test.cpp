@@ -2,11 +2,16 @@
 // whose cell (1, 1) calls FROMTABLE, the user looks and closes it.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "acad/command_line.h"
 #include "engine/formula.h"
+#include "host/dialog_support.h"
+#include "mfc/resources.h"
 #include "mfc/scripted_user.h"
 #include "sheet_files.h"
 #include "standards_runs.h"
+#include "win/module.h"
 
 using stdtest::Grid;
 
@@ -63,6 +68,15 @@ TEST_F(FormulaTest, TitlesAndKeysMatchWithoutCaseButOnlyWhole) {
     // A trailing blank makes a different title.
     EXPECT_EQ(evaluate(call(L"\"Size \",\"Diameter\",\"M20\"")), L"");
     EXPECT_EQ(evaluate(call(L"\"Size\",\"Diameter\",\"M2\"")), L"");
+}
+
+TEST_F(FormulaTest, KeysAndTitlesAreTakenAsWrittenQuotesIncluded) {
+    // An inch size ends in a quote: the key 3/4" must find its row, and 3/4 must not.
+    ASSERT_TRUE(stdtest::writeSheet(folder.hostFile("inch.kms"),
+                                    {{L"Size", L"Bolt"}, {L"3/4", L"short"}, {L"3/4\"", L"#int:19"}}, true));
+    const std::wstring inch = L"=FROMTABLE(\"" + folder.winPath("inch.kms").wstr() + L"\",\"Size\",\"Bolt\",";
+    EXPECT_EQ(evaluate(inch + L"\"3/4\"\"\")"), L"19");
+    EXPECT_EQ(evaluate(inch + L"\"3/4\")"), L"short");
 }
 
 TEST_F(FormulaTest, MissingKeyColumnGivesAnEmptyResultSilently) {
@@ -134,6 +148,48 @@ TEST_F(FormulaTest, ReadTqFileGivesTitlesRowsAndFirstCell) {
     EXPECT_EQ(rows[3][1], Zk_String(L"b4"));
     const std::wstring trace = L"Loading spreadsheet:" + folder.winPath("t34.kms").wstr() + L"\n";
     EXPECT_NE(acad::CommandLineText().find(trace), std::wstring::npos);
+}
+
+TEST_F(FormulaTest, ReadTqFileOfAMissingOrBrokenFileFails) {
+    std::ofstream(folder.hostFile("broken.kms"), std::ios::binary) << "KMSHEET\t1\nsize\tx\n";
+    for (const char* name : {"missing.kms", "broken.kms"}) {
+        Zk_String first = L"old";
+        Zk_StringArray names;
+        names.append(Zk_String(L"stale"));
+        Zk_Array<Zk_StringArray> rows;
+        rows.append(Zk_StringArray());
+        acad::ClearCommandLine();
+        EXPECT_FALSE(ReadTqFile(folder.winPath(name), first, names, rows)) << name;
+        // Nothing of the empty grid the window starts with is handed back.
+        EXPECT_EQ(first, Zk_String());
+        EXPECT_EQ(names.length(), 0);
+        EXPECT_EQ(rows.length(), 0);
+        EXPECT_NE(acad::CommandLineText().find(L"*Error* Cannot read spreadsheet: " + folder.winPath(name).wstr()),
+                  std::wstring::npos);
+    }
+}
+
+TEST_F(FormulaTest, TheTestEntriesRunWithTheModulesResources) {
+    const HINSTANCE module = win::ModuleFromAddress(reinterpret_cast<const void*>(&ReadTqFile));
+    const HINSTANCE caller = win::ModuleFromAddress(reinterpret_cast<const void*>(&AfxGetResourceHandle));
+    ASSERT_NE(module, caller);
+    const HINSTANCE savedDefault = KmTempResourceOverride::defaultResource();
+    const HINSTANCE savedCurrent = AfxGetResourceHandle();
+    KmTempResourceOverride::SaveDefaultResource(module);
+    AfxSetResourceHandle(caller);
+    HINSTANCE whileOpen = nullptr;
+    ScriptedUser user;
+    user.onDialog(L"Formulas").then([&](CDialog&) { whileOpen = AfxGetResourceHandle(); }).ok();
+    EvaluateTq();
+    EXPECT_EQ(whileOpen, module);
+    EXPECT_EQ(AfxGetResourceHandle(), caller);  // switched back
+    Zk_String first;
+    Zk_StringArray names;
+    Zk_Array<Zk_StringArray> rows;
+    EXPECT_TRUE(ReadTqFile(Zk_String(table()), first, names, rows));
+    EXPECT_EQ(AfxGetResourceHandle(), caller);
+    KmTempResourceOverride::SaveDefaultResource(savedDefault);
+    AfxSetResourceHandle(savedCurrent);
 }
 
 TEST_F(FormulaTest, ReferenceStyleButtonsShowColumnFourFormulasAsText) {

@@ -1,5 +1,6 @@
 #include "frame/tq_dlgs_mgr.h"
 
+#include <cstdlib>
 #include <memory>
 
 #include "acad/main_window.h"
@@ -38,24 +39,82 @@ TEST_F(StandardsPool, HeldWindowsAreNotLentTwiceAndReleasedOnesAreReused) {
     EXPECT_FALSE(IsWindow(a));
 }
 
-TEST_F(StandardsPool, CopiesShareWindowsAndTheLastHolderDestroysThem) {
+TEST_F(StandardsPool, CopiesListTheWindowsWithoutOwningThem) {
     auto pool = std::make_unique<KmTqDlgsMgr>();
     void* dlg = pool->getDlg();
     ASSERT_NE(dlg, nullptr);
     HWND hwnd = static_cast<CDlgTqStandards*>(dlg)->GetSafeHwnd();
+    EXPECT_TRUE(pool->owns(0));
     {
         KmTqDlgsMgr copy(*pool);
         EXPECT_EQ(copy.length(), 1);
         EXPECT_EQ(copy.dialogAt(0), dlg);
         EXPECT_TRUE(copy.isInUse(0));
+        EXPECT_FALSE(copy.owns(0));
         KmTqDlgsMgr assigned;
         assigned = copy;
         EXPECT_EQ(assigned.dialogAt(0), dlg);
+        assigned.destroyAll();  // forgets the window, destroys nothing
+        EXPECT_EQ(assigned.length(), 0);
+        EXPECT_TRUE(IsWindow(hwnd));
     }
     EXPECT_TRUE(IsWindow(hwnd));  // the copies are gone, the window is still the pool's
     EXPECT_EQ(pool->releaseDlg(dlg), Acad::eOk);
+    // The pool that made it goes first; a copy still listing it is destroyed later
+    // without touching it again.
+    auto late = std::make_unique<KmTqDlgsMgr>(*pool);
     pool.reset();
     EXPECT_FALSE(IsWindow(hwnd));
+    late.reset();
+}
+
+TEST_F(StandardsPool, AnAssignmentKeepsTheWindowsTheTargetLentOut) {
+    KmTqDlgsMgr target;
+    void* lent = target.getDlg();
+    void* spare = target.getDlg();
+    ASSERT_NE(lent, nullptr);
+    ASSERT_NE(spare, nullptr);
+    ASSERT_EQ(target.releaseDlg(spare), Acad::eOk);
+    const HWND lentWindow = static_cast<CDlgTqStandards*>(lent)->GetSafeHwnd();
+    const HWND spareWindow = static_cast<CDlgTqStandards*>(spare)->GetSafeHwnd();
+    KmTqDlgsMgr other;
+    void* others = other.getDlg();
+    ASSERT_NE(others, nullptr);
+    ASSERT_EQ(other.releaseDlg(others), Acad::eOk);
+
+    target = other;
+    // The borrower still works with its window; the free one is gone.
+    EXPECT_TRUE(IsWindow(lentWindow));
+    EXPECT_FALSE(IsWindow(spareWindow));
+    ASSERT_EQ(target.length(), 2);
+    EXPECT_EQ(target.dialogAt(0), others);
+    EXPECT_FALSE(target.owns(0));
+    EXPECT_EQ(target.dialogAt(1), lent);
+    EXPECT_TRUE(target.owns(1));
+    EXPECT_TRUE(target.isInUse(1));
+    // The listed window of the other pool is lent like any other, the own one comes back.
+    EXPECT_EQ(target.getDlg(), others);
+    EXPECT_EQ(target.releaseDlg(others), Acad::eOk);
+    EXPECT_EQ(target.releaseDlg(lent), Acad::eOk);
+    target.destroyAll();
+    EXPECT_FALSE(IsWindow(lentWindow));
+    EXPECT_TRUE(IsWindow(static_cast<CDlgTqStandards*>(others)->GetSafeHwnd()));  // the other pool's
+    target = target;  // self-assignment changes nothing
+    EXPECT_EQ(target.length(), 0);
+}
+
+TEST_F(StandardsPool, ThePoolHoldingWindowsAtExitIsDestroyedSafely) {
+    // The module-wide pool still holds windows when the program ends: its destructor runs
+    // among the other statics, in whatever order, without help from any of them.
+    EXPECT_EXIT(
+        {
+            static KmTqDlgsMgr lateStatic;
+            gTqDlgsMgr.getDlg();
+            lateStatic = gTqDlgsMgr;
+            lateStatic.getDlg();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(StandardsPool, FailedEvaluationReturnsTheWindowAndLeavesTheRecord) {

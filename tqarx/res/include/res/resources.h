@@ -5,9 +5,10 @@
 
 #include "win/types.h"
 
-// The two pictures of check-box cells in the spreadsheets.
-constexpr UINT IDB_TQ_CHECKBOX_ON = 8134;
-constexpr UINT IDB_TQ_CHECKBOX_OFF = 8136;
+// The two pictures of check-box cells in the spreadsheets: 8134 unchecked, 8136 checked
+// (the order in which the grid hands them to the control).
+constexpr UINT IDB_TQ_CHECKBOX_OFF = 8134;
+constexpr UINT IDB_TQ_CHECKBOX_ON = 8136;
 
 // Registers every resource of the module for module (again: replaces them).
 void tqRegisterResources(HINSTANCE module);
