@@ -27,6 +27,11 @@ constexpr UINT CTLCOLOR_STATIC = 6;
 using LPCREATESTRUCT = CREATESTRUCTW*;
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
+namespace win {
+class Canvas;
+struct PaintState;
+}  // namespace win
+
 class CWnd {
 public:
     CWnd();
@@ -173,6 +178,10 @@ public:
     virtual void OnWindowPosChanged(WINDOWPOS* pos);
     virtual void OnTimer(UINT_PTR id);
     virtual void OnPaint();
+    // Draws this window's picture (win/render.h) in window coordinates instead of the look
+    // of its window class; false (the default) keeps that look. Controls whose look the
+    // window's state cannot tell (marks, pictures kept in the object) override it.
+    virtual bool DrawPicture(win::Canvas& canvas, const win::PaintState& state);
     virtual BOOL OnEraseBkgnd(CDC* dc);
     virtual HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
