@@ -114,14 +114,16 @@ TEST_F(MfcTest, WindowsThatPaintThemselvesAreDrawnThroughTheirOnPaint) {
     const win::Surface picture = win::RenderWindow(dlg.GetSafeHwnd());
     EXPECT_EQ(view.paints, 1);
     const RECT v = InPicture(dlg.GetSafeHwnd(), view.GetSafeHwnd());
-    // The tracker's frame and its eight handles (4 px squares centred on corners and sides).
+    // The tracker's frame and its eight handles (4 px squares just outside the corners and sides).
     EXPECT_EQ(picture.pixel(v.left + 20, v.top + 30), RGB(0, 0, 0));   // left side of the frame
     EXPECT_EQ(picture.pixel(v.left + 40, v.top + 25), color::kFace);   // inside
-    for (POINT c : {POINT{20, 20}, POINT{60, 20}, POINT{60, 50}, POINT{20, 50}, POINT{40, 20}, POINT{60, 35},
-                    POINT{40, 50}, POINT{20, 35}}) {
-        EXPECT_EQ(picture.pixel(v.left + c.x - 1, v.top + c.y - 1), RGB(0, 0, 0)) << c.x << "," << c.y;
-        EXPECT_EQ(picture.pixel(v.left + c.x + 1, v.top + c.y + 1), RGB(0, 0, 0)) << c.x << "," << c.y;
+    for (int h = 0; h < 8; ++h) {
+        CRect square;
+        ASSERT_TRUE(view.tracker.GetHandleRect(h, &square));
+        EXPECT_EQ(picture.pixel(v.left + square.left, v.top + square.top), RGB(0, 0, 0)) << "handle " << h;
+        EXPECT_EQ(picture.pixel(v.left + square.right - 1, v.top + square.bottom - 1), RGB(0, 0, 0)) << "handle " << h;
     }
+    EXPECT_EQ(picture.pixel(v.left + 15, v.top + 15), color::kFace) << "beside the top-left handle";
     // Text drawn by TextOut: blue ink starting at (2, 2) in the bitmap font's cell.
     const RECT text = InkBox(picture, v, RGB(0, 0, 255));
     EXPECT_EQ(text.left, v.left + 2);
