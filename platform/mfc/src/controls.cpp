@@ -65,7 +65,20 @@ void CEdit::Clear() { ReplaceSel(L""); }
 BOOL CRichEditCtrl::Create(DWORD style, const RECT& r, CWnd* parent, UINT id) {
     return CreateControl(*this, WC_RICHEDIT, L"", style, r, parent, id);
 }
-void CRichEditCtrl::SetBackgroundColor(BOOL, COLORREF) {}
+namespace {
+constexpr const wchar_t* kBackgroundProp = L"TqBackgroundColor";  // the colour + 1; none: the system's
+}
+COLORREF CRichEditCtrl::SetBackgroundColor(BOOL useSystem, COLORREF color) {
+    COLORREF old = GetBackgroundColor();
+    if (useSystem) RemovePropW(m_hWnd, kBackgroundProp);
+    else SetPropW(m_hWnd, kBackgroundProp, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(color) + 1));
+    Invalidate();
+    return old;
+}
+COLORREF CRichEditCtrl::GetBackgroundColor() const {
+    HANDLE h = GetPropW(m_hWnd, kBackgroundProp);
+    return h ? static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(h) - 1) : RGB(255, 255, 255);
+}
 
 BOOL CComboBox::Create(DWORD style, const RECT& r, CWnd* parent, UINT id) {
     return CreateControl(*this, WC_COMBOBOX, L"", style, r, parent, id);

@@ -331,6 +331,16 @@ bool PickListItem(HWND list, int index, Mods mods) {
     return true;
 }
 
+bool DoubleClickListItem(HWND list, int index) {
+    if (!Reachable(list, "list double-click")) return false;
+    RECT r{};
+    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
+        ReportInputFailure("list double-click: " + Describe(list) + " has no item " + std::to_string(index));
+        return false;
+    }
+    return DoubleClickAt(list, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
 bool SelectTab(HWND tab, int index) {
     if (!Reachable(tab, "tab select")) return false;
     RECT r{};

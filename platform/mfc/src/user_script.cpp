@@ -371,6 +371,13 @@ DialogSteps& DialogSteps::pickList(int id, int index, Mods mods) {
         return c && input::PickListItem(c, index, mods);
     });
 }
+DialogSteps& DialogSteps::doubleClickList(int id, int index) {
+    std::string what = "double-click list item " + std::to_string(index) + " of " + std::to_string(id);
+    return add(what, [=](HWND d) {
+        HWND c = Control(d, id, what);
+        return c && input::DoubleClickListItem(c, index);
+    });
+}
 DialogSteps& DialogSteps::selectTab(int id, int index) {
     std::string what = "select tab " + std::to_string(index) + " of " + std::to_string(id);
     return add(what, [=](HWND d) {

@@ -73,6 +73,26 @@ void Dump(HWND h, int depth, std::wstring& out) {
             out += Quote(combo ? ItemText(h, CB_GETLBTEXTLEN, CB_GETLBTEXT, i) : ItemText(h, LB_GETTEXTLEN, LB_GETTEXT, i));
         }
         out += L"]";
+        if (combo && SendMessageW(h, TQ_CB_ISCHECKLIST, 0, 0)) {
+            out += L" checks=[";
+            for (int i = 0; i < n; ++i) out += (i ? L"," : L"") + std::to_wstring(SendMessageW(h, TQ_CB_GETITEMCHECK, static_cast<WPARAM>(i), 0));
+            out += L"]";
+        }
+    } else if (c == L"syslistview32") {
+        auto n = static_cast<int>(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0));
+        out += L" sel=" + std::to_wstring(SendMessageW(h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        out += L" items=[";
+        for (int i = 0; i < n; ++i) {
+            wchar_t buf[256] = {};
+            LVITEMW item;
+            item.mask = LVIF_TEXT;
+            item.iItem = i;
+            item.pszText = buf;
+            item.cchTextMax = 256;
+            SendMessageW(h, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            out += (i ? L"," : L"") + Quote(buf);
+        }
+        out += L"]";
     } else if (c == L"systabcontrol32") {
         out += L" sel=" + std::to_wstring(SendMessageW(h, TCM_GETCURSEL, 0, 0));
         out += L" tabs=[";

@@ -285,6 +285,7 @@ LRESULT ComboProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 namespace {
+constexpr int kListItemHeight = 13;
 bool MultiSel(HWND h) { return (Find(h)->style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
 void NotifyList(HWND h, WORD code) {
     if (Find(h)->style & LBS_NOTIFY) NotifyParentCommand(h, code);
@@ -382,6 +383,26 @@ LRESULT ListBoxProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(h, nullptr, TRUE);
         NotifyList(h, LBN_SELCHANGE);
         return i;
+    }
+    case LB_GETITEMHEIGHT: return kListItemHeight;
+    case LB_GETITEMRECT: {
+        if (!Valid(st, wp) || !lp) return LB_ERR;
+        RECT rc;
+        GetClientRect(h, &rc);
+        auto top = static_cast<LONG>(wp) * kListItemHeight;
+        *reinterpret_cast<RECT*>(lp) = RECT{0, top, rc.right, top + kListItemHeight};
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        int at = GET_Y_LPARAM(lp) / kListItemHeight;
+        if (GET_Y_LPARAM(lp) < 0 || !Valid(st, static_cast<WPARAM>(at))) {
+            SetFocus(h);
+            return 0;
+        }
+        if (msg == WM_LBUTTONDOWN) SendMessageW(h, TQ_LB_USERPICK, static_cast<WPARAM>(at), 0);
+        else NotifyList(h, LBN_DBLCLK);
+        return 0;
     }
     case WM_KEYDOWN: {
         int n = static_cast<int>(st.items.size());

@@ -97,8 +97,6 @@ LRESULT TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case WM_LBUTTONDOWN: {
-        SetFocus(h);  // a click gives the tab control the focus, so Tab goes on from it
-        if (!Find(h)) return 0;
         POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         for (int i = 0; i < static_cast<int>(st.tabs.size()); ++i) {
             RECT r = ItemRect(st, i);

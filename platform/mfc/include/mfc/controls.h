@@ -1,11 +1,20 @@
 // Control classes over the standard control windows. They add no data, so a CWnd* of a
-// control (GetDlgItem) can be used as its class.
+// control (GetDlgItem) can be used as its class; every state a control shows lives with its
+// window and is read through these classes or the window's messages.
 #pragma once
 
 #include "mfc/cwnd.h"
 
 class CBitmap;
 
+// CButton: the "Button" window in all its kinds (the BS_ type of its style): push and
+// default push buttons; check boxes with two states and three (0 unchecked, 1 checked, 2
+// mixed; BS_AUTO3STATE cycles 0, 1, 2 on each click, BS_3STATE leaves the state to the
+// program), radio buttons (BS_AUTORADIOBUTTON unchecks the others of its WS_GROUP group;
+// the arrow keys move the check around the group), push-like check boxes (BS_PUSHLIKE,
+// shown down while checked), group boxes (no input), and an icon or bitmap as the face
+// (BS_ICON, BS_BITMAP with SetIcon/SetBitmap). A click (or the space bar) sends BN_CLICKED;
+// GetState tells the pushed look while the mouse is held down and whether it has the focus.
 class CButton : public CWnd {
 public:
     using CWnd::Create;   // the generic form stays callable
@@ -23,6 +32,9 @@ public:
     void Click();  // as BM_CLICK
 };
 
+// CStatic: a text label (SS_LEFT, SS_CENTER, SS_RIGHT), an icon (SS_ICON) or a bitmap
+// (SS_BITMAP) picture; with SS_NOTIFY a click sends STN_CLICKED. Its parent picks its colours
+// (WM_CTLCOLORSTATIC, see control_colors.h), which lets a label show the dialog's background.
 class CStatic : public CWnd {
 public:
     using CWnd::Create;   // the generic form stays callable
@@ -33,6 +45,11 @@ public:
     HBITMAP GetBitmap() const;
 };
 
+// CEdit: a single- or multi-line (ES_MULTILINE) text field with a selection (GetSel, SetSel
+// with -1 for the end, ReplaceSel), the caret keys with Shift extending the selection, a
+// text limit, read-only (ES_READONLY) and modified state. Each typed change sends EN_UPDATE
+// then EN_CHANGE; Enter stays in a multi-line field only with ES_WANTRETURN, otherwise the
+// dialog takes it for its default button.
 class CEdit : public CWnd {
 public:
     using CWnd::Create;   // the generic form stays callable
@@ -49,13 +66,23 @@ public:
     void Clear();
 };
 
+// CRichEditCtrl: the rich edit field, an edit with a background colour; multi-line.
 class CRichEditCtrl : public CEdit {
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
-    void SetBackgroundColor(BOOL useSystem, COLORREF color);
+    // useSystem: the system's window colour (white) again; returns the previous colour.
+    COLORREF SetBackgroundColor(BOOL useSystem, COLORREF color);
+    COLORREF GetBackgroundColor() const;
     long GetTextLength() const { return GetWindowTextLength(); }
 };
 
+// CComboBox: a list of texts with item data and a current item, in three styles: a simple
+// combo (CBS_SIMPLE, the list always shown), a drop-down (CBS_DROPDOWN, an edit field and a
+// list) and a drop-down list (CBS_DROPDOWNLIST, no typing: a letter picks the next item
+// starting with it). Picking from the list sends CBN_DROPDOWN, CBN_SELCHANGE (only when the
+// item changes), CBN_SELENDOK and CBN_CLOSEUP in that order; typing into the edit field sends
+// CBN_EDITUPDATE then CBN_EDITCHANGE and leaves no current item. CBS_SORT keeps the items
+// sorted without case. See also CCheckComboBox and CBitmapPickerCombo.
 class CComboBox : public CWnd {
 public:
     using CWnd::Create;   // the generic form stays callable
@@ -82,6 +109,9 @@ public:
     BOOL LimitText(int max);
 };
 
+// CListBox: a list of texts with item data; single selection, LBS_MULTIPLESEL (each click
+// toggles) or LBS_EXTENDEDSEL (Ctrl toggles, Shift extends from the anchor, a plain click
+// starts over). Each pick sends LBN_SELCHANGE (with LBS_NOTIFY), a double click LBN_DBLCLK.
 class CListBox : public CWnd {
 public:
     using CWnd::Create;   // the generic form stays callable
@@ -107,6 +137,12 @@ public:
     int SetItemData(int index, DWORD_PTR data);
 };
 
+// CTabCtrl: a row of captioned tabs (each with item data) along the top and a display area
+// below them (AdjustRect) where the dialog shows the current tab's page, usually a child
+// dialog (DS_CONTROL, so the dialog keys walk through its controls). A click on another tab,
+// or the arrow keys, first sends TCN_SELCHANGING (a non-zero result refuses the change), then
+// TCN_SELCHANGE; SetCurSel changes silently. Inserting or deleting tabs before the current
+// one keeps the same tab current. GetItemRect gives each tab's rectangle in client pixels.
 class CTabCtrl : public CWnd {
 public:
     using CWnd::Create;   // the generic form stays callable

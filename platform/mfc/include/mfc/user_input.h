@@ -44,6 +44,7 @@ bool ReplaceText(HWND wnd, std::wstring_view text);
 bool PickComboItem(HWND combo, int index);
 bool PickComboItem(HWND combo, std::wstring_view text);
 bool PickListItem(HWND list, int index, Mods mods = kNoMods);
+bool DoubleClickListItem(HWND list, int index);  // LBN_DBLCLK after the item is picked
 bool SelectTab(HWND tab, int index);  // a click on the tab
 // Opens a check combo's list, clicks the check mark of the item and closes the list again.
 bool TickCheckComboItem(HWND combo, int index);

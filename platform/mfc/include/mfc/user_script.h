@@ -46,6 +46,7 @@ public:
     DialogSteps& pickCombo(int id, int index);
     DialogSteps& pickCombo(int id, std::wstring itemText);
     DialogSteps& pickList(int id, int index, Mods mods = kNoMods);
+    DialogSteps& doubleClickList(int id, int index);
     DialogSteps& selectTab(int id, int index);
     DialogSteps& tickCheckCombo(int id, int index);  // flips the item's check mark
     DialogSteps& tickCheckCombo(int id, std::wstring itemText);

@@ -146,6 +146,8 @@ TEST_F(ListTest, TickingACheckComboFlipsOneMarkAndKeepsTheSelection) {
             // Any window object of the combo reads the marks.
             EXPECT_EQ(::SendMessageW(c.m_hWnd, TQ_CB_GETITEMCHECK, 1, 0), 1);
             EXPECT_TRUE(::SendMessageW(c.m_hWnd, TQ_CB_ISCHECKLIST, 0, 0));
+            std::string dump = mfc::DumpWindowTreeUtf8(d.m_hWnd);
+            EXPECT_NE(dump.find("sel=0 items=[\"Plate\",\"Angle\",\"Beam\"] checks=[0,1,1]"), std::string::npos) << dump;
         })
         .tickCheckCombo(IDC_CHECKS, 2)
         .then([](CDialog& d) {
@@ -286,6 +288,11 @@ TEST_F(ListTest, ThumbnailsSelectByClickTellTheParentAndADoubleClickChooses) {
         .pickThumbnail(IDC_THUMBS, 0)
         .pickThumbnail(IDC_THUMBS, 1)
         .then([](CDialog& d) {
+            std::string dump = mfc::DumpWindowTreeUtf8(d.m_hWnd);
+            EXPECT_NE(dump.find("SysListView32 #406 \"\" [10,146,310,308] visible enabled focus sel=1 "
+                                "items=[\"End plate\",\"Splice\",\"Gone\"]"),
+                      std::string::npos)
+                << dump;
             EXPECT_EQ(Lists(d).thumbs.GetSelectionName(), L"Splice");
             EXPECT_EQ(Lists(d).thumbs.GetSelectionFile(), L"T:\\Splice.bmp");
         })

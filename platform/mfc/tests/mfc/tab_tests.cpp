@@ -181,7 +181,7 @@ TEST_F(TabTest, TabWalksThroughTheShownPageOnlyAndShiftTabWalksBack) {
         .key(VK_TAB, mfc::kShift)
         .then([](CDialog&) { EXPECT_EQ(Focus(), IDC_A_NAME); })
         .selectTab(IDC_TAB, 1)
-        .key(VK_TAB)
+        .keyTo(IDC_TAB, VK_TAB)
         .then([](CDialog&) { EXPECT_EQ(Focus(), IDC_B_VALUE) << "the other page now"; })
         .type(IDC_B_VALUE, L"12")
         .key(VK_ESCAPE);  // from inside a page, Escape reaches the dialog

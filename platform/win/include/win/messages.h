@@ -248,6 +248,8 @@ constexpr UINT LB_GETITEMDATA = 0x0199;
 constexpr UINT LB_SETITEMDATA = 0x019A;
 constexpr UINT LB_FINDSTRING = 0x018F;
 constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
+constexpr UINT LB_GETITEMRECT = 0x0198;    // wParam index, lParam RECT* (client pixels)
+constexpr UINT LB_GETITEMHEIGHT = 0x01A1;  // every item is one text line high
 constexpr LRESULT LB_ERR = -1;
 
 // Tab control messages and notifications.
