@@ -10,6 +10,7 @@ Command commandFromName(const std::string& name) {
     if (name == "eval") return Command::Eval;
     if (name == "import") return Command::Import;
     if (name == "show") return Command::Show;
+    if (name == "section") return Command::Section;
     return Command::None;
 }
 
@@ -28,7 +29,7 @@ bool isValueOption(const std::string& name) {
 
 bool isFlagOption(const std::string& name) {
     return name == "--help" || name == "-h" || name == "--diagnostics" || name == "--timings" ||
-           name == "--json" || name == "--headers";
+           name == "--json" || name == "--headers" || name == "--active";
 }
 
 ParseResult fail(std::string message) {
@@ -44,6 +45,7 @@ const char* commandName(Command command) {
     case Command::Eval: return "eval";
     case Command::Import: return "import";
     case Command::Show: return "show";
+    case Command::Section: return "section";
     case Command::None: break;
     }
     return "";
@@ -76,6 +78,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             else if (name == "--timings") o.timings = true;
             else if (name == "--json") o.json = true;
             else if (name == "--headers") o.headers = true;
+            else if (name == "--active") o.activeOnly = true;
             continue;
         }
         if (!isValueOption(name))
@@ -121,6 +124,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         return fail(std::string(commandName(o.command)) +
                     " takes none of --diagnostics, --timings, --json");
 
+    if (o.activeOnly && o.command != Command::Section)
+        return fail("--active is an option of tq section show");
+
     switch (o.command) {
     case Command::Eval: {
         if (o.headers)
@@ -164,6 +170,32 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             return fail("show needs exactly one FILE");
         o.showFile = positional[0];
         break;
+    case Command::Section: {
+        if (o.headers)
+            return fail("section takes no --headers");
+        if (positional.empty())
+            return fail("section needs list, show NAME or import TABLE.tsv NAME");
+        o.sectionAction = positional[0];
+        const std::size_t operands = positional.size() - 1;
+        if (o.sectionAction == "list") {
+            if (operands != 0)
+                return fail("section list takes no operands");
+        } else if (o.sectionAction == "show") {
+            if (operands != 1)
+                return fail("section show needs exactly one NAME");
+            o.sectionName = positional[1];
+        } else if (o.sectionAction == "import") {
+            if (operands != 2)
+                return fail("section import needs TABLE.tsv and NAME");
+            o.sectionFile = positional[1];
+            o.sectionName = positional[2];
+        } else {
+            return fail("unknown section action " + o.sectionAction + " (list, show or import)");
+        }
+        if (o.activeOnly && o.sectionAction != "show")
+            return fail("--active is an option of tq section show");
+        break;
+    }
     case Command::None:
         break;
     }
@@ -182,6 +214,9 @@ std::string usageText() {
            "  eval --macro FILE [...] STANDARD   evaluate against a macro, write it back\n"
            "  import GRID OUT.kms                make a spreadsheet file from a tab-separated grid\n"
            "  show FILE                          print a sheet's calculated values\n"
+           "  section list                       the library's section tables: type and row count\n"
+           "  section show NAME [--active]       a section table as tab-separated text\n"
+           "  section import TABLE.tsv NAME      check tab-separated text and write it as a table\n"
            "\n"
            "common options:\n"
            "  --library DIR   the product library (default: the bundled example library)\n"
@@ -242,6 +277,22 @@ std::string commandHelp(Command command) {
                "\n"
                "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
                "grid, one row a line. With --headers the column titles come first.\n";
+    case Command::Section:
+        return "usage: tq section list [--library DIR]\n"
+               "       tq section show NAME [--active] [--library DIR]\n"
+               "       tq section import TABLE.tsv NAME [--library DIR]\n"
+               "\n"
+               "The section tables of the library's \"prof\" folder (NAME.pr), one per section\n"
+               "type. list prints NAME<tab>TYPE<tab>ROWS, one table a line. show prints a table as\n"
+               "tab-separated UTF-8 text: the picture reference alone on line 1, the column names\n"
+               "on line 2 (system name, active flag, a user name per language, the values), then\n"
+               "one section a line; --active leaves out the inactive sections. import reads such\n"
+               "text back and writes it as NAME.pr, replacing the file only when the whole text\n"
+               "is valid: unique system names, flags 0 or 1, numbers as values and every line as\n"
+               "many cells as the header. A fault is reported with its line and nothing is\n"
+               "written. show followed by import of the same text gives the same file.\n"
+               "\n"
+               "exit status: 0 success, 1 the table cannot be written, 2 usage error or invalid input\n";
     case Command::None:
         break;
     }

@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class Command { None, Eval, Import, Show };
+enum class Command { None, Eval, Import, Show, Section };
 
 struct CliOptions {
     Command command = Command::None;
@@ -36,6 +36,12 @@ struct CliOptions {
     std::string outKms;         // import: OUT.kms
     std::string showFile;       // show: FILE
     bool headers = false;       // import: first line holds the column titles; show: print them
+
+    // section list | show NAME [--active] | import TABLE.tsv NAME
+    std::string sectionAction;  // "list", "show" or "import"
+    std::string sectionName;    // NAME (a table of the library's "prof" folder)
+    std::string sectionFile;    // import: TABLE.tsv
+    bool activeOnly = false;    // show: --active
 };
 
 struct ParseResult {
