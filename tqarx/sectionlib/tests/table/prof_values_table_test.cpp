@@ -5,6 +5,7 @@
 #include "host/section_tables.h"
 #include "host/texts.h"
 #include "sectionlib_test_support.h"
+#include "win/file_faults.h"
 
 namespace {
 
@@ -49,15 +50,17 @@ TEST_F(ValuesTable, WritesTheSameBytesBackAndFailsWithoutTouchingTheOldFile) {
     // A folder in the way of the file: the write fails and reports it.
     std::filesystem::create_directories(library.host() / "prof" / "Blocked.pr");
     EXPECT_FALSE(table.writeToFile(Zk_String(L"Blocked")));
-    // An unwritable folder: the old file is left as it was.
-    library.write("prof/Locked/HEA.pr", "old\r\n");
-    std::filesystem::permissions(library.host() / "prof" / "Locked", std::filesystem::perms::owner_read |
-                                                                        std::filesystem::perms::owner_exec);
-    if (::geteuid() != 0) {
-        EXPECT_FALSE(table.writeToFile(Zk_String(L"Locked\\HEA")));
-        EXPECT_EQ(library.read("prof/Locked/HEA.pr"), "old\r\n");
-    }
-    std::filesystem::permissions(library.host() / "prof" / "Locked", std::filesystem::perms::owner_all);
+    // A write or rename that fails half way: reported, and the old file is as it was.
+    win::ScopedFileFaults faults;
+    table.rows[0][6] = Zk_String(L"999");
+    win::FailNextWrite();
+    EXPECT_FALSE(table.writeToFile(Zk_String(L"HEA")));
+    EXPECT_EQ(library.read("prof/HEA.pr"), kHeaTable);
+    win::FailNextRename();
+    EXPECT_FALSE(table.writeToFile(Zk_String(L"HEA")));
+    EXPECT_EQ(library.read("prof/HEA.pr"), kHeaTable);
+    EXPECT_TRUE(table.writeToFile(Zk_String(L"HEA")));
+    EXPECT_NE(library.read("prof/HEA.pr").find("HEA200\t1\tHEA 200\tHE 200 A\tHEA 200\tHEA200\t999"), std::string::npos);
 }
 
 TEST_F(ValuesTable, ColumnsByIndexAndNameWithShortRowsGivingEmptyTexts) {
