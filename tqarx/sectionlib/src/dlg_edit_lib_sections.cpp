@@ -95,12 +95,13 @@ void CDlgEditLibSections::placePages() {
 }
 
 void CDlgEditLibSections::showPage(int index) {
+    // The page left stores what it shows, so that no page later writes back fields that
+    // another page has changed in the meantime (the groups page renumbers the types' groups).
+    if (m_page == kGroupsPage && index != kGroupsPage) m_groups->apply();
+    if (m_page == kTypesPage && index != kTypesPage) m_types->apply();
     for (int i = kGroupsPage; i <= kValuesPage; ++i)
         if (CDialog* p = page(i)) p->ShowWindow(SW_HIDE);
-    if (index == kTypesPage) {
-        m_groups->apply();
-        m_types->refresh();
-    }
+    if (index == kTypesPage) m_types->refresh();
     if (CDialog* p = page(index)) p->ShowWindow(SW_SHOW);
     m_page = index;
 }
@@ -116,8 +117,8 @@ BOOL CDlgEditLibSections::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result
 
 void CDlgEditLibSections::OnOK() {
     if (!m_values->mayLeave()) return;
-    m_groups->apply();
-    m_types->apply();
+    if (m_page == kGroupsPage) m_groups->apply();
+    if (m_page == kTypesPage) m_types->apply();
     CDialog::OnOK();
 }
 

@@ -52,6 +52,8 @@ CTabEditLibItems::CTabEditLibItems(UINT templateId, DlgEditLibData& data, int co
 
 CTabEditLibItems::~CTabEditLibItems() = default;
 
+Zk_Spread& CTabEditLibItems::languageSheet() { return m_languages->sheet; }
+
 CComboBox* CTabEditLibItems::combo() const { return static_cast<CComboBox*>(GetDlgItem(m_comboId)); }
 
 BOOL CTabEditLibItems::OnInitDialog() {
@@ -243,7 +245,6 @@ void CTabEditLibTypes::fillDrawingCombo() {
 }
 
 void CTabEditLibTypes::refresh() {
-    apply();
     fillGroupCombo();
     fillDrawingCombo();
     const int keep = m_current;

@@ -12,6 +12,7 @@
 #include "res/sectionlib_ids.h"
 
 class LanguageNamesSheet;
+class Zk_Spread;
 class CComboBox;
 
 class CTabEditLibItems : public CDialog {
@@ -31,6 +32,8 @@ public:
     // Shows item index (storing the one shown first).
     void select(int index);
     LanguageNamesSheet& languages() { return *m_languages; }
+    // The sheet of user names per language.
+    Zk_Spread& languageSheet();
 
 protected:
     virtual int itemCount() const = 0;
@@ -85,8 +88,8 @@ public:
     enum { IDD = IDD_TAB_LIB_TYPES };
     explicit CTabEditLibTypes(DlgEditLibData& data);
 
-    // When the page is shown: stores the type shown, rebuilds the group and type lists and
-    // refills the drawing list (keeping the text shown in it).
+    // When the page is shown (it stored its fields when it was left): rebuilds the group
+    // and type lists from the record and refills the drawing list (keeping its text).
     void refresh();
 
 protected:
