@@ -78,6 +78,7 @@ void CDlgEditLibSimple::learnNamePattern() {
             const double number = part.toDouble(&isNumeric);
             int found = -1;
             for (int c = first; c < row.length() && found < 0; ++c) {
+                if (positions.contains(c - first)) continue;  // each part has a value of its own
                 bool cellNumeric = false;
                 const double cell = row[c].toDouble(&cellNumeric);
                 if (isNumeric ? (cellNumeric && cell == number) : row[c] == part) found = c - first;

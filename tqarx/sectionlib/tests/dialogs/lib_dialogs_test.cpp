@@ -326,4 +326,187 @@ TEST_F(LibDialogs, NewDeleteAndRenameTables) {
     EXPECT_EQ(data.tableNames, (Zk_StringArray{L"IPE new", L"New table"}));
 }
 
+TEST_F(LibDialogs, RowButtonsCopyDeleteAndMoveTheActiveRow) {
+    DlgEditLibData data = sampleData();
+    user.answerMessageBox(L"has been changed", IDNO);
+    run(data, Zk_String(L"IPE-IPE220"), [&](mfc::DialogSteps& s) {
+        click(s, Page::kValuesPage, IDC_LIB_ROW_INSERT);
+        s.then([](CDialog& dlg) {
+            const Zk_Spread& sheet = libDialog(dlg).valuesPage().sheet;
+            EXPECT_TRUE(libDialog(dlg).valuesPage().isChanged());
+            ASSERT_EQ(sheet.getRowCount(), 4);
+            EXPECT_EQ(sheetCell(sheet, 1, 3), L"IPE2201");  // a copy with a new system name
+            EXPECT_EQ(sheetCell(sheet, 7, 3), L"220");
+            EXPECT_EQ(sheetCell(sheet, 1, 4), L"IPE240");
+            EXPECT_EQ(sheetCell(sheet, 0, 3, 0), L"IPE");
+        });
+        click(s, Page::kValuesPage, IDC_LIB_ROW_UP);  // the copy is active: it moves above IPE220
+        s.then([](CDialog& dlg) { EXPECT_EQ(sheetCell(libDialog(dlg).valuesPage().sheet, 1, 2), L"IPE2201"); });
+        click(s, Page::kValuesPage, IDC_LIB_ROW_DELETE);
+        s.then([](CDialog& dlg) {
+            const Zk_Spread& sheet = libDialog(dlg).valuesPage().sheet;
+            EXPECT_EQ(sheet.getRowCount(), 3);
+            EXPECT_EQ(sheetCell(sheet, 1, 2), L"IPE220");
+        });
+        clickCell(s, 1, 1);
+        click(s, Page::kValuesPage, IDC_LIB_SORT_DOWN);
+        s.then([](CDialog& dlg) {
+            const Zk_Spread& sheet = libDialog(dlg).valuesPage().sheet;
+            EXPECT_EQ(sheetCell(sheet, 1, 1), L"IPE240");
+            EXPECT_EQ(sheetCell(sheet, 1, 3), L"IPE200");
+        });
+        click(s, Page::kValuesPage, IDC_LIB_ROW_DOWN);  // active row 1 goes to row 2
+        s.then([](CDialog& dlg) { EXPECT_EQ(sheetCell(libDialog(dlg).valuesPage().sheet, 1, 2), L"IPE240"); });
+        s.ok();
+    });
+}
+
+TEST_F(LibDialogs, ChangingToATypeWithFewerValuesAsksBeforeCuttingTheColumns) {
+    DlgEditLibData data = sampleData();
+    user.answerMessageBox(L"fewer value columns", IDNO);
+    user.answerMessageBox(L"fewer value columns", IDYES);
+    user.answerMessageBox(L"has been changed", IDNO);
+    run(data, Zk_String(L"IPE-IPE200"), [&](mfc::DialogSteps& s) {
+        pick(s, Page::kValuesPage, IDC_LIB_VALUES_TYPE, L"<Rectangular bar>");
+        s.then([](CDialog& dlg) {
+            const CTabEditLibValues& values = libDialog(dlg).valuesPage();
+            EXPECT_EQ(values.sheet.getColCount(), 11);  // No: kept
+            EXPECT_EQ(sheetCell(values.sheet, 7, 0, 0), L"Height");
+            EXPECT_EQ(sheetCell(values.sheet, 8, 0, 0), L"Width");
+            EXPECT_TRUE(values.isChanged());
+            EXPECT_EQ(values.chosenType(), L"8");
+            const auto& boxes = win::MessageBoxLog();
+            ASSERT_FALSE(boxes.empty());
+            EXPECT_EQ(boxes.back().text, L"The type <Rectangular bar> has fewer value columns than the table.\n"
+                                         L"Remove the extra columns?");
+            EXPECT_EQ(boxes.back().caption, L"Change type");
+        });
+        pick(s, Page::kValuesPage, IDC_LIB_VALUES_TYPE, L"<Round bar>");
+        s.then([](CDialog& dlg) {
+            const CTabEditLibValues& values = libDialog(dlg).valuesPage();
+            EXPECT_EQ(values.sheet.getColCount(), 7);
+            EXPECT_EQ(sheetCell(values.sheet, 7, 0, 0), L"Diameter");
+        });
+        // More values than the sheet has: the new columns start at 0.
+        pick(s, Page::kValuesPage, IDC_LIB_VALUES_TYPE, L"<Rectangular tube>");
+        s.then([](CDialog& dlg) {
+            const CTabEditLibValues& values = libDialog(dlg).valuesPage();
+            EXPECT_EQ(values.sheet.getColCount(), 10);
+            EXPECT_EQ(sheetCell(values.sheet, 10, 2), L"0");
+            EXPECT_EQ(sheetCell(values.sheet, 10, 0, 0), L"Radius");
+        });
+        s.ok();
+    });
+}
+
+// ---- the simple section dialog ----
+
+const char* const kTubeTable =
+    "10\r\n"
+    "SysName\tI/O\tENG\tGER\tFRA\tNED\th\tb\tt\tr\r\n"
+    "80x80x4\t1\tRHS 80x80x4\tQRO 80x80x4\tRHS 80x80x4\tKK80x80x4\t80\t80\t4\t8\r\n"
+    "100x100x5\t1\tRHS 100x100x5\tQRO 100x100x5\tRHS 100x100x5\tKK100x100x5\t100\t100\t5\t10\r\n"
+    "120x80x5\t1\tRHS 120x80x5\tRRO 120x80x5\tRHS 120x80x5\tKK120x80x5\t120\t80\t5\t10\r\n"
+    "150x100x6\t1\tRHS 150x100x6\tRRO 150x100x6\tRHS 150x100x6\tKK150x100x6\t150\t100\t6\t12\r\n";
+
+class SimpleDialog : public LibDialogs {
+protected:
+    void SetUp() override {
+        LibDialogs::SetUp();
+        library.write("prof/RHS.pr", kTubeTable);
+        ASSERT_TRUE(table.readFromFile(Zk_String(L"RHS")));
+    }
+    INT_PTR run(const wchar_t* start, const std::function<void(mfc::DialogSteps&)>& steps) {
+        CDlgEditLibSimple dlg;
+        dlg.table = table;
+        dlg.startSysName = Zk_String(start);
+        steps(user.onDialog(IDD_EDIT_LIB_SIMPLE));
+        const INT_PTR result = dlg.DoModal();
+        table = dlg.table;
+        resultIndex = dlg.resultIndex;
+        return result;
+    }
+    Zk_ProfValuesTable table;
+    int resultIndex = -2;
+};
+
+Zk_String windowText(CDialog& dlg, int id) {
+    CString text;
+    dlg.GetDlgItemText(id, text);
+    return Zk_String(text.GetString());
+}
+
+TEST_F(SimpleDialog, NamesTheSectionFromItsValuesAndSortsItAmongTheSquareTubes) {
+    const INT_PTR result = run(L"100x100x5", [](mfc::DialogSteps& s) {
+        s.then([](CDialog& dlg) {
+            auto& simple = static_cast<CDlgEditLibSimple&>(dlg);
+            EXPECT_EQ(simple.startRow, 1);
+            EXPECT_EQ(simple.namePositions, (Zk_Array<int>{0, 1, 2}));
+            EXPECT_EQ(windowText(dlg, IDC_SIMPLE_NAME), L"RHS 100x100x5");
+            EXPECT_FALSE(dlg.GetDlgItem(IDC_SIMPLE_NAME)->IsWindowEnabled());
+            EXPECT_EQ(windowText(dlg, IDC_SIMPLE_LABEL_FIRST), L"A. Height:");
+            EXPECT_EQ(windowText(dlg, IDC_SIMPLE_LABEL_FIRST + 6), L"D. Radius:");
+            EXPECT_TRUE(dlg.GetDlgItem(IDC_SIMPLE_VALUE_FIRST + 6)->IsWindowVisible());
+            EXPECT_FALSE(dlg.GetDlgItem(IDC_SIMPLE_VALUE_FIRST + 8)->IsWindowVisible());
+            EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_SIMPLE_ACTIVE), 1u);
+        });
+        s.replaceText(IDC_SIMPLE_VALUE_FIRST, L"90").replaceText(IDC_SIMPLE_VALUE_FIRST + 2, L"90");
+        s.then([](CDialog& dlg) { EXPECT_EQ(windowText(dlg, IDC_SIMPLE_NAME), L"RHS 90x90x5"); });
+        s.ok();
+    });
+    ASSERT_EQ(result, IDOK);
+    ASSERT_EQ(table.rows.length(), 5);
+    const Zk_StringArray& row = table.rows[1];
+    EXPECT_EQ(row, (Zk_StringArray{L"90x90x5", L"1", L"RHS 90x90x5", L"QRO 90x90x5", L"RHS 90x90x5", L"KK90x90x5",
+                                   L"90", L"90", L"5", L"10"}));
+    EXPECT_EQ(resultIndex, 1);
+}
+
+TEST_F(SimpleDialog, RectangularTubesSortAmongAllAndTheIndexCountsActiveRows) {
+    table.rows[0][1] = Zk_String(L"0");
+    run(L"120x80x5", [](mfc::DialogSteps& s) { s.replaceText(IDC_SIMPLE_VALUE_FIRST, L"140").ok(); });
+    ASSERT_EQ(table.rows.length(), 5);
+    EXPECT_EQ(table.rows[3][0], L"140x80x5");
+    EXPECT_EQ(resultIndex, 2);  // the inactive first row is not counted
+}
+
+TEST_F(SimpleDialog, TypedNameIsUsedAsItStandsInEveryLanguage) {
+    run(L"nowhere", [](mfc::DialogSteps& s) {
+        s.then([](CDialog& dlg) { EXPECT_EQ(static_cast<CDlgEditLibSimple&>(dlg).startRow, 0); });
+        s.click(IDC_SIMPLE_TYPED);
+        s.then([](CDialog& dlg) { EXPECT_TRUE(dlg.GetDlgItem(IDC_SIMPLE_NAME)->IsWindowEnabled()); });
+        s.replaceText(IDC_SIMPLE_NAME, L"Special").click(IDC_SIMPLE_ACTIVE).ok();
+    });
+    ASSERT_EQ(table.rows.length(), 5);
+    const Zk_StringArray& row = table.rows[4];  // "Special" sorts after the digits
+    EXPECT_EQ(row[0], L"Special");
+    EXPECT_EQ(row[1], L"0");
+    EXPECT_EQ(row[2], L"Special");
+    EXPECT_EQ(row[5], L"Special");
+    EXPECT_EQ(resultIndex, 4);
+}
+
+TEST_F(SimpleDialog, ATubeWallThickerThanItsRadiusIsRefused) {
+    user.answerMessageBox(L"corner radius", IDOK);
+    user.answerMessageBox(L"already in use", IDOK);
+    const INT_PTR result = run(L"80x80x4", [](mfc::DialogSteps& s) {
+        s.replaceText(IDC_SIMPLE_VALUE_FIRST + 4, L"12").ok();
+        s.then([](CDialog& dlg) {
+            EXPECT_FALSE(dlg.hasEnded());
+            const auto& box = win::MessageBoxLog().back();
+            EXPECT_EQ(box.caption, L"Invalid values");
+            EXPECT_EQ(box.text, L"The wall thickness is greater than the corner radius.\n"
+                                L"A rectangular tube needs a corner radius of at least its wall thickness, or none (0).\n\n"
+                                L"Please correct the values.");
+        });
+        // No radius is allowed; the name of an existing section is not.
+        s.replaceText(IDC_SIMPLE_VALUE_FIRST + 6, L"0").replaceText(IDC_SIMPLE_VALUE_FIRST + 4, L"4").ok();
+        s.then([](CDialog& dlg) { EXPECT_FALSE(dlg.hasEnded()); });
+        s.replaceText(IDC_SIMPLE_VALUE_FIRST + 4, L"12").ok();
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(table.rows[1][0], L"80x80x12");
+    EXPECT_EQ(table.rows[1][9], L"0");
+}
+
 }  // namespace
