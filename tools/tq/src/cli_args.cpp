@@ -11,6 +11,7 @@ Command commandFromName(const std::string& name) {
     if (name == "import") return Command::Import;
     if (name == "show") return Command::Show;
     if (name == "section") return Command::Section;
+    if (name == "gallery") return Command::Gallery;
     return Command::None;
 }
 
@@ -46,6 +47,7 @@ const char* commandName(Command command) {
     case Command::Import: return "import";
     case Command::Show: return "show";
     case Command::Section: return "section";
+    case Command::Gallery: return "gallery";
     case Command::None: break;
     }
     return "";
@@ -196,6 +198,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             return fail("--active is an option of tq section show");
         break;
     }
+    case Command::Gallery:
+        if (positional.size() != 1)
+            return fail("gallery needs exactly one OUTDIR");
+        o.galleryDir = positional[0];
+        break;
     case Command::None:
         break;
     }
@@ -217,6 +224,7 @@ std::string usageText() {
            "  section list                       the library's section tables: type and row count\n"
            "  section show NAME [--active]       a section table as tab-separated text\n"
            "  section import TABLE.tsv NAME      check tab-separated text and write it as a table\n"
+           "  gallery OUTDIR                     draw every dialog of the module as a picture\n"
            "\n"
            "common options:\n"
            "  --library DIR   the product library (default: the bundled example library)\n"
@@ -293,6 +301,13 @@ std::string commandHelp(Command command) {
                "written. show followed by import of the same text gives the same file.\n"
                "\n"
                "exit status: 0 success, 1 the table cannot be written, 2 usage error or invalid input\n";
+    case Command::Gallery:
+        return "usage: tq gallery [--library DIR] OUTDIR\n"
+               "\n"
+               "Opens every dialog of the module on example data and draws each as a picture:\n"
+               "OUTDIR/<DialogClass>.png, one picture per page or mode for dialogs that have them\n"
+               "(<DialogClass>-<page>.png), and OUTDIR/index.html showing them all. OUTDIR is\n"
+               "made when missing. Exit status 1 when a dialog cannot be opened or drawn.\n";
     case Command::None:
         break;
     }

@@ -49,6 +49,7 @@ int runTq(const std::vector<std::string>& args, const std::string& argv0, std::o
     case Command::Import: return runImport(context);
     case Command::Show: return runShow(context);
     case Command::Section: return runSection(context);
+    case Command::Gallery: return runGalleryCommand(context);
     case Command::None: break;
     }
     return kExitUsage;

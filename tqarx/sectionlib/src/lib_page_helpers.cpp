@@ -1,7 +1,7 @@
 #include "lib_page_helpers.h"
 
 #include "host/texts.h"
-#include "mfc/controls.h"
+#include "mfc/check_combo.h"
 
 namespace {
 constexpr int kTextUserNames = 87;
@@ -10,22 +10,18 @@ constexpr int kTextUserNames = 87;
 void setUpLibIconButton(CButtonST& button, int id, CWnd* page, UINT icon, int tooltipText) {
     button.SubclassDlgItem(id, page);
     button.SetIcon(icon);
-    button.SetTooltipText(dialString(tooltipText));
+    button.SetTooltipText(dialString(tooltipText).c_str());
     button.SetFlat();
 }
 
-void fillCheckCombo(CComboBox* combo, const Zk_StringArray& names, const Zk_Array<int>& enabled, int select) {
+void fillCheckCombo(CCheckComboBox* combo, const Zk_StringArray& names, const Zk_Array<int>& enabled, int select) {
     if (combo == nullptr) return;
     combo->ResetContent();
     for (int i = 0; i < names.length(); ++i) {
         const int item = combo->AddString(names[i].c_str());
-        combo->SetItemData(item, enabled.isValidIndex(i) && enabled[i] != 0 ? 1 : 0);
+        combo->SetCheck(item, enabled.isValidIndex(i) && enabled[i] != 0 ? TRUE : FALSE);
     }
     combo->SetCurSel(select);
-}
-
-void setCheckComboMark(CComboBox* combo, int index, bool enabled) {
-    if (combo != nullptr && index >= 0 && index < combo->GetCount()) combo->SetItemData(index, enabled ? 1 : 0);
 }
 
 bool LanguageNamesSheet::create(CWnd* page, int placeholderId) {

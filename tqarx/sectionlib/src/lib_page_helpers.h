@@ -7,15 +7,13 @@
 #include "host/zk_array.h"
 #include "host/zk_string.h"
 
-class CComboBox;
+class CCheckComboBox;
 class CWnd;
 
 void setUpLibIconButton(CButtonST& button, int id, CWnd* page, UINT icon, int tooltipText);
 
-// Fills a combo with names, each carrying its enabled mark (item data 1/0; a plain combo
-// shows the names, the mark is the page's enabled check). Selects select (-1: none).
-void fillCheckCombo(CComboBox* combo, const Zk_StringArray& names, const Zk_Array<int>& enabled, int select);
-void setCheckComboMark(CComboBox* combo, int index, bool enabled);
+// Fills a check combo with names, each with its enabled mark; selects select (-1: none).
+void fillCheckCombo(CCheckComboBox* combo, const Zk_StringArray& names, const Zk_Array<int>& enabled, int select);
 
 // One column of user names (titled numbered text 87), one row per language with the
 // language codes as row headers.

@@ -54,10 +54,9 @@ CTabEditLibItems::~CTabEditLibItems() = default;
 
 Zk_Spread& CTabEditLibItems::languageSheet() { return m_languages->sheet; }
 
-CComboBox* CTabEditLibItems::combo() const { return static_cast<CComboBox*>(GetDlgItem(m_comboId)); }
-
 BOOL CTabEditLibItems::OnInitDialog() {
     CDialog::OnInitDialog();
+    m_combo.SubclassDlgItem(m_comboId, this);
     setUpLibIconButton(m_up, IDC_LIB_UP, this, IDI_LIB_UP, kTextMoveUp);
     setUpLibIconButton(m_down, IDC_LIB_DOWN, this, IDI_LIB_DOWN, kTextMoveDown);
     SetDlgItemText(IDC_LIB_ENABLED, dialString(kTextEnabled).c_str());
@@ -109,6 +108,18 @@ void CTabEditLibItems::enableDetails(bool enabled) {
     m_languages->enable(enabled);
 }
 
+// A mark flipped in the list: the item shown takes it into its enabled check (stored with
+// its other fields), any other item at once.
+void CTabEditLibItems::markToggled() {
+    const int index = m_combo.GetLastToggled();
+    if (index < 0 || index >= itemCount()) return;
+    const bool enabled = m_combo.GetCheck(index) != FALSE;
+    if (index == m_current)
+        CheckDlgButton(IDC_LIB_ENABLED, enabled ? 1 : 0);
+    else
+        setItemEnabled(index, enabled);
+}
+
 void CTabEditLibItems::add() {
     apply();
     const int index = appendItem();
@@ -138,7 +149,11 @@ BOOL CTabEditLibItems::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (id == m_comboId && code == CBN_SELCHANGE) {
-        select(combo()->GetCurSel());
+        select(m_combo.GetCurSel());
+        return TRUE;
+    }
+    if (id == m_comboId && code == TQ_CBN_CHECKCHANGE) {
+        markToggled();
         return TRUE;
     }
     if (code == BN_CLICKED) {
@@ -148,7 +163,7 @@ BOOL CTabEditLibItems::OnCommand(WPARAM wParam, LPARAM lParam) {
         case IDC_LIB_UP: move(-1); return TRUE;
         case IDC_LIB_DOWN: move(1); return TRUE;
         case IDC_LIB_ENABLED:
-            setCheckComboMark(combo(), m_current, IsDlgButtonChecked(IDC_LIB_ENABLED) != 0);
+            m_combo.SetCheck(m_current, IsDlgButtonChecked(IDC_LIB_ENABLED) ? TRUE : FALSE);
             return TRUE;
         default: break;
         }
@@ -163,6 +178,7 @@ CTabEditLibGroups::CTabEditLibGroups(DlgEditLibData& data) : CTabEditLibItems(ID
 int CTabEditLibGroups::itemCount() const { return m_data.groups.length(); }
 Zk_String CTabEditLibGroups::itemName(int index) const { return m_data.groups.getName(index); }
 bool CTabEditLibGroups::itemEnabled(int index) const { return m_data.groups.getEnabled(index); }
+void CTabEditLibGroups::setItemEnabled(int index, bool enabled) { m_data.groups.setEnabled(index, enabled); }
 
 void CTabEditLibGroups::setTexts() {
     SetDlgItemText(IDC_LIB_GROUP_LABEL, dialString(kTextName).c_str());
@@ -216,6 +232,7 @@ Zk_String CTabEditLibTypes::itemName(int index) const {
 }
 
 bool CTabEditLibTypes::itemEnabled(int index) const { return m_data.types[index].enabled; }
+void CTabEditLibTypes::setItemEnabled(int index, bool enabled) { m_data.types[index].enabled = enabled; }
 
 void CTabEditLibTypes::setTexts() {
     SetDlgItemText(IDC_LIB_TYPE_LABEL, dialString(kTextName).c_str());

@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class Command { None, Eval, Import, Show, Section };
+enum class Command { None, Eval, Import, Show, Gallery, Section };
 
 struct CliOptions {
     Command command = Command::None;
@@ -42,6 +42,8 @@ struct CliOptions {
     std::string sectionName;    // NAME (a table of the library's "prof" folder)
     std::string sectionFile;    // import: TABLE.tsv
     bool activeOnly = false;    // show: --active
+    // gallery
+    std::string galleryDir;     // gallery: OUTDIR
 };
 
 struct ParseResult {

@@ -27,6 +27,7 @@ int runEval(CommandContext& context);
 int runImport(CommandContext& context);
 int runShow(CommandContext& context);
 int runSection(CommandContext& context);
+int runGalleryCommand(CommandContext& context);
 
 // The whole program: args without the program name; argv0 locates tq.arx and the
 // bundled library.

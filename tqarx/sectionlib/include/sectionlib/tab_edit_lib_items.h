@@ -9,6 +9,7 @@
 #include "host/button_st.h"
 #include "host/section_library.h"
 #include "mfc/cdialog.h"
+#include "mfc/check_combo.h"
 #include "res/sectionlib_ids.h"
 
 class LanguageNamesSheet;
@@ -39,6 +40,7 @@ protected:
     virtual int itemCount() const = 0;
     virtual Zk_String itemName(int index) const = 0;
     virtual bool itemEnabled(int index) const = 0;
+    virtual void setItemEnabled(int index, bool enabled) = 0;
     virtual void setTexts() = 0;
     // Reads the controls into item index / shows item index in them.
     virtual void storeItem(int index) = 0;
@@ -50,7 +52,7 @@ protected:
 
     // Rebuilds the name list and shows item select.
     void rebuildList(int select);
-    CComboBox* combo() const;
+    CCheckComboBox* combo() { return &m_combo; }
     void fillPictureCombo();
 
     DlgEditLibData& m_data;
@@ -58,8 +60,10 @@ protected:
     int m_current = -1;
     std::unique_ptr<LanguageNamesSheet> m_languages;
     CButtonST m_up, m_down;
+    CCheckComboBox m_combo;
 
 private:
+    void markToggled();
     void add();
     void remove();
     void move(int step);
@@ -74,6 +78,7 @@ protected:
     int itemCount() const override;
     Zk_String itemName(int index) const override;
     bool itemEnabled(int index) const override;
+    void setItemEnabled(int index, bool enabled) override;
     void setTexts() override;
     void storeItem(int index) override;
     void showItem(int index) override;
@@ -96,6 +101,7 @@ protected:
     int itemCount() const override;
     Zk_String itemName(int index) const override;
     bool itemEnabled(int index) const override;
+    void setItemEnabled(int index, bool enabled) override;
     void setTexts() override;
     void storeItem(int index) override;
     void showItem(int index) override;
