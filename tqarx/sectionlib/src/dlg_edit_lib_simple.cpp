@@ -30,6 +30,7 @@ enum {
     kTextTube3 = 888,
     kTextTubeCaption = 1098,
     kTextNameTaken = 799,
+    kTextActive = 761,
 };
 
 int valueEditId(int n) { return IDC_SIMPLE_VALUE_FIRST + 2 * n; }
@@ -118,6 +119,7 @@ BOOL CDlgEditLibSimple::OnInitDialog() {
     SetDlgItemText(IDC_SIMPLE_FRAME, nameText.c_str());
     SetDlgItemText(IDC_SIMPLE_FROM_VALUES, dialString(kTextFromValues).c_str());
     SetDlgItemText(IDC_SIMPLE_TYPED, dialString(kTextTyped).c_str());
+    SetDlgItemText(IDC_SIMPLE_ACTIVE, dialString(kTextActive).c_str());
 
     // The type's big picture, or none.
     const Zk_String picture = sectionIconsFolder() + sectionTypeBitmap(table.image, Zk_String(), true);

@@ -133,9 +133,18 @@ TEST_F(LibDialogs, OpensOnTheGroupsPageAndShowsTheSelectedGroup) {
             SSUserTypeText(libDialog(dlg).groupsPage().languageSheet().GetSafeHwnd(), 1, 1, L"Welded plates");
         });
         pick(s, Page::kGroupsPage, IDC_LIB_GROUP_COMBO, 0);
+        // A mark ticked in the list changes that group at once, the shown one through its check.
+        s.tickCheckCombo(IDC_LIB_GROUP_COMBO, 2);
+        s.tickCheckCombo(IDC_LIB_GROUP_COMBO, 0);
+        s.then([](CDialog& dlg) {
+            EXPECT_EQ(::IsDlgButtonChecked(libDialog(dlg).groupsPage().GetSafeHwnd(), IDC_LIB_ENABLED), 0u);
+            EXPECT_FALSE(libDialog(dlg).data.groups.getEnabled(2));
+        });
         s.ok();
     });
     EXPECT_EQ(result, IDOK);
+    EXPECT_FALSE(data.groups.getEnabled(0));
+    EXPECT_FALSE(data.groups.getEnabled(2));
     EXPECT_TRUE(data.groups.getEnabled(1));
     EXPECT_EQ(data.groups.getLangs(1), (Zk_StringArray{L"Welded plates"}));
     EXPECT_EQ(data.groups.getImage(0), L"rolled.bmp");  // kept though not among the pictures
