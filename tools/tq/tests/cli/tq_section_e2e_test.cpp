@@ -96,6 +96,12 @@ TEST_F(TqSection, UsageErrorsAndMissingTables) {
     EXPECT_NE(missing.err.find("no section table NOPE"), std::string::npos) << missing.err;
     writeAll(dir / "t.tsv", "1\nSysName\tI/O\tENG\tGER\tFRA\tNED\n");
     EXPECT_EQ(tq("section import " + tqtest::quote(dir / "t.tsv") + " 'a/b' " + libOption()).status, 2);
+    // A text larger than any section table file is refused before it is read.
+    writeAll(dir / "huge.tsv", std::string(16u * 1024u * 1024u + 1u, 'x'));
+    const auto huge = tq("section import " + tqtest::quote(dir / "huge.tsv") + " HEA " + libOption());
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_NE(huge.err.find("is larger than 16777216 bytes"), std::string::npos) << huge.err;
+    fs::remove(dir / "huge.tsv");
     const auto help = tq("--help");
     EXPECT_NE(help.out.find("section show NAME [--active]"), std::string::npos);
 }
