@@ -6,6 +6,7 @@ void registerModuleBitmaps(HINSTANCE module);
 void registerFrameDialogs(HINSTANCE module);
 void registerSupportDialogs(HINSTANCE module);
 void registerStandardsDialogs(HINSTANCE module);
+void registerSheetEditorDialogs(HINSTANCE module);
 void registerSectionLibDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
@@ -13,5 +14,6 @@ void tqRegisterResources(HINSTANCE module) {
     registerFrameDialogs(module);
     registerSupportDialogs(module);
     registerStandardsDialogs(module);
+    registerSheetEditorDialogs(module);
     registerSectionLibDialogs(module);
 }

@@ -26,6 +26,7 @@ struct CommandContext {
 int runEval(CommandContext& context);
 int runImport(CommandContext& context);
 int runShow(CommandContext& context);
+int runBill(CommandContext& context);
 int runSection(CommandContext& context);
 int runGalleryCommand(CommandContext& context);
 

@@ -12,6 +12,8 @@
 #include "res/resources.h"
 #include "sectionlib/dlg_edit_lib_sections.h"
 #include "sectionlib/dlg_edit_lib_simple.h"
+#include "res/sheeteditor_ids.h"
+#include "sheeteditor/sheet_editor.h"
 #include "sectionlib_test_support.h"
 #include "spread/ss_api.h"
 #include "win/file_faults.h"
@@ -301,7 +303,7 @@ TEST_F(LibDialogs, NewDeleteAndRenameTables) {
     DlgEditLibData data = sampleData();
     user.answerMessageBox(L"has been changed", IDYES);        // leaving the new table
     user.answerMessageBox(L"really want to delete", IDYES);   // deleting UPN
-    user.onDialog(L"Rename table").replaceText(1002, L"IPE new").ok();
+    user.onDialog(L"Rename table").replaceText(IDC_PROMPT_EDIT, L"IPE new").ok();
     run(data, Zk_String(L"IPE"), [&](mfc::DialogSteps& s) {
         click(s, Page::kValuesPage, IDC_LIB_TABLE_NEW);
         s.then([](CDialog& dlg) {
@@ -405,6 +407,33 @@ TEST_F(LibDialogs, ChangingToATypeWithFewerValuesAsksBeforeCuttingTheColumns) {
             EXPECT_EQ(sheetCell(values.sheet, 10, 0, 0), L"Radius");
         });
         s.ok();
+    });
+}
+
+TEST_F(LibDialogs, FindButtonOpensTheSheetsFindWindow) {
+    registerSheetEditorWithSpreadsheets();
+    DlgEditLibData data = sampleData();
+    run(data, Zk_String(L"IPE"), [&](mfc::DialogSteps& s) {
+        s.then([](CDialog& dlg) { EXPECT_EQ(findReplaceWindowOf(libDialog(dlg).valuesPage().sheet), nullptr); });
+        click(s, Page::kValuesPage, IDC_LIB_FIND);
+        s.then([](CDialog& dlg) { EXPECT_NE(findReplaceWindowOf(libDialog(dlg).valuesPage().sheet), nullptr); });
+        s.cancel();
+    });
+    unregisterSheetEditorWithSpreadsheets();
+}
+
+TEST_F(LibDialogs, SheetOptionsKeepTheTableNameAndTheTypeTitlesAsHeaders) {
+    DlgEditLibData data = sampleData();
+    user.onDialog(IDD_TQ_OPTIONS).ok();
+    run(data, Zk_String(L"IPE"), [&](mfc::DialogSteps& s) {
+        click(s, Page::kValuesPage, IDC_LIB_SHEET_OPTIONS);
+        s.then([](CDialog& dlg) {
+            const Zk_Spread& sheet = libDialog(dlg).valuesPage().sheet;
+            EXPECT_EQ(sheetCell(sheet, 0, 3, 0), L"IPE");
+            EXPECT_EQ(sheetCell(sheet, 1, 0, 0), L"SysName");
+            EXPECT_EQ(sheetCell(sheet, 8, 0, 0), L"Width");
+        });
+        s.cancel();
     });
 }
 
