@@ -201,6 +201,15 @@ Zk_String findFirstNumbers(const Zk_String& text, int* pos) {
     return text.mid(start, end - start);
 }
 
+int ObjectExportAddToSorted(Zk_StringArray& items, const Zk_String& text, bool unique) {
+    int found = -1;
+    if (unique && items.find(text, found)) return found;
+    int index = 0;
+    while (index < items.length() && compareNatural(items[index], text) <= 0) ++index;
+    items.insertAt(index, text);
+    return index;
+}
+
 void sortStrings(Zk_StringArray& items, bool ignoreCase, bool descending) {
     std::stable_sort(items.begin(), items.end(), [&](const Zk_String& a, const Zk_String& b) {
         const int c = a.compare(b, ignoreCase);

@@ -16,8 +16,30 @@ Zk_String profFolder() { return addBackslash(gSettings.libDir) + Zk_String(L"pro
 
 }  // namespace
 
+Zk_String sectionTableFilePath(const Zk_String& name) {
+    Zk_String file = name;
+    if (!file.endsWith(Zk_String(L".pr"), true)) file += L".pr";
+    return profFolder() + file;
+}
+
+bool readSectionTableFile(const Zk_String& path, Zk_Array<Zk_StringArray>& rows, Zk_String& typeName) {
+    Zk_Array<Zk_StringArray> read;
+    if (!readFile(path, read)) return false;
+    rows = std::move(read);
+    typeName = getFileTitle(path);
+    return true;
+}
+
+bool writeSectionTableFile(const Zk_String& path, const Zk_Array<Zk_StringArray>& rows) {
+    return writeFile(path, rows);
+}
+
+int sectionTableLanguageCount(const Zk_StringArray& columnNames, int koreanIndex) {
+    return columnNames.length() > koreanIndex && columnNames[koreanIndex].equal(Zk_String(L"Korean")) ? 5 : 4;
+}
+
 int Zk_SectionTable::nrLanguages() const {
-    return columnNames.length() > 5 && columnNames[5].equal(Zk_String(L"Korean")) ? 5 : 4;
+    return sectionTableLanguageCount(columnNames, 5);
 }
 
 int Zk_SectionTable::findRow(const Zk_String& systemName) const {
@@ -43,7 +65,8 @@ void Zk_SectionTableManager::clear() {
 
 Acad::ErrorStatus Zk_SectionTableManager::loadTableFile(const Zk_String& path) {
     Zk_Array<Zk_StringArray> rows;
-    if (!readFile(path, rows) || rows.length() < 2) return Acad::eInvalidInput;
+    Zk_String typeName;
+    if (!readSectionTableFile(path, rows, typeName) || rows.length() < 2) return Acad::eInvalidInput;
     Zk_String image = rows[0].length() > 0 ? rows[0][0] : Zk_String();
     Zk_StringArray names = rows[1];
     names.removeAt(1);  // the active flag
@@ -54,7 +77,7 @@ Acad::ErrorStatus Zk_SectionTableManager::loadTableFile(const Zk_String& path) {
         if (row.length() > 1) row.removeAt(1);
         sections.append(row);
     }
-    return addSectionTable(getFileTitle(path), image, names, sections);
+    return addSectionTable(typeName, image, names, sections);
 }
 
 Acad::ErrorStatus Zk_SectionTableManager::addSectionTable(const Zk_String& tableName, const Zk_String& image,
@@ -96,7 +119,7 @@ Acad::ErrorStatus Zk_SectionTableManager::findTable(const Zk_String& typeName, c
     syncLibrary();
     int index = indexOf(typeName);
     if (index < 0 && !m_allLoaded && !typeName.isEmpty()) {
-        Zk_String path = profFolder() + withoutPrExtension(typeName) + Zk_String(L".pr");
+        Zk_String path = sectionTableFilePath(withoutPrExtension(typeName));
         if (fileExists(path) && loadTableFile(path) == Acad::eOk) index = indexOf(typeName);
     }
     if (index < 0) return Acad::eInvalidInput;

@@ -16,7 +16,10 @@ Zk_MacroLangs gMacroLangs;
 
 namespace {
 
-using Table = std::map<int, Zk_String>;
+struct Table {
+    std::map<int, Zk_String> numbered;
+    std::map<Zk_String, Zk_String> keyed;  // "GROUP.KEY" -> text
+};
 
 struct Cache {
     std::mutex mutex;
@@ -68,9 +71,10 @@ Table loadTable(const Zk_String& folder, const Zk_String& code) {
         const int tab = line.find(L'\t');
         if (tab <= 0) continue;
         bool ok = false;
-        const int nr = line.left(tab).toInt(&ok);
-        if (!ok) continue;
-        table[nr] = unescape(line.mid(tab + 1));
+        const Zk_String first = line.left(tab);
+        const int nr = first.toInt(&ok);
+        if (ok) table.numbered[nr] = unescape(line.mid(tab + 1));
+        else if (first.find(L'.') > 0) table.keyed[first] = unescape(line.mid(tab + 1));
     }
     return table;
 }
@@ -90,12 +94,25 @@ Zk_String lookUp(int nr, const Zk_String& language) {
     std::lock_guard<std::mutex> lock(c.mutex);
     const Zk_String code = language.isEmpty() ? Zk_String(L"ENG") : language.toUpper();
     const Table& own = tableFor(c, code);
-    if (auto it = own.find(nr); it != own.end()) return it->second;
+    if (auto it = own.numbered.find(nr); it != own.numbered.end()) return it->second;
     if (code != L"ENG") {
         const Table& eng = tableFor(c, L"ENG");
-        if (auto it = eng.find(nr); it != eng.end()) return it->second;
+        if (auto it = eng.numbered.find(nr); it != eng.numbered.end()) return it->second;
     }
     return Zk_String(L"#") + Zk_String(nr) + L"#";
+}
+
+Zk_String lookUpKeyed(const Zk_String& key, const Zk_String& language) {
+    Cache& c = cache();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    const Zk_String code = language.isEmpty() ? Zk_String(L"ENG") : language.toUpper();
+    const Table& own = tableFor(c, code);
+    if (auto it = own.keyed.find(key); it != own.keyed.end()) return it->second;
+    if (code != L"ENG") {
+        const Table& eng = tableFor(c, L"ENG");
+        if (auto it = eng.keyed.find(key); it != eng.keyed.end()) return it->second;
+    }
+    return Zk_String();
 }
 
 }  // namespace
@@ -110,6 +127,11 @@ Zk_StringArray dialStringAllLangs(int nr) {
 }
 
 Zk_String Zk_MacroLangs::GetString(int nr) const { return lookUp(nr, gSettings.workLanguage); }
+
+Zk_String Zk_MacroLangs::GetString(const Zk_String& group, const Zk_String& key) const {
+    if (group.isEmpty() || key.isEmpty()) return Zk_String();
+    return lookUpKeyed(group + Zk_String(L".") + key, gSettings.workLanguage);
+}
 
 Zk_String Zk_MacroLangs::GetStringInLanguage(int nr, const Zk_String& code) const { return lookUp(nr, code); }
 

@@ -69,6 +69,19 @@ Zk_String::Zk_String(double value, int decimals) {
     m_text.assign(s.begin(), s.end());
 }
 
+Zk_String Zk_String::fromNumber(double value, int trimZeros, int decimals) {
+    if (!std::isfinite(value)) return Zk_String(L"0");
+    Zk_String text(value, trimZeros != 0 && decimals <= 0 ? 10 : decimals);
+    if (trimZeros != 0 && text.contains(Zk_String(L"."))) {
+        int end = text.length();
+        while (end > 0 && text[end - 1] == L'0') --end;
+        if (end > 0 && text[end - 1] == L'.') --end;
+        text = text.left(end);
+    }
+    if (text == L"-0") text = Zk_String(L"0");
+    return text;
+}
+
 Zk_String Zk_String::fromUtf8(std::string_view utf8) { return Zk_String(WideFromUtf8(utf8)); }
 std::string Zk_String::toUtf8() const { return Utf8FromWide(m_text); }
 

@@ -68,5 +68,8 @@ void sortStrings(Zk_StringArray& items, bool ignoreCase = false, bool descending
 void sortStringsNatural(Zk_StringArray& items, bool ignoreCase = true);
 // Natural comparison: <0, 0, >0.
 int compareNatural(const Zk_String& a, const Zk_String& b, bool ignoreCase = true);
+// Inserts text into a list sorted in natural order (after equal texts) and returns
+// its index; with unique a text already present is not added and its index returned.
+int ObjectExportAddToSorted(Zk_StringArray& items, const Zk_String& text, bool unique = false);
 // The permutation that sorts items: result[k] is the index of the k-th smallest.
 Zk_Array<int> sortedIndexes(const Zk_StringArray& items, bool ignoreCase = false);

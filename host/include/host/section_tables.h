@@ -63,6 +63,20 @@ private:
 
 extern Zk_SectionTableManager gSectionTables;
 
+// The file of a section table: libDir + "prof\" + name, ".pr" appended when the name
+// does not end in it already.
+Zk_String sectionTableFilePath(const Zk_String& name);
+// Reads a section table file as its rows (image row, column names, sections, as the file
+// holds them); typeName is the name the table goes by (the file title). False when the
+// file cannot be read (rows and typeName unchanged). The one reader of section tables.
+bool readSectionTableFile(const Zk_String& path, Zk_Array<Zk_StringArray>& rows, Zk_String& typeName);
+// Writes the rows as a section table file, replacing it atomically (a failure leaves the
+// old file as it was).
+bool writeSectionTableFile(const Zk_String& path, const Zk_Array<Zk_StringArray>& rows);
+// Number of user-name columns of a table: 4, or 5 when the column name at koreanIndex
+// (6 in the file with its active flag, 5 without it) is "Korean".
+int sectionTableLanguageCount(const Zk_StringArray& columnNames, int koreanIndex);
+
 // Splits a full section name at its first "-" into type and system name.
 bool splitSectionName(const Zk_String& section, Zk_String& typeName, Zk_String& systemName);
 // The text of value column `column` (from 0) of a section; eInvalidInput when the

@@ -4,6 +4,7 @@
 // lines starting with "#" are comments). The folder is, in this order: the environment
 // variable TQ_LANGDIR, "lang\" below gSettings.zkDir when it holds the language files,
 // or the folder compiled in at build time. A number without text gives "#<number>#".
+// Texts of a named group are lines "GROUP.KEY", a tab, the text (e.g. "Prof.tw").
 #pragma once
 
 #include "host/zk_array.h"
@@ -23,6 +24,8 @@ Zk_StringArray dialStringAllLangs(int nr);
 class Zk_MacroLangs {
 public:
     Zk_String GetString(int nr) const;
+    // The text of key in a named group ("Prof", "tw"); empty when there is none.
+    Zk_String GetString(const Zk_String& group, const Zk_String& key) const;
     // As GetString without accelerator marks ("&") and a trailing ":" or "...".
     Zk_String GetStringChopSymbols(int nr) const;
     // The code of the work language, e.g. "ENG".

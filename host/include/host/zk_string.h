@@ -24,6 +24,10 @@ public:
     // Fixed-point text with the given number of decimals (clamped to 0..20);
     // a negative zero is written without its sign.
     Zk_String(double value, int decimals);
+    // The text of a number: with trimZeros 1 up to 10 decimals (decimals 0) or the given
+    // number, trailing zeros and a trailing "." removed ("200", "12.5"); with trimZeros 0
+    // exactly `decimals` decimals. Non-finite values give "0".
+    static Zk_String fromNumber(double value, int trimZeros, int decimals);
 
     static Zk_String fromUtf8(std::string_view utf8);
     std::string toUtf8() const;

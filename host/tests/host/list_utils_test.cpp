@@ -139,3 +139,12 @@ TEST(ListUtils, SortingIsStableAndNaturalOrderCountsDigits) {
     EXPECT_EQ(compareNatural(L"A007", L"A7"), 0);
     EXPECT_EQ(sortedIndexes({L"c", L"a", L"b"}), (Zk_Array<int>{1, 2, 0}));
 }
+
+TEST(ListUtils, AddToSortedStringsInNaturalOrder) {
+    Zk_StringArray names{L"HEA100", L"HEA200", L"HEA1000"};
+    EXPECT_EQ(ObjectExportAddToSorted(names, Zk_String(L"HEA300")), 2);
+    EXPECT_EQ(ObjectExportAddToSorted(names, Zk_String(L"HEA50")), 0);
+    EXPECT_EQ(ObjectExportAddToSorted(names, Zk_String(L"HEA2000")), 5);
+    EXPECT_EQ(ObjectExportAddToSorted(names, Zk_String(L"HEA300"), true), 3);
+    EXPECT_EQ(names, (Zk_StringArray{L"HEA50", L"HEA100", L"HEA200", L"HEA300", L"HEA1000", L"HEA2000"}));
+}

@@ -85,6 +85,21 @@ TEST_F(Texts, WorkLanguageFallbackAndPlaceholder) {
     EXPECT_EQ(string(2), L"Cancel");  // missing in DEU: English
 }
 
+TEST_F(Texts, GroupTextsByKeyWithEnglishFallback) {
+    TempFolder dir;
+    writeHost(dir.host() / "ENG.txt", "736\tHeight\nProf.tw\tWeb thickness\nProf.A\tArea\n");
+    writeHost(dir.host() / "DEU.txt", "Prof.tw\tStegdicke\n");
+    set("TQ_LANGDIR", dir.host().string());
+    set("TQ_LANGUAGE", "DEU");
+    gSettings.reload();
+    reloadTexts();
+    EXPECT_EQ(gMacroLangs.GetString(Zk_String(L"Prof"), Zk_String(L"tw")), L"Stegdicke");
+    EXPECT_EQ(gMacroLangs.GetString(Zk_String(L"Prof"), Zk_String(L"A")), L"Area");
+    EXPECT_TRUE(gMacroLangs.GetString(Zk_String(L"Prof"), Zk_String(L"h")).isEmpty());
+    EXPECT_TRUE(gMacroLangs.GetString(Zk_String(), Zk_String(L"tw")).isEmpty());
+    EXPECT_EQ(dialString(736), L"Height");
+}
+
 TEST_F(Texts, MissingFolderGivesPlaceholdersOnly) {
     set("TQ_LANGDIR", "/nonexistent/lang");
     reloadTexts();

@@ -128,3 +128,12 @@ TEST(ZkString, CaseAndTrim) {
     EXPECT_EQ(Zk_String(L"a") + L"b" + Zk_String(L"c") + L'd', L"abcd");
     EXPECT_EQ(L"x" + Zk_String(L"y"), L"xy");
 }
+
+TEST(ZkString, NumberTextsWithTrimmedZeros) {
+    EXPECT_EQ(Zk_String::fromNumber(200.0, 1, 0), L"200");
+    EXPECT_EQ(Zk_String::fromNumber(12.5, 1, 0), L"12.5");
+    EXPECT_EQ(Zk_String::fromNumber(-0.0000000001, 1, 0), L"-0.0000000001");
+    EXPECT_EQ(Zk_String::fromNumber(-0.00000000001, 1, 0), L"0");
+    EXPECT_EQ(Zk_String::fromNumber(2.25, 0, 3), L"2.250");
+    EXPECT_EQ(Zk_String::fromNumber(1.0 / 0.0, 1, 0), L"0");
+}

@@ -12,6 +12,7 @@ Command commandFromName(const std::string& name) {
     if (name == "show") return Command::Show;
     if (name == "panel") return Command::Panel;
     if (name == "bill") return Command::Bill;
+    if (name == "section") return Command::Section;
     if (name == "gallery") return Command::Gallery;
     return Command::None;
 }
@@ -49,7 +50,8 @@ bool isValueOption(const std::string& name) {
 
 bool isFlagOption(const std::string& name) {
     return name == "--help" || name == "-h" || name == "--diagnostics" || name == "--timings" ||
-           name == "--json" || name == "--headers" || name == "--strict";
+           name == "--json" || name == "--headers" || name == "--strict" ||
+           name == "--active";
 }
 
 ParseResult fail(std::string message) {
@@ -67,6 +69,7 @@ const char* commandName(Command command) {
     case Command::Show: return "show";
     case Command::Panel: return "panel";
     case Command::Bill: return "bill";
+    case Command::Section: return "section";
     case Command::Gallery: return "gallery";
     case Command::None: break;
     }
@@ -108,6 +111,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             else if (name == "--json") o.json = true;
             else if (name == "--headers") o.headers = true;
             else if (name == "--strict") o.strict = true;
+            else if (name == "--active") o.activeOnly = true;
             continue;
         }
         if (!isValueOption(name))
@@ -162,6 +166,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     if (o.command != Command::Eval && o.command != Command::Panel && (o.diagnostics || o.timings || o.json || o.strict))
         return fail(std::string(commandName(o.command)) +
                     " takes none of --diagnostics, --timings, --json, --strict");
+
+    if (o.activeOnly && o.command != Command::Section)
+        return fail("--active is an option of tq section show");
 
     switch (o.command) {
     case Command::Eval: {
@@ -221,6 +228,32 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             return fail("panel needs exactly one TEMPLATE");
         o.panelTemplate = positional[0];
         break;
+    case Command::Section: {
+        if (o.headers)
+            return fail("section takes no --headers");
+        if (positional.empty())
+            return fail("section needs list, show NAME or import TABLE.tsv NAME");
+        o.sectionAction = positional[0];
+        const std::size_t operands = positional.size() - 1;
+        if (o.sectionAction == "list") {
+            if (operands != 0)
+                return fail("section list takes no operands");
+        } else if (o.sectionAction == "show") {
+            if (operands != 1)
+                return fail("section show needs exactly one NAME");
+            o.sectionName = positional[1];
+        } else if (o.sectionAction == "import") {
+            if (operands != 2)
+                return fail("section import needs TABLE.tsv and NAME");
+            o.sectionFile = positional[1];
+            o.sectionName = positional[2];
+        } else {
+            return fail("unknown section action " + o.sectionAction + " (list, show or import)");
+        }
+        if (o.activeOnly && o.sectionAction != "show")
+            return fail("--active is an option of tq section show");
+        break;
+    }
     case Command::Gallery:
         if (positional.size() != 1)
             return fail("gallery needs exactly one OUTDIR");
@@ -247,6 +280,9 @@ std::string usageText() {
            "  show --settings FILE               print a sheet's settings as key=value lines\n"
            "  bill ROWS.tsv OUT.kms              write a bill of materials into a spreadsheet file\n"
            "  panel TEMPLATE                     print the controls of a dialog template\n"
+           "  section list                       the library's section tables: type and row count\n"
+           "  section show NAME [--active]       a section table as tab-separated text\n"
+           "  section import TABLE.tsv NAME      check tab-separated text and write it as a table\n"
            "  gallery OUTDIR                     draw every dialog of the module as a picture\n"
            "\n"
            "common options:\n"
@@ -359,6 +395,22 @@ std::string commandHelp(Command command) {
                "footer files the settings name are copied beside OUT.kms.\n"
                "exit status: 0 saved, 1 the bill could not be saved (no file is left), 2 usage\n"
                "error or unreadable input\n";
+    case Command::Section:
+        return "usage: tq section list [--library DIR]\n"
+               "       tq section show NAME [--active] [--library DIR]\n"
+               "       tq section import TABLE.tsv NAME [--library DIR]\n"
+               "\n"
+               "The section tables of the library's \"prof\" folder (NAME.pr), one per section\n"
+               "type. list prints NAME<tab>TYPE<tab>ROWS, one table a line. show prints a table as\n"
+               "tab-separated UTF-8 text: the picture reference alone on line 1, the column names\n"
+               "on line 2 (system name, active flag, a user name per language, the values), then\n"
+               "one section a line; --active leaves out the inactive sections. import reads such\n"
+               "text back and writes it as NAME.pr, replacing the file only when the whole text\n"
+               "is valid: unique system names, flags 0 or 1, numbers as values and every line as\n"
+               "many cells as the header. A fault is reported with its line and nothing is\n"
+               "written. show followed by import of the same text gives the same file.\n"
+               "\n"
+               "exit status: 0 success, 1 the table cannot be written, 2 usage error or invalid input\n";
     case Command::Gallery:
         return "usage: tq gallery [--library DIR] OUTDIR\n"
                "\n"

@@ -50,6 +50,7 @@ int runTq(const std::vector<std::string>& args, const std::string& argv0, std::o
     case Command::Show: return runShow(context);
     case Command::Panel: return runPanel(context);
     case Command::Bill: return runBill(context);
+    case Command::Section: return runSection(context);
     case Command::Gallery: return runGalleryCommand(context);
     case Command::None: break;
     }

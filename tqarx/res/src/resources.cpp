@@ -8,6 +8,7 @@ void registerSupportDialogs(HINSTANCE module);
 void registerStandardsDialogs(HINSTANCE module);
 void registerDesignerDialog(HINSTANCE module);
 void registerSheetEditorDialogs(HINSTANCE module);
+void registerSectionLibDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
     registerModuleBitmaps(module);
@@ -16,4 +17,5 @@ void tqRegisterResources(HINSTANCE module) {
     registerStandardsDialogs(module);
     registerDesignerDialog(module);
     registerSheetEditorDialogs(module);
+    registerSectionLibDialogs(module);
 }

@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class Command { None, Eval, Import, Show, Bill, Gallery, Panel };
+enum class Command { None, Eval, Import, Show, Bill, Gallery, Panel, Section };
 
 struct CliOptions {
     Command command = Command::None;
@@ -49,6 +49,11 @@ struct CliOptions {
     std::string panelTemplate;  // TEMPLATE: a name in the template folder or a path
     std::string pngFile;        // --png OUT.png
 
+    // section list | show NAME [--active] | import TABLE.tsv NAME
+    std::string sectionAction;  // "list", "show" or "import"
+    std::string sectionName;    // NAME (a table of the library's "prof" folder)
+    std::string sectionFile;    // import: TABLE.tsv
+    bool activeOnly = false;    // show: --active
     // gallery
     std::string galleryDir;     // gallery: OUTDIR
 };

@@ -28,6 +28,7 @@ int runImport(CommandContext& context);
 int runShow(CommandContext& context);
 int runPanel(CommandContext& context);
 int runBill(CommandContext& context);
+int runSection(CommandContext& context);
 int runGalleryCommand(CommandContext& context);
 
 // The whole program: args without the program name; argv0 locates tq.arx and the

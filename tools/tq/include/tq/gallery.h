@@ -99,6 +99,7 @@ void addSupportEntries(Gallery& gallery);
 void addFrameEntries(Gallery& gallery);
 void addDesignerEntries(Gallery& gallery);
 void addSheetEditorEntries(Gallery& gallery);
+void addSectionLibEntries(Gallery& gallery);
 // Every entry.
 Gallery allEntries();
 

@@ -87,6 +87,7 @@ Gallery allEntries() {
     addFrameEntries(g);
     addDesignerEntries(g);
     addSheetEditorEntries(g);
+    addSectionLibEntries(g);
     return g;
 }
 

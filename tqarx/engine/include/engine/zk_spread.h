@@ -119,6 +119,8 @@ public:
     // Find window: made by the factory on the first F3/F5 (no factory: the keys do nothing).
     static void setFindWindowFactory(Zk_SpreadFindWindowFactory factory);
     Zk_SpreadFindWindow* findWindow() const { return m_findWindow.get(); }
+    // As F3 (which 1) or F5 (which 2): opens the find window, or runs its search when open.
+    void runFindAction(int which) { handleFindKey(which); }
 
     // A window belongs to a grid when its class is a spreadsheet control class.
     static bool isSpreadWindow(HWND hwnd);
