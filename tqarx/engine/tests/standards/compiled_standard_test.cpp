@@ -3,6 +3,7 @@
 // trees, compiled declarations and equations, data tables) never shows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -58,6 +59,8 @@ std::ostream& operator<<(std::ostream& os, const Outcome& o) {
 
 // One input row of the test standard: A (number), Key (text), general variables.
 struct Row {
+    Row(std::wstring a_, std::wstring key_, std::vector<std::wstring> names = {}, std::vector<std::wstring> values = {})
+        : a(std::move(a_)), key(std::move(key_)), genNames(std::move(names)), genValues(std::move(values)) {}
     std::wstring a, key;
     std::vector<std::wstring> genNames, genValues;
 };
@@ -170,6 +173,26 @@ TEST_F(CompiledStandard, ARewrittenFileIsSeenAtTheNextEvaluation) {
     std::ofstream(folder.hostFile("t.txt"), std::ios::binary) << "K1\t12.5\nK2\t30\n";
     age(folder.hostFile("t.txt"), 600);
     EXPECT_EQ(evaluate(row).values[2], L"40");
+}
+
+// A table is found where a fresh search would find it: one made in a folder searched
+// before the one it was found in takes its place, also in a folder that did not exist.
+TEST_F(CompiledStandard, ATableMadeWhereItIsSearchedFirstIsFound) {
+    write(standard());
+    const Row row{L"3", L"K2"};
+    EXPECT_EQ(evaluate(row).values[2], L"10");  // t.txt of the library folder: K2 is 20
+    std::filesystem::create_directories(folder.hostFile("Connection Standards"));
+    std::ofstream(folder.hostFile("Connection Standards/t.txt"), std::ios::binary) << "K2\t30\n";
+    EXPECT_EQ(evaluate(row).values[2], L"40");
+    std::filesystem::create_directories(folder.hostFile("Connection Standards/data"));  // another case
+    std::ofstream(folder.hostFile("Connection Standards/data/T.TXT"), std::ios::binary) << "K2\t40\n";
+    EXPECT_EQ(evaluate(row).values[2], L"70");
+    // Gone again: the next one in line is used.
+    std::filesystem::remove(folder.hostFile("Connection Standards/data/T.TXT"));
+    EXPECT_EQ(evaluate(row).values[2], L"40");
+    // Changed in place with its size and write time kept: a fresh load reads it again.
+    std::ofstream(folder.hostFile("Connection Standards/t.txt"), std::ios::binary) << "K2\t10\n";
+    EXPECT_EQ(evaluate(row).values[2], L"30");
 }
 
 // A thousand rows in one process give what each row gives as the first evaluation of a
