@@ -742,7 +742,8 @@ struct ParsedSheet {
     std::unique_ptr<Sheet> sheet;
 };
 constexpr std::size_t kMaxParsedSheets = 16;
-constexpr std::size_t kMaxParsedSheetBytes = 1024 * 1024;   // larger buffers are parsed each time
+constexpr std::size_t kMaxParsedSheetBytes = 256 * 1024;        // larger buffers are parsed each time
+constexpr std::size_t kMaxParsedSheetsBytes = 4 * 1024 * 1024;  // of all buffers kept
 
 std::vector<ParsedSheet>& parsedSheets() {
     static std::vector<ParsedSheet> sheets;   // most recently used first
@@ -785,7 +786,12 @@ BOOL SSLoadFromSharedBuffer(HWND hWnd, const std::shared_ptr<const std::string>&
     // A buffer only this cache still holds can never be passed again.
     sheets.erase(std::remove_if(sheets.begin(), sheets.end(), [](const ParsedSheet& p) { return p.bytes.use_count() == 1; }),
                  sheets.end());
-    if (sheets.size() >= kMaxParsedSheets) sheets.pop_back();
+    std::size_t kept = utf8->size();
+    for (const ParsedSheet& p : sheets) kept += p.bytes->size();
+    while (!sheets.empty() && (sheets.size() >= kMaxParsedSheets || kept > kMaxParsedSheetsBytes)) {
+        kept -= sheets.back().bytes->size();
+        sheets.pop_back();
+    }
     auto copy = std::make_unique<Sheet>();
     copy->CopyFrom(s);
     copy->hwnd = nullptr;

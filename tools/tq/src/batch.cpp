@@ -303,7 +303,11 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
         return kExitUsage;
     }
     BatchTableReader reader(in);
-    reader.readHeader(header, error);
+    std::vector<std::string> again;
+    if (!reader.readHeader(again, error) || again != header) {
+        context.err << "tq: " << tablePath << " changed while it was read\n";
+        return kExitUsage;
+    }
     BatchProgress progress(context.err, rowCount, errorIsTerminal());
     std::size_t failed = 0;
     while (reader.readRow(fields, error)) {
@@ -338,6 +342,11 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
         progress.step(why.empty());
     }
     progress.finish();
+    if (!error.empty()) {
+        // The table was checked whole before: it changed while it was read.
+        context.err << "tq: " << tablePath << ", " << error << " (the table changed while it was read)\n";
+        return kExitUsage;
+    }
     if (!results.commit()) {
         context.err << "tq: cannot write " << options.outFile << "; nothing was written\n";
         return kExitFailed;

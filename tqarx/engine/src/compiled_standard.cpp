@@ -14,6 +14,7 @@ constexpr std::size_t kMaxCompiled = 32;
 struct Store {
     std::vector<Entry> entries;  // most recently used first
     std::size_t made = 0;
+    bool used = true;
 };
 
 Store& store() {
@@ -47,6 +48,9 @@ void keepCompiledStandard(const std::shared_ptr<const std::string>& bytes,
     if (s.entries.size() >= kMaxCompiled) s.entries.pop_back();
     s.entries.insert(s.entries.begin(), Entry{bytes, std::move(compiled)});
 }
+
+void useCompiledStandards(bool on) { store().used = on; }
+bool compiledStandardsUsed() { return store().used; }
 
 std::size_t compiledStandardsMade() { return store().made; }
 

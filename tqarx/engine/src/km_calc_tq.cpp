@@ -81,7 +81,7 @@ Acad::ErrorStatus KmCalcTq::findVarCells() {
 }
 
 Acad::ErrorStatus KmCalcTq::prepareDeclarations() {
-    const std::shared_ptr<const std::string> bytes = std::move(m_loadedBytes);
+    const std::shared_ptr<const std::string> bytes = compiledStandardsUsed() ? std::move(m_loadedBytes) : nullptr;
     m_loadedBytes.reset();
     if (auto kept = findCompiledStandard(bytes)) {
         varCells.resetVarCells();

@@ -421,7 +421,7 @@ BOOL SSLoadFromBuffer(HWND hWnd, std::string_view utf8, LPCWSTR nameForMessages)
 // As SSLoadFromBuffer, for a buffer that is shared and never changed while shared (a file
 // cache's bytes): the sheet parsed from the same buffer object before, with the same
 // settings in force, is copied instead of parsed again (kept for sheets without formulas,
-// buffers up to 1 MiB, the last 16). SSForgetParsedSheets drops what is kept, and the
+// buffers up to 256 KiB, the last 16 and 4 MiB of buffers). SSForgetParsedSheets drops what is kept, and the
 // formula trees kept for formulas typed again (a formula set with the same text in the
 // same cell as one set before shares the tree parsed then).
 BOOL SSLoadFromSharedBuffer(HWND hWnd, const std::shared_ptr<const std::string>& utf8, LPCWSTR nameForMessages);

@@ -43,6 +43,10 @@ std::shared_ptr<const KmCompiledStandard> findCompiledStandard(const std::shared
 // Keeps compiled for bytes (the last few files are kept).
 void keepCompiledStandard(const std::shared_ptr<const std::string>& bytes,
                           std::shared_ptr<const KmCompiledStandard> compiled);
+// Whether evaluations compile standards and run from compiled forms (on by default;
+// tests turn it off to compare with the full path of every evaluation).
+void useCompiledStandards(bool on);
+bool compiledStandardsUsed();
 // Compiled standards made so far (for tests), and forgetting every one kept.
 std::size_t compiledStandardsMade();
 void clearCompiledStandards();

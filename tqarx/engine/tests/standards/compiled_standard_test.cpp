@@ -80,6 +80,7 @@ protected:
         age(folder.hostFile("t.txt"), 3600);
     }
     void TearDown() override {
+        useCompiledStandards(true);
         win::SetMessageBoxHook(nullptr, nullptr);
         gSettings.libDir = savedLibDir;
         gSettings.current.standardsDiagnostics = savedDiagnostics;
@@ -122,10 +123,12 @@ protected:
         for (std::size_t i = seen; i < log.size(); ++i) o.boxes.push_back(log[i].text);
         return o;
     }
-    // The same row evaluated as the first evaluation of a process would be.
+    // The same row evaluated as a fresh load of every file, nothing compiled or kept.
     Outcome evaluateFresh(const Row& row) {
         forgetEverythingKept();
+        useCompiledStandards(false);
         Outcome o = evaluate(row);
+        useCompiledStandards(true);
         forgetEverythingKept();
         return o;
     }
