@@ -1,11 +1,17 @@
 // CWnd: creation, message dispatch and the default handlers.
 #include "mfc/cwnd.h"
+#include "mfc/control_colors.h"
 
 #include "mfc/ddx.h"
 #include "mfc/gdi.h"
 #include "win/window.h"
 
 CWnd::CWnd() = default;
+CWnd::CWnd(HWND zOrderPlace) : m_hWnd(zOrderPlace), m_temporary(true) {}
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::~CWnd() {
     if (m_hWnd && !m_temporary) {
@@ -166,12 +172,18 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC: {
-        CDC dc;
-        dc.m_hDC = reinterpret_cast<HDC>(wParam);
+        // A colour query (QueryControlColors) hands its own device context in; it reads
+        // back what the handler set.
+        CDC local;
+        CDC* dc = mfc::ColorQueryDC(reinterpret_cast<HDC>(wParam));
+        if (!dc) {
+            local.m_hDC = reinterpret_cast<HDC>(wParam);
+            dc = &local;
+        }
         UINT kind = msg == WM_CTLCOLOREDIT ? CTLCOLOR_EDIT : msg == WM_CTLCOLORLISTBOX ? CTLCOLOR_LISTBOX
                     : msg == WM_CTLCOLORBTN ? CTLCOLOR_BTN : msg == WM_CTLCOLORDLG ? CTLCOLOR_DLG : CTLCOLOR_STATIC;
-        HBRUSH b = OnCtlColor(&dc, FromHandle(reinterpret_cast<HWND>(lParam)), kind);
-        dc.m_hDC = nullptr;
+        HBRUSH b = OnCtlColor(dc, FromHandle(reinterpret_cast<HWND>(lParam)), kind);
+        local.m_hDC = nullptr;
         return reinterpret_cast<LRESULT>(b);
     }
     case WM_SETCURSOR:

@@ -31,6 +31,7 @@ std::unique_ptr<CWnd> MakeTemporary(HWND hwnd) {
     if (name == L"combobox") return std::make_unique<CComboBox>();
     if (name == L"listbox") return std::make_unique<CListBox>();
     if (name == L"systabcontrol32") return std::make_unique<CTabCtrl>();
+    if (name == L"syslistview32") return std::make_unique<CListCtrl>();
     if (name == L"static") return std::make_unique<CStatic>();
     return std::make_unique<CWnd>();
 }

@@ -23,19 +23,7 @@ CWnd* CWnd::GetWindow(UINT cmd) const { return FromHandle(::GetWindow(m_hWnd, cm
 BOOL CWnd::IsChild(const CWnd* wnd) const { return wnd && ::IsChild(m_hWnd, wnd->m_hWnd); }
 
 CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
-    std::vector<HWND> stops;
-    for (HWND c = ::GetWindow(m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
-        if (::IsWindowVisible(c) && ::IsWindowEnabled(c) && (GetWindowLongPtrW(c, GWL_STYLE) & WS_TABSTOP))
-            stops.push_back(c);
-    }
-    if (stops.empty()) return nullptr;
-    std::size_t at = stops.size();
-    for (std::size_t i = 0; i < stops.size(); ++i) {
-        if (control && stops[i] == control->m_hWnd) at = i;
-    }
-    std::size_t next = at == stops.size() ? (previous ? stops.size() - 1 : 0)
-                                          : (previous ? (at + stops.size() - 1) : (at + 1)) % stops.size();
-    return FromHandle(stops[next]);
+    return FromHandle(::GetNextDlgTabItem(m_hWnd, control ? control->m_hWnd : nullptr, previous));
 }
 
 void CWnd::SetWindowText(LPCWSTR text) { ::SetWindowTextW(m_hWnd, text); }

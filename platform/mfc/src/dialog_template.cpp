@@ -89,6 +89,7 @@ HWND CreateDialogFromTemplate(const DialogTemplate& t, HWND parent, CWnd* owner,
     if ((style & WS_CHILD) && !parent) style = (style & ~WS_CHILD) | WS_POPUP;
     RECT rc{0, 0, DialogUnitsToPixelsX(t.cx), DialogUnitsToPixelsY(t.cy)};
     DWORD ex = t.exStyle | ((style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0);
+    if (style & DS_CONTROL) ex |= WS_EX_CONTROLPARENT;  // a page: the dialog keys pass through it
     AdjustWindowRectEx(&rc, style, FALSE, ex);
     int w = rc.right - rc.left, h = rc.bottom - rc.top;
     int x = DialogUnitsToPixelsX(t.x), y = DialogUnitsToPixelsY(t.y);

@@ -7,6 +7,9 @@
 
 #include "mfc/cwnd.h"
 #include "mfc/resources.h"
+#include "mfc/window_picture.h"
+#include "win/bitmap_font.h"
+#include "win/render.h"
 #include "win/window.h"
 
 namespace mfc {
@@ -177,7 +180,7 @@ int CDC::SetBkMode(int mode) {
     m_bkMode = mode;
     return old;
 }
-win::Surface* CDC::surface() const { return m_bitmap ? m_bitmap->surface() : nullptr; }
+win::Surface* CDC::surface() const { return m_bitmap ? m_bitmap->surface() : m_picture; }
 void CDC::FillSolidRect(const RECT& r, COLORREF c) {
     if (auto* s = surface()) s->fill(r, c);
     m_bkColor = c;
@@ -245,12 +248,37 @@ CSize CDC::GetTextExtent(const CString& text) const {
     }
     return CSize(cw * text.GetLength(), ch);
 }
-BOOL CDC::TextOut(int, int, const CString&) { return TRUE; }
+BOOL CDC::TextOut(int x, int y, const CString& text) {
+    if (auto* s = surface()) {
+        if (m_bkMode == OPAQUE) {
+            CSize size = GetTextExtent(text);
+            s->fill(RECT{x, y, x + size.cx, y + size.cy}, m_bkColor);
+        }
+        LOGFONTW lf;
+        const bool bold = m_font && mfc::FontInfo(m_font->m_hObject, lf) && lf.lfWeight >= FW_BOLD;
+        win::DrawText(*s, x, y, text.str(), m_textColor, RECT{0, 0, s->width(), s->height()}, bold);
+    }
+    return TRUE;
+}
 int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
     CSize size = GetTextExtent(text);
     if (rect && (format & DT_CALCRECT)) {
         rect->right = rect->left + size.cx;
         rect->bottom = rect->top + size.cy;
+        return size.cy;
+    }
+    if (auto* s = surface(); s && rect) {
+        if (m_bkMode == OPAQUE) s->fill(*rect, m_bkColor);
+        UINT f = 0;
+        if (format & DT_CENTER) f |= win::kAlignCenter;
+        if (format & DT_RIGHT) f |= win::kAlignRight;
+        if (format & DT_VCENTER) f |= win::kAlignMiddle;
+        if (!(format & DT_SINGLELINE) && (format & DT_WORDBREAK)) f |= win::kWrap;
+        if (!(format & DT_NOPREFIX)) f |= win::kPrefix;
+        win::Canvas canvas(*s, POINT{0, 0}, RECT{0, 0, s->width(), s->height()});
+        LOGFONTW lf;
+        const bool bold = m_font && mfc::FontInfo(m_font->m_hObject, lf) && lf.lfWeight >= FW_BOLD;
+        canvas.textIn(*rect, text.str(), f, m_textColor, bold);
     }
     return size.cy;
 }
@@ -278,17 +306,30 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int srcX, in
         }
     return TRUE;
 }
-void CDC::DrawFocusRect(const RECT*) {}
+void CDC::DrawFocusRect(const RECT* r) {
+    if (auto* s = surface(); s && r) {
+        win::Canvas canvas(*s, POINT{0, 0}, RECT{0, 0, s->width(), s->height()});
+        canvas.dottedFrame(*r, RGB(0, 0, 0));
+    }
+}
 
-CClientDC::CClientDC(CWnd* wnd) { m_hDC = reinterpret_cast<HDC>(wnd ? wnd->m_hWnd : nullptr); }
+CClientDC::CClientDC(CWnd* wnd) {
+    m_hDC = reinterpret_cast<HDC>(wnd ? wnd->m_hWnd : nullptr);
+    if (wnd) m_picture = mfc::PictureBeingTaken(wnd->m_hWnd);
+}
 CWindowDC::CWindowDC(CWnd* wnd) { m_hDC = reinterpret_cast<HDC>(wnd ? wnd->m_hWnd : nullptr); }
 CPaintDC::CPaintDC(CWnd* wnd) : m_hWndPaint(wnd ? wnd->m_hWnd : nullptr) {
     m_hDC = reinterpret_cast<HDC>(m_hWndPaint);
     if (m_hWndPaint) ::GetClientRect(m_hWndPaint, &m_rcPaint);
+    m_picture = mfc::PictureBeingTaken(m_hWndPaint);
 }
 CPaintDC::~CPaintDC() {
     if (m_hWndPaint && IsWindow(m_hWndPaint)) ::ValidateRect(m_hWndPaint, nullptr);
 }
 
 BOOL DestroyIcon(HICON) { return TRUE; }
-BOOL DrawIcon(CDC*, int, int, HICON icon) { return icon != nullptr; }
+BOOL DrawIcon(CDC* dc, int x, int y, HICON icon) {
+    if (!icon) return FALSE;
+    if (win::Surface* s = dc ? dc->surface() : nullptr) s->blit(win::IconPicture(icon, mfc::IconSize(icon)), x, y);
+    return TRUE;
+}

@@ -6,48 +6,56 @@
 #include "mfc/gdi.h"
 #include "win/window.h"
 
-namespace {
-// Handle centres in the order of TrackerHit (corners, then edge middles).
-CPoint HandleCentre(const CRect& r, int h) {
-    int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
-    switch (h) {
-    case CRectTracker::hitTopLeft: return CPoint(r.left, r.top);
-    case CRectTracker::hitTopRight: return CPoint(r.right, r.top);
-    case CRectTracker::hitBottomRight: return CPoint(r.right, r.bottom);
-    case CRectTracker::hitBottomLeft: return CPoint(r.left, r.bottom);
-    case CRectTracker::hitTop: return CPoint(cx, r.top);
-    case CRectTracker::hitRight: return CPoint(r.right, cy);
-    case CRectTracker::hitBottom: return CPoint(cx, r.bottom);
-    default: return CPoint(r.left, cy);
-    }
-}
-}  // namespace
 
-UINT CRectTracker::GetHandleMask() const { return (m_nStyle & (resizeInside | resizeOutside)) ? 0xFF : 0; }
+UINT CRectTracker::GetHandleMask() const {
+    if (!(m_nStyle & (resizeInside | resizeOutside))) return 0;
+    UINT mask = 0x0F;  // the corners always
+    CRect r = m_rect;
+    r.NormalizeRect();
+    // An edge's middle handle only when three handles fit along the edge.
+    if (r.Width() >= 3 * m_nHandleSize) mask |= (1u << hitTop) | (1u << hitBottom);
+    if (r.Height() >= 3 * m_nHandleSize) mask |= (1u << hitLeft) | (1u << hitRight);
+    return mask;
+}
+
+BOOL CRectTracker::GetHandleRect(int handle, CRect* rect) const {
+    if (handle < 0 || handle > hitLeft || !(GetHandleMask() & (1u << handle)) || !rect) return FALSE;
+    CRect r = m_rect;
+    r.NormalizeRect();
+    int size = m_nHandleSize;
+    bool outside = (m_nStyle & resizeOutside) != 0;
+    bool leftSide = handle == hitTopLeft || handle == hitBottomLeft || handle == hitLeft;
+    bool rightSide = handle == hitTopRight || handle == hitBottomRight || handle == hitRight;
+    bool topSide = handle == hitTopLeft || handle == hitTopRight || handle == hitTop;
+    bool bottomSide = handle == hitBottomLeft || handle == hitBottomRight || handle == hitBottom;
+    // Outside: the square touches the edge from without; inside: from within.
+    int x = leftSide ? (outside ? r.left - size : r.left)
+            : rightSide ? (outside ? r.right : r.right - size)
+                        : (r.left + r.right) / 2 - size / 2;
+    int y = topSide ? (outside ? r.top - size : r.top)
+            : bottomSide ? (outside ? r.bottom : r.bottom - size)
+                         : (r.top + r.bottom) / 2 - size / 2;
+    rect->SetRect(x, y, x + size, y + size);
+    return TRUE;
+}
 
 void CRectTracker::GetTrueRect(RECT* rect) const {
     CRect r = m_rect;
     r.NormalizeRect();
-    if (m_nStyle & resizeOutside) r.InflateRect(m_nHandleSize, m_nHandleSize);
+    for (int h = 0; h < 8; ++h) {
+        CRect handle;
+        if (GetHandleRect(h, &handle)) r.UnionRect(CRect(r), handle);
+    }
     *rect = r;
 }
 
 int CRectTracker::HitTest(CPoint pt) const {
+    for (int h = 0; h < 8; ++h) {
+        CRect handle;
+        if (GetHandleRect(h, &handle) && handle.PtInRect(pt)) return NormalizeHit(h);
+    }
     CRect r = m_rect;
     r.NormalizeRect();
-    UINT mask = GetHandleMask();
-    int half = m_nHandleSize / 2 + 1;
-    for (int h = 0; h < 8; ++h) {
-        if (!(mask & (1u << h))) continue;
-        CPoint c = HandleCentre(r, h);
-        if (m_nStyle & resizeOutside) {
-            if (h == hitTopLeft || h == hitBottomLeft || h == hitLeft) c.x -= half;
-            if (h == hitTopRight || h == hitBottomRight || h == hitRight) c.x += half;
-            if (h == hitTopLeft || h == hitTopRight || h == hitTop) c.y -= half;
-            if (h == hitBottomLeft || h == hitBottomRight || h == hitBottom) c.y += half;
-        }
-        if (std::abs(pt.x - c.x) <= half && std::abs(pt.y - c.y) <= half) return NormalizeHit(h);
-    }
     return r.PtInRect(pt) ? hitMiddle : hitNothing;
 }
 
@@ -77,13 +85,25 @@ void CRectTracker::Draw(CDC* dc) const {
     if (!dc) return;
     CRect r = m_rect;
     r.NormalizeRect();
-    CBrush line(RGB(0, 0, 0));
-    dc->FrameRect(&r, &line);
-    UINT mask = GetHandleMask();
+    if (m_nStyle & (solidLine | dottedLine)) {
+        CPen pen((m_nStyle & dottedLine) ? PS_DOT : PS_SOLID, 1, RGB(0, 0, 0));
+        CPen* old = dc->SelectObject(&pen);
+        dc->MoveTo(r.left, r.top);
+        dc->LineTo(r.right - 1, r.top);
+        dc->LineTo(r.right - 1, r.bottom - 1);
+        dc->LineTo(r.left, r.bottom - 1);
+        dc->LineTo(r.left, r.top);
+        dc->SelectObject(old);
+    }
+    if (m_nStyle & hatchedBorder) {
+        CRect outer = r;
+        outer.InflateRect(m_nHandleSize, m_nHandleSize);
+        CBrush hatch(RGB(0, 0, 0));
+        dc->FrameRect(&outer, &hatch);
+    }
     for (int h = 0; h < 8; ++h) {
-        if (!(mask & (1u << h))) continue;
-        CPoint c = HandleCentre(r, h);
-        dc->FillSolidRect(c.x - m_nHandleSize / 2, c.y - m_nHandleSize / 2, m_nHandleSize, m_nHandleSize, RGB(0, 0, 0));
+        CRect handle;
+        if (GetHandleRect(h, &handle)) dc->FillSolidRect(handle, RGB(0, 0, 0));
     }
 }
 

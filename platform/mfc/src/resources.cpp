@@ -14,6 +14,7 @@ struct ModuleResources {
     std::map<UINT, mfc::DialogTemplate> dialogs;
     std::map<UINT, win::Surface> bitmaps;
     std::map<UINT, SIZE> icons;
+    std::map<UINT, win::Surface> iconPictures;
     std::map<UINT, std::wstring> strings;
 };
 
@@ -24,6 +25,7 @@ struct Store {
     bool currentSet = false;
     std::map<std::pair<HINSTANCE, UINT>, UINT_PTR> iconHandles;
     std::map<UINT_PTR, SIZE> iconSizes;
+    std::map<UINT_PTR, std::pair<HINSTANCE, UINT>> iconOrigins;
     UINT_PTR nextIcon = 0x40000;
 };
 Store& S() {
@@ -95,6 +97,10 @@ void RegisterIconResource(HINSTANCE module, UINT id, int width, int height) {
     NoteResourceModule(module);
     S().resources[module].icons[id] = SIZE{width, height};
 }
+void RegisterIconPicture(HINSTANCE module, UINT id, win::Surface picture) {
+    RegisterIconResource(module, id, picture.width(), picture.height());
+    S().resources[module].iconPictures[id] = std::move(picture);
+}
 void RegisterStringResource(HINSTANCE module, UINT id, std::wstring text) {
     NoteResourceModule(module);
     S().resources[module].strings[id] = std::move(text);
@@ -136,8 +142,17 @@ HICON LoadIconResource(UINT id) {
         S().nextIcon += 4;
         it = S().iconHandles.emplace(key, h).first;
         S().iconSizes[h] = *size;
+        S().iconOrigins[h] = key;
     }
     return reinterpret_cast<HICON>(it->second);
+}
+const win::Surface* IconPictureOf(HICON icon) {
+    auto origin = S().iconOrigins.find(reinterpret_cast<UINT_PTR>(icon));
+    if (origin == S().iconOrigins.end()) return nullptr;
+    auto module = S().resources.find(origin->second.first);
+    if (module == S().resources.end()) return nullptr;
+    auto pic = module->second.iconPictures.find(origin->second.second);
+    return pic == module->second.iconPictures.end() ? nullptr : &pic->second;
 }
 SIZE IconSize(HICON icon) {
     auto it = S().iconSizes.find(reinterpret_cast<UINT_PTR>(icon));

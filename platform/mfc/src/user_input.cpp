@@ -341,6 +341,66 @@ bool SelectTab(HWND tab, int index) {
     return ClickAt(tab, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
+namespace {
+std::wstring ComboItemText(HWND combo, int i) {
+    auto len = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::wstring s(static_cast<std::size_t>(len < 0 ? 0 : len) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
+    s.resize(static_cast<std::size_t>(len < 0 ? 0 : len));
+    return s;
+}
+}  // namespace
+
+bool TickCheckComboItem(HWND combo, int index) {
+    if (!Reachable(combo, "check combo tick")) return false;
+    if (!SendMessageW(combo, TQ_CB_ISCHECKLIST, 0, 0)) {
+        ReportInputFailure("check combo tick: " + Describe(combo) + " shows no check marks");
+        return false;
+    }
+    auto n = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    if (index < 0 || index >= n) {
+        ReportInputFailure("check combo tick: " + Describe(combo) + " has no item " + std::to_string(index) + " (" +
+                           std::to_string(n) + " items)");
+        return false;
+    }
+    if (!SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) Click(combo);
+    if (!IsWindow(combo)) return false;
+    PostMessageW(combo, TQ_CB_USERCHECK, static_cast<WPARAM>(index), 0);
+    win::PumpMessages();
+    // The list closes when the user clicks beside it.
+    if (IsWindow(combo) && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) {
+        PostMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        win::PumpMessages();
+    }
+    return true;
+}
+
+bool TickCheckComboItem(HWND combo, std::wstring_view text) {
+    if (!Reachable(combo, "check combo tick")) return false;
+    auto n = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    std::string items;
+    for (int i = 0; i < n; ++i) {
+        std::wstring s = ComboItemText(combo, i);
+        if (s == text) return TickCheckComboItem(combo, i);
+        items += (i ? ", \"" : "\"") + Utf8FromWide(s) + "\"";
+    }
+    ReportInputFailure("check combo tick: " + Describe(combo) + " has no item \"" + Utf8FromWide(text) +
+                       "\" (items: " + items + ")");
+    return false;
+}
+
+bool PickThumbnail(HWND list, int index, bool doubleClick) {
+    if (!Reachable(list, "thumbnail pick")) return false;
+    RECT r{};
+    if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r))) {
+        ReportInputFailure("thumbnail pick: " + Describe(list) + " has no item " + std::to_string(index) + " (" +
+                           std::to_string(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) + " items)");
+        return false;
+    }
+    POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    return doubleClick ? DoubleClickAt(list, centre) : ClickAt(list, centre);
+}
+
 bool CloseWindow(HWND h) {
     if (!Reachable(h, "close")) return false;
     PostMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0);

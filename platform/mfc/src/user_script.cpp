@@ -69,12 +69,18 @@ void Install(UserScript* s) {
     SetInputFailureReporter(s ? &ReportThunk : nullptr, s);
 }
 
+// A menu text as the user reads it: without '&' marks and the accelerator after a tab.
 std::wstring StripAmpersand(const std::wstring& s) {
     std::wstring out;
     for (wchar_t c : s) {
+        if (c == L'\t') break;
         if (c != L'&') out += c;
     }
     return out;
+}
+
+bool TextMatches(const std::wstring& item, const std::wstring& wanted) {
+    return item == wanted || StripAmpersand(item) == StripAmpersand(wanted);
 }
 
 // Finds an enabled command item by id or text anywhere in the menu tree.
@@ -88,7 +94,7 @@ bool FindMenuItem(HMENU menu, UINT id, const std::wstring& text, UINT& found, bo
             continue;
         }
         if (info.flags & MF_SEPARATOR) continue;
-        bool match = text.empty() ? info.id == id : (info.text == text || StripAmpersand(info.text) == text);
+        bool match = text.empty() ? info.id == id : TextMatches(info.text, text);
         if (match) {
             found = info.id;
             disabled = (info.flags & (MF_GRAYED | MF_DISABLED)) != 0;
@@ -96,6 +102,44 @@ bool FindMenuItem(HMENU menu, UINT id, const std::wstring& text, UINT& found, bo
         }
     }
     return false;
+}
+
+std::string JoinPath(const std::vector<std::wstring>& path) {
+    std::string s;
+    for (const auto& p : path) s += (s.empty() ? "\"" : " > \"") + U(p) + "\"";
+    return s;
+}
+
+std::string MenuItems(HMENU menu);
+
+// Follows path through the sub-menus; the command id, or 0 with the reason in why.
+UINT FindMenuPath(HMENU menu, const std::vector<std::wstring>& path, std::string& why) {
+    HMENU cur = menu;
+    for (std::size_t k = 0; k < path.size(); ++k) {
+        bool last = k + 1 == path.size();
+        int n = win::MenuItemCount(cur);
+        bool found = false;
+        for (int i = 0; i < n && !found; ++i) {
+            win::MenuItemInfo info;
+            win::MenuItemAt(cur, i, info);
+            if ((info.flags & MF_SEPARATOR) || !TextMatches(info.text, path[k])) continue;
+            if (last == (info.subMenu != nullptr)) continue;  // an item where a sub-menu is wanted, or back
+            if (info.flags & (MF_GRAYED | MF_DISABLED)) {
+                why = "\"" + U(path[k]) + "\" is greyed";
+                return 0;
+            }
+            found = true;
+            if (last) return info.id;
+            cur = info.subMenu;
+        }
+        if (!found) {
+            why = "no " + std::string(last ? "item" : "sub-menu") + " \"" + U(path[k]) + "\" (items: " +
+                  MenuItems(cur) + ")";
+            return 0;
+        }
+    }
+    why = "an empty path";
+    return 0;
 }
 
 std::string MenuItems(HMENU menu) {
@@ -145,8 +189,9 @@ DialogSteps& UserScript::onDialog(UINT resourceId) {
 }
 
 void UserScript::answerMessageBox(std::wstring pattern, int button) { m_boxes.push_back({std::move(pattern), button}); }
-void UserScript::pickMenuItem(UINT commandId) { m_menus.push_back({commandId, L""}); }
-void UserScript::pickMenuItem(std::wstring itemText) { m_menus.push_back({0, std::move(itemText)}); }
+void UserScript::pickMenuItem(UINT commandId) { m_menus.push_back({commandId, L"", {}}); }
+void UserScript::pickMenuItem(std::wstring itemText) { m_menus.push_back({0, std::move(itemText), {}}); }
+void UserScript::pickMenuPath(std::vector<std::wstring> path) { m_menus.push_back({0, L"", std::move(path)}); }
 
 DialogSteps& UserScript::now(HWND dlg) {
     m_immediate.push_back(std::make_unique<DialogSteps>());
@@ -164,7 +209,9 @@ std::vector<std::string> UserScript::pending() const {
         if (!b.used) out.push_back("message box \"" + U(b.pattern) + "\"");
     }
     for (const auto& m : m_menus) {
-        if (!m.used) out.push_back("pop-up menu choice " + (m.text.empty() ? std::to_string(m.id) : "\"" + U(m.text) + "\""));
+        if (m.used) continue;
+        if (!m.path.empty()) out.push_back("pop-up menu choice " + JoinPath(m.path));
+        else out.push_back("pop-up menu choice " + (m.text.empty() ? std::to_string(m.id) : "\"" + U(m.text) + "\""));
     }
     return out;
 }
@@ -225,6 +272,16 @@ UINT UserScript::answerMenu(HMENU menu) {
     for (auto& m : m_menus) {
         if (m.used) continue;
         m.used = true;
+        if (!m.path.empty()) {
+            std::string why;
+            UINT id = FindMenuPath(menu, m.path, why);
+            if (!id) {
+                report("pop-up menu: cannot choose " + JoinPath(m.path) + ": " + why);
+                return 0;
+            }
+            m_journal.push_back("pop-up menu " + JoinPath(m.path) + " -> " + std::to_string(id));
+            return id;
+        }
         if (m.id == 0 && m.text.empty()) {
             m_journal.push_back("pop-up menu dismissed");
             return 0;
@@ -319,6 +376,28 @@ DialogSteps& DialogSteps::selectTab(int id, int index) {
     return add(what, [=](HWND d) {
         HWND c = Control(d, id, what);
         return c && input::SelectTab(c, index);
+    });
+}
+DialogSteps& DialogSteps::tickCheckCombo(int id, int index) {
+    std::string what = "tick item " + std::to_string(index) + " of " + std::to_string(id);
+    return add(what, [=](HWND d) {
+        HWND c = Control(d, id, what);
+        return c && input::TickCheckComboItem(c, index);
+    });
+}
+DialogSteps& DialogSteps::tickCheckCombo(int id, std::wstring itemText) {
+    std::string what = "tick \"" + U(itemText) + "\" in " + std::to_string(id);
+    return add(what, [=](HWND d) {
+        HWND c = Control(d, id, what);
+        return c && input::TickCheckComboItem(c, itemText);
+    });
+}
+DialogSteps& DialogSteps::pickThumbnail(int id, int index, bool doubleClick) {
+    std::string what = std::string(doubleClick ? "double-click" : "click") + " thumbnail " + std::to_string(index) +
+                       " of " + std::to_string(id);
+    return add(what, [=](HWND d) {
+        HWND c = Control(d, id, what);
+        return c && input::PickThumbnail(c, index, doubleClick);
     });
 }
 DialogSteps& DialogSteps::key(UINT vk, Mods mods) {

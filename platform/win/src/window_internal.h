@@ -63,6 +63,7 @@ LRESULT EditProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT ComboProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT ListBoxProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT TabProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT ThumbListProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT DialogClassProc(HWND, UINT, WPARAM, LPARAM);
 
 // Timers and queued messages of a window that goes away.

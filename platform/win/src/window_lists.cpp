@@ -12,6 +12,8 @@ struct ListItem {
     std::wstring text;
     DWORD_PTR data = 0;
     bool selected = false;
+    HANDLE image = nullptr;  // bitmap-list combos
+    int check = 0;           // check combos: 0 or 1
 };
 
 struct ListState : ControlState {
@@ -21,6 +23,8 @@ struct ListState : ControlState {
     bool dropped = false;
     int editStart = 0, editEnd = 0;
     int limit = 0;
+    bool checkList = false;
+    int lastChecked = -1;
 };
 
 int CompareNoCase(const std::wstring& a, const std::wstring& b) {
@@ -51,7 +55,7 @@ LRESULT Insert(ListState& st, INT_PTR at, const std::wstring& text, bool sorted)
     } else {
         pos = static_cast<std::size_t>(at);
     }
-    st.items.insert(st.items.begin() + static_cast<std::ptrdiff_t>(pos), ListItem{text, 0, false});
+    st.items.insert(st.items.begin() + static_cast<std::ptrdiff_t>(pos), ListItem{text, 0, false, nullptr, 0});
     if (st.cur >= static_cast<int>(pos)) st.cur++;
     return static_cast<LRESULT>(pos);
 }
@@ -136,6 +140,33 @@ LRESULT ComboProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         if (!Valid(st, wp)) return CB_ERR;
         st.items[wp].data = static_cast<DWORD_PTR>(lp);
         return 0;
+    case TQ_CB_SETITEMIMAGE:
+        if (!Valid(st, wp)) return CB_ERR;
+        st.items[wp].image = reinterpret_cast<HANDLE>(lp);
+        InvalidateRect(h, nullptr, TRUE);
+        return 0;
+    case TQ_CB_GETITEMIMAGE: return Valid(st, wp) ? reinterpret_cast<LRESULT>(st.items[wp].image) : 0;
+    case TQ_CB_SETITEMCHECK:
+        if (!Valid(st, wp)) return CB_ERR;
+        st.items[wp].check = lp ? 1 : 0;
+        InvalidateRect(h, nullptr, TRUE);
+        return 0;
+    case TQ_CB_GETITEMCHECK: return Valid(st, wp) ? st.items[wp].check : CB_ERR;
+    case TQ_CB_SETCHECKLIST: st.checkList = wp != 0; return 0;
+    case TQ_CB_ISCHECKLIST: return st.checkList ? TRUE : FALSE;
+    case TQ_CB_GETLASTCHECKED: return st.lastChecked;
+    case TQ_CB_USERCHECK: {
+        if (!Valid(st, wp) || !st.checkList) return CB_ERR;
+        if (!st.dropped) SendMessageW(h, CB_SHOWDROPDOWN, TRUE, 0);
+        if (!Find(h)) return CB_ERR;
+        auto& now = State<ListState>(h);
+        if (!Valid(now, wp)) return CB_ERR;
+        now.items[wp].check = now.items[wp].check ? 0 : 1;
+        now.lastChecked = static_cast<int>(wp);
+        InvalidateRect(h, nullptr, TRUE);
+        NotifyParentCommand(h, TQ_CBN_CHECKCHANGE);
+        return static_cast<LRESULT>(wp);
+    }
     case CB_SHOWDROPDOWN:
         if (wp && !st.dropped) {
             st.dropped = true;

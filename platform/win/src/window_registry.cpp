@@ -110,6 +110,7 @@ void EnsureStandardClasses() {
     RegisterSystemClass(WC_COMBOBOX, ComboProc);
     RegisterSystemClass(WC_LISTBOX, ListBoxProc);
     RegisterSystemClass(WC_TABCONTROL, TabProc);
+    RegisterSystemClass(WC_LISTVIEW, ThumbListProc);
     RegisterSystemClass(WC_DIALOG, DialogClassProc);
 }
 

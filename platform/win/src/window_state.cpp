@@ -226,7 +226,13 @@ HDWP BeginDeferWindowPos(int count) {
 }
 HDWP DeferWindowPos(HDWP info, HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
     auto it = Defers().find(info);
-    if (it == Defers().end() || !Find(hwnd)) return nullptr;
+    if (it == Defers().end()) return nullptr;
+    if (!Find(hwnd)) {
+        // As the system does: a failed entry ends the batch, nothing of it is applied.
+        Defers().erase(it);
+        delete static_cast<char*>(info);
+        return nullptr;
+    }
     it->second.push_back({hwnd, insertAfter, x, y, cx, cy, flags});
     return info;
 }

@@ -67,7 +67,10 @@ LRESULT TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case TCM_DELETEITEM:
         if (!valid(wp)) return FALSE;
         st.tabs.erase(st.tabs.begin() + static_cast<std::ptrdiff_t>(wp));
+        // The current tab stays the same tab when one before it goes.
+        if (static_cast<int>(wp) < st.cur) st.cur--;
         if (st.cur >= static_cast<int>(st.tabs.size())) st.cur = static_cast<int>(st.tabs.size()) - 1;
+        InvalidateRect(h, nullptr, TRUE);
         return TRUE;
     case TCM_DELETEALLITEMS: st.tabs.clear(); st.cur = -1; return TRUE;
     case TCM_GETCURSEL: return st.cur;
@@ -94,6 +97,8 @@ LRESULT TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case WM_LBUTTONDOWN: {
+        SetFocus(h);  // a click gives the tab control the focus, so Tab goes on from it
+        if (!Find(h)) return 0;
         POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         for (int i = 0; i < static_cast<int>(st.tabs.size()); ++i) {
             RECT r = ItemRect(st, i);

@@ -10,6 +10,7 @@ Command commandFromName(const std::string& name) {
     if (name == "eval") return Command::Eval;
     if (name == "import") return Command::Import;
     if (name == "show") return Command::Show;
+    if (name == "gallery") return Command::Gallery;
     return Command::None;
 }
 
@@ -44,6 +45,7 @@ const char* commandName(Command command) {
     case Command::Eval: return "eval";
     case Command::Import: return "import";
     case Command::Show: return "show";
+    case Command::Gallery: return "gallery";
     case Command::None: break;
     }
     return "";
@@ -164,6 +166,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
             return fail("show needs exactly one FILE");
         o.showFile = positional[0];
         break;
+    case Command::Gallery:
+        if (positional.size() != 1)
+            return fail("gallery needs exactly one OUTDIR");
+        o.galleryDir = positional[0];
+        break;
     case Command::None:
         break;
     }
@@ -182,6 +189,7 @@ std::string usageText() {
            "  eval --macro FILE [...] STANDARD   evaluate against a macro, write it back\n"
            "  import GRID OUT.kms                make a spreadsheet file from a tab-separated grid\n"
            "  show FILE                          print a sheet's calculated values\n"
+           "  gallery OUTDIR                     draw every dialog of the module as a picture\n"
            "\n"
            "common options:\n"
            "  --library DIR   the product library (default: the bundled example library)\n"
@@ -242,6 +250,13 @@ std::string commandHelp(Command command) {
                "\n"
                "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
                "grid, one row a line. With --headers the column titles come first.\n";
+    case Command::Gallery:
+        return "usage: tq gallery [--library DIR] OUTDIR\n"
+               "\n"
+               "Opens every dialog of the module on example data and draws each as a picture:\n"
+               "OUTDIR/<DialogClass>.png, one picture per page or mode for dialogs that have them\n"
+               "(<DialogClass>-<page>.png), and OUTDIR/index.html showing them all. OUTDIR is\n"
+               "made when missing. Exit status 1 when a dialog cannot be opened or drawn.\n";
     case Command::None:
         break;
     }

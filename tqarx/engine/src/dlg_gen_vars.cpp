@@ -63,7 +63,7 @@ std::vector<CResizer::Anchor> anchors() {
 void setUpIconButton(CButtonST& button, int id, CWnd* dlg, UINT icon, int tooltip) {
     button.SubclassDlgItem(id, dlg);
     button.SetIcon(icon);
-    button.SetTooltipText(dialString(tooltip));
+    button.SetTooltipText(dialString(tooltip).c_str());
 }
 
 int activeRow(const Zk_Spread& sheet) {

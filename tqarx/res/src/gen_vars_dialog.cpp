@@ -3,6 +3,20 @@
 #include "res/standards_ids.h"
 #include "win/window.h"
 
+namespace {
+// A 16 x 16 arrow icon: a black triangle over a stem on the button face colour.
+win::Surface arrowIcon(bool up) {
+    win::Surface s(16, 16, RGB(212, 208, 200));
+    for (int row = 0; row < 5; ++row) {
+        const int y = up ? 3 + row : 12 - row;
+        for (int x = 7 - row; x <= 8 + row; ++x) s.setPixel(x, y, RGB(0, 0, 0));
+    }
+    for (int k = 0; k < 5; ++k)
+        for (int x = 6; x <= 9; ++x) s.setPixel(x, up ? 8 + k : 3 + k, RGB(0, 0, 0));
+    return s;
+}
+}  // namespace
+
 // General variables, 310 x 284: the drawing variables above the standard variables, each
 // sheet with Add, Remove and the two move buttons below it. The captions are numbered
 // texts set when the dialog opens.
@@ -27,6 +41,6 @@ void registerGenVarsDialog(HINSTANCE module) {
         .defPushButton(1, L"OK", 199, 263, 50, 14)
         .pushButton(2, L"Cancel", 253, 263, 50, 14);
     mfc::RegisterDialogTemplate(module, IDD_TQ_GEN_VARS, t);
-    mfc::RegisterIconResource(module, IDI_TQ_ARROW_UP, 16, 16);
-    mfc::RegisterIconResource(module, IDI_TQ_ARROW_DOWN, 16, 16);
+    mfc::RegisterIconPicture(module, IDI_TQ_ARROW_UP, arrowIcon(true));
+    mfc::RegisterIconPicture(module, IDI_TQ_ARROW_DOWN, arrowIcon(false));
 }

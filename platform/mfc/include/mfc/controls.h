@@ -124,3 +124,27 @@ public:
     LPARAM GetItemData(int index) const;
     void AdjustRect(BOOL larger, RECT* rect) const;
 };
+
+// CListCtrl: the "SysListView32" thumbnail list (icon view) item by item; the pictures are
+// bitmap handles the caller keeps alive (CImageListCtrl loads and owns them).
+class CListCtrl : public CWnd {
+public:
+    using CWnd::Create;   // the generic form stays callable
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    int InsertItem(int index, LPCWSTR text, HBITMAP image = nullptr, LPARAM param = 0);
+    BOOL DeleteItem(int index);
+    BOOL DeleteAllItems();
+    int GetItemCount() const;
+    CString GetItemText(int index) const;
+    BOOL SetItemText(int index, LPCWSTR text);
+    HBITMAP GetItemImage(int index) const;
+    LPARAM GetItemData(int index) const;
+    BOOL GetItemRect(int index, RECT* rect) const;  // client pixels: the picture and its caption
+    int HitTest(POINT pt) const;                   // the item under a client point, or -1
+    int GetNextItem(int start, UINT flags) const;  // LVNI_SELECTED: the next selected item
+    int GetSelectedItem() const { return GetNextItem(-1, LVNI_SELECTED); }
+    BOOL SetItemState(int index, UINT state, UINT mask);  // index -1 with state 0: clear the selection
+    UINT GetItemState(int index, UINT mask) const;
+    CSize SetIconSpacing(int cx, int cy);  // the picture size of one thumbnail
+    CSize GetIconSpacing() const;
+};

@@ -27,6 +27,11 @@ constexpr UINT CTLCOLOR_STATIC = 6;
 using LPCREATESTRUCT = CREATESTRUCTW*;
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
+namespace win {
+class Canvas;
+struct PaintState;
+}  // namespace win
+
 class CWnd {
 public:
     CWnd();
@@ -36,6 +41,8 @@ public:
 
     HWND m_hWnd = nullptr;
     operator HWND() const { return m_hWnd; }
+    // Z-order places for SetWindowPos: &CWnd::wndTopMost makes a window top-most.
+    static const CWnd wndTop, wndBottom, wndTopMost, wndNoTopMost;
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The permanent object of a window, else a temporary one whose class follows the
@@ -171,6 +178,10 @@ public:
     virtual void OnWindowPosChanged(WINDOWPOS* pos);
     virtual void OnTimer(UINT_PTR id);
     virtual void OnPaint();
+    // Draws this window's picture (win/render.h) in window coordinates instead of the look
+    // of its window class; false (the default) keeps that look. Controls whose look the
+    // window's state cannot tell (marks, pictures kept in the object) override it.
+    virtual bool DrawPicture(win::Canvas& canvas, const win::PaintState& state);
     virtual BOOL OnEraseBkgnd(CDC* dc);
     virtual HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
@@ -206,6 +217,9 @@ public:
         LPARAM lParam = 0;
     } m_current;
     bool m_temporary = false;
+
+private:
+    explicit CWnd(HWND zOrderPlace);  // the z-order places above
 };
 
 namespace mfc {

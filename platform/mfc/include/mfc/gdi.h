@@ -1,6 +1,7 @@
 // Drawing objects. Nothing is shown on a screen: a CDC draws into the pixel surface of a
-// selected bitmap when there is one (memory device contexts), otherwise it only keeps its
-// state. Fonts carry a face name and height; bitmaps come from the resources of a module.
+// selected bitmap when there is one (memory device contexts), or, for the CPaintDC and
+// CClientDC of a window whose picture is being taken (mfc/window_picture.h), into that
+// picture; otherwise it only keeps its state. Text is drawn with the bitmap font. Fonts carry a face name and height; bitmaps come from the resources of a module.
 #pragma once
 
 #include "mfc/cstring.h"
@@ -125,6 +126,7 @@ constexpr UINT DT_LEFT = 0x0;
 constexpr UINT DT_CENTER = 0x1;
 constexpr UINT DT_RIGHT = 0x2;
 constexpr UINT DT_VCENTER = 0x4;
+constexpr UINT DT_WORDBREAK = 0x10;
 constexpr UINT DT_SINGLELINE = 0x20;
 constexpr UINT DT_CALCRECT = 0x400;
 constexpr UINT DT_NOPREFIX = 0x800;
@@ -146,6 +148,9 @@ public:
     COLORREF SetTextColor(COLORREF color);
     COLORREF SetBkColor(COLORREF color);
     int SetBkMode(int mode);
+    COLORREF GetTextColor() const { return m_textColor; }
+    COLORREF GetBkColor() const { return m_bkColor; }
+    int GetBkMode() const { return m_bkMode; }
     void FillSolidRect(const RECT& rect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
     BOOL FillRect(const RECT* rect, CBrush* brush);
@@ -165,13 +170,14 @@ public:
     void DrawFocusRect(const RECT* rect);
     int SaveDC() { return 1; }
     BOOL RestoreDC(int) { return TRUE; }
-    win::Surface* surface() const;  // the selected bitmap's pixels, or null
+    win::Surface* surface() const;  // the selected bitmap's pixels, else the picture drawn, or null
     HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }
     HDC m_hDC = nullptr;
 
 protected:
     CBitmap* m_bitmap = nullptr;
+    win::Surface* m_picture = nullptr;  // the window picture a paint or client DC draws on
     CFont* m_font = nullptr;
     CPen* m_pen = nullptr;
     CBrush* m_brush = nullptr;

@@ -1,6 +1,16 @@
 // CRectTracker: a rectangle with eight resize handles that the user moves or sizes with
-// the mouse. Track and TrackRubberBand take the rest of a drag (mouse moves up to the button
-// release) from the message queue, as the scripted user posts it.
+// the mouse, as the dialog designer uses it for each control it lays out.
+//
+// Handles are squares of m_nHandleSize pixels, centred on the corners and edge middles
+// (resizeInside: inside the rectangle, resizeOutside: outside it); GetHandleRect gives each
+// one, HitTest and Draw use the same squares. GetHandleMask tells which handles exist: all
+// eight with a resize style, none without; the edge-middle handles are left out while the
+// rectangle is too small to hold three handles along that side. Track (from a press on a
+// handle or inside) and TrackRubberBand (from a press beside everything) take the rest of
+// the drag (mouse moves up to the button release; Escape or the right button restores the
+// rectangle) from the message queue, as the scripted user posts it with drag(); the keys
+// held meanwhile (Ctrl, Shift) stay readable through GetKeyState. SetCursor picks the
+// cursor of the handle under the mouse; m_lastCursorHit keeps which.
 #pragma once
 
 #include "mfc/geometry.h"
@@ -32,7 +42,9 @@ public:
     BOOL TrackRubberBand(CWnd* wnd, CPoint point, BOOL allowInvert = TRUE);
     virtual void AdjustRect(int handle, RECT* rect);
     virtual void OnChangedRect(const CRect& oldRect);
-    virtual UINT GetHandleMask() const;
+    virtual UINT GetHandleMask() const;  // bit n: handle n (TrackerHit order) exists
+    // The square of a handle in the same coordinates as m_rect; false when it has none.
+    BOOL GetHandleRect(int handle, CRect* rect) const;
 
     CRect m_rect;
     UINT m_nStyle = 0;

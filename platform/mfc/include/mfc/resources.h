@@ -21,6 +21,8 @@ constexpr int kResourceString = 6;
 
 void RegisterBitmapResource(HINSTANCE module, UINT id, win::Surface pixels);
 void RegisterIconResource(HINSTANCE module, UINT id, int width = 32, int height = 32);
+// An icon with its pixels (its size is the picture's).
+void RegisterIconPicture(HINSTANCE module, UINT id, win::Surface picture);
 void RegisterStringResource(HINSTANCE module, UINT id, std::wstring text);
 
 // Looked up like dialogs: the current resource module first, then the others.
@@ -28,6 +30,8 @@ const win::Surface* FindBitmapResource(UINT id);
 bool FindStringResource(UINT id, std::wstring& text);
 HICON LoadIconResource(UINT id);  // a handle per (module, id), stable; null when missing
 SIZE IconSize(HICON icon);
+// The pixels of an icon registered with a picture; null otherwise.
+const win::Surface* IconPictureOf(HICON icon);
 
 // Internal: remembers a module in registration order.
 void NoteResourceModule(HINSTANCE module);

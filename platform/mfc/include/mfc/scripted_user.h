@@ -1,10 +1,12 @@
-// The scripted user for GoogleTest tests: a UserScript whose failures are test failures.
+// The scripted user for GoogleTest tests: a UserScript whose failures are test failures
+// (and, through mfc/failure_pictures.h, leave pictures of the open dialogs behind).
 //   ScriptedUser user;
 //   user.onDialog(L"Settings").type(IDC_NAME, L"x").ok();
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include "mfc/failure_pictures.h"
 #include "mfc/user_script.h"
 #include "mfc/window_dump.h"
 

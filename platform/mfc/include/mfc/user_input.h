@@ -45,6 +45,11 @@ bool PickComboItem(HWND combo, int index);
 bool PickComboItem(HWND combo, std::wstring_view text);
 bool PickListItem(HWND list, int index, Mods mods = kNoMods);
 bool SelectTab(HWND tab, int index);  // a click on the tab
+// Opens a check combo's list, clicks the check mark of the item and closes the list again.
+bool TickCheckComboItem(HWND combo, int index);
+bool TickCheckComboItem(HWND combo, std::wstring_view text);
+// A click (or a double click) on a thumbnail of a thumbnail list.
+bool PickThumbnail(HWND list, int index, bool doubleClick = false);
 bool CloseWindow(HWND wnd);           // the close box of the title bar
 
 }  // namespace input

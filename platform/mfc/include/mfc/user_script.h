@@ -47,6 +47,9 @@ public:
     DialogSteps& pickCombo(int id, std::wstring itemText);
     DialogSteps& pickList(int id, int index, Mods mods = kNoMods);
     DialogSteps& selectTab(int id, int index);
+    DialogSteps& tickCheckCombo(int id, int index);  // flips the item's check mark
+    DialogSteps& tickCheckCombo(int id, std::wstring itemText);
+    DialogSteps& pickThumbnail(int id, int index, bool doubleClick = false);
     DialogSteps& key(UINT vk, Mods mods = kNoMods);            // to the focus window
     DialogSteps& keyTo(int id, UINT vk, Mods mods = kNoMods);  // focuses id first
     DialogSteps& mouseDown(int id, POINT pt, MouseButton b = MouseButton::Left, Mods mods = kNoMods);
@@ -88,9 +91,13 @@ public:
     // The next message box whose caption equals pattern or whose text contains it (an empty
     // pattern matches any box) is answered with button.
     void answerMessageBox(std::wstring pattern, int button);
-    // The next pop-up menu chooses this command (0: dismissed), or the item with this text.
+    // The next pop-up menu chooses this command (0: dismissed), or the item with this text
+    // anywhere in it, or the item at a path through sub-menus: {L"Insert", L"Row above"}.
+    // Texts match without their '&' marks and without an accelerator after a tab. A greyed
+    // item (or a greyed sub-menu on the path) cannot be chosen and fails the test.
     void pickMenuItem(UINT commandId);
     void pickMenuItem(std::wstring itemText);
+    void pickMenuPath(std::vector<std::wstring> path);
     // Acts on a live window at once (modeless dialogs).
     DialogSteps& now(HWND dlg);
 
@@ -114,6 +121,7 @@ private:
     struct MenuAnswer {
         UINT id;
         std::wstring text;
+        std::vector<std::wstring> path;
         bool used = false;
     };
     FailureReporter m_reporter;

@@ -101,7 +101,7 @@ TEST_F(MfcTest, ADragMovesATrackerAndWindowTimersReachOnTimer) {
     ScriptedUser user;
     user.now(canvas.m_hWnd).drag(0, POINT{30, 30}, POINT{60, 45});
     EXPECT_EQ(canvas.tracker.m_rect, CRect(40, 25, 80, 65));
-    user.now(canvas.m_hWnd).drag(0, POINT{80, 65}, POINT{100, 100});  // bottom-right handle
+    user.now(canvas.m_hWnd).drag(0, POINT{78, 63}, POINT{98, 98});  // the bottom-right handle, inside
     EXPECT_EQ(canvas.tracker.m_rect, CRect(40, 25, 100, 100));
     EXPECT_EQ(canvas.tracker.HitTest(CPoint(5, 5)), CRectTracker::hitNothing);
     canvas.SetTimer(3, 100);

@@ -56,6 +56,7 @@ constexpr UINT WM_CTLCOLORBTN = 0x0135;
 constexpr UINT WM_CTLCOLORDLG = 0x0136;
 constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
@@ -151,6 +152,7 @@ constexpr WORD CBN_EDITUPDATE = 6;
 constexpr WORD CBN_DROPDOWN = 7;
 constexpr WORD CBN_CLOSEUP = 8;
 constexpr WORD CBN_SELENDOK = 9;
+constexpr WORD TQ_CBN_CHECKCHANGE = 0x0100;  // a check combo's item mark was flipped by the user
 constexpr WORD LBN_SELCHANGE = 1;
 constexpr WORD LBN_DBLCLK = 2;
 constexpr WORD STN_CLICKED = 0;
@@ -211,6 +213,21 @@ constexpr LRESULT CB_ERR = -1;
 // item) does; the scripted user sends it: wParam the item index.
 constexpr UINT TQ_CB_USERPICK = 0x01F0;
 constexpr UINT TQ_LB_USERPICK = 0x01F1;
+// Per-item pictures and check marks of a combo box (bitmap-list and check combos): wParam
+// the item index, lParam the picture handle or the check state (0 or 1); the GET forms
+// return it (CB_ERR for a bad index). TQ_CB_SETCHECKLIST (wParam TRUE) makes the combo show
+// a check mark before each item; TQ_CB_ISCHECKLIST tells whether it does.
+constexpr UINT TQ_CB_SETITEMIMAGE = 0x01F2;
+constexpr UINT TQ_CB_GETITEMIMAGE = 0x01F3;
+constexpr UINT TQ_CB_SETITEMCHECK = 0x01F4;
+constexpr UINT TQ_CB_GETITEMCHECK = 0x01F5;
+constexpr UINT TQ_CB_SETCHECKLIST = 0x01F6;
+constexpr UINT TQ_CB_ISCHECKLIST = 0x01F7;
+// A person's click on the check mark of item wParam in the dropped-down list of a check
+// combo: the mark flips, the list stays open and the parent gets TQ_CBN_CHECKCHANGE.
+constexpr UINT TQ_CB_USERCHECK = 0x01F8;
+// The item whose check mark the user flipped last (-1 before any).
+constexpr UINT TQ_CB_GETLASTCHECKED = 0x01F9;
 
 // List box messages.
 constexpr UINT LB_ADDSTRING = 0x0180;
@@ -272,6 +289,61 @@ constexpr UINT NM_RCLICK = NM_FIRST - 5;
 constexpr UINT TCN_FIRST = 0U - 550U;
 constexpr UINT TCN_SELCHANGE = TCN_FIRST - 1;
 constexpr UINT TCN_SELCHANGING = TCN_FIRST - 2;
+
+// Thumbnail list ("SysListView32" in icon view): items with a name, a picture and a
+// selection, laid out in rows of cells of the thumbnail size plus a caption line.
+constexpr UINT LVM_FIRST = 0x1000;
+constexpr UINT LVM_GETITEMCOUNT = LVM_FIRST + 4;
+constexpr UINT LVM_DELETEITEM = LVM_FIRST + 8;
+constexpr UINT LVM_DELETEALLITEMS = LVM_FIRST + 9;
+constexpr UINT LVM_GETITEMRECT = LVM_FIRST + 14;  // wParam index, lParam RECT* (client pixels)
+constexpr UINT LVM_ENSUREVISIBLE = LVM_FIRST + 19;
+constexpr UINT LVM_GETTOPINDEX = LVM_FIRST + 39;
+constexpr UINT LVM_GETNEXTITEM = LVM_FIRST + 12;  // wParam start (-1), lParam LVNI_SELECTED
+constexpr UINT LVM_SETITEMSTATE = LVM_FIRST + 43;
+constexpr UINT LVM_GETITEMSTATE = LVM_FIRST + 44;
+constexpr UINT LVM_HITTEST = LVM_FIRST + 18;  // lParam POINT*, returns the index or -1
+constexpr UINT LVM_SETICONSPACING = LVM_FIRST + 53;  // lParam MAKELPARAM(cx, cy) of a thumbnail
+constexpr UINT LVM_GETICONSPACING = LVM_FIRST + 54;  // wParam SIZE* out; returns MAKELONG(cx, cy)
+constexpr UINT LVM_INSERTITEMW = LVM_FIRST + 77;  // lParam LVITEMW*
+constexpr UINT LVM_GETITEMW = LVM_FIRST + 75;
+constexpr UINT LVM_SETITEMW = LVM_FIRST + 76;
+constexpr UINT LVIF_TEXT = 0x1;
+constexpr UINT LVIF_IMAGE = 0x2;
+constexpr UINT LVIF_PARAM = 0x4;
+constexpr UINT LVIF_STATE = 0x8;
+constexpr UINT LVIS_FOCUSED = 0x1;
+constexpr UINT LVIS_SELECTED = 0x2;
+constexpr UINT LVNI_ALL = 0x0;
+constexpr UINT LVNI_SELECTED = 0x2;
+constexpr DWORD LVS_ICON = 0x0;
+constexpr DWORD LVS_SINGLESEL = 0x4;
+constexpr DWORD LVS_SHOWSELALWAYS = 0x8;
+struct LVITEMW {
+    UINT mask = 0;
+    int iItem = 0;
+    int iSubItem = 0;
+    UINT state = 0;
+    UINT stateMask = 0;
+    LPWSTR pszText = nullptr;
+    int cchTextMax = 0;
+    HANDLE image = nullptr;  // the item's picture (a bitmap handle), when mask has LVIF_IMAGE
+    LPARAM lParam = 0;
+};
+constexpr UINT LVN_FIRST = 0U - 100U;
+constexpr UINT LVN_ITEMCHANGING = LVN_FIRST - 0;
+constexpr UINT LVN_ITEMCHANGED = LVN_FIRST - 1;
+// Carried by LVN_ITEMCHANGED and NM_DBLCLK of a thumbnail list.
+struct NMLISTVIEW {
+    NMHDR hdr;
+    int iItem = -1;
+    int iSubItem = 0;
+    UINT uNewState = 0;
+    UINT uOldState = 0;
+    UINT uChanged = 0;
+    POINT ptAction{};
+    LPARAM lParam = 0;
+};
 
 // Carried by WM_GETMINMAXINFO.
 struct MINMAXINFO {

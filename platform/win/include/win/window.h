@@ -1,7 +1,8 @@
 // Headless windows: handles in a registry, window classes, messages, a queue and a pump.
 // Nothing is drawn; windows hold class, text, styles, id, rectangle, parent and children,
 // visibility, enabled state, focus and font. The standard controls ("Button", "Edit",
-// "Static", "ComboBox", "ListBox", "SysTabControl32", "RichEdit20W") are registered classes.
+// "Static", "ComboBox", "ListBox", "SysTabControl32", "SysListView32", "RichEdit20W") are
+// registered classes.
 #pragma once
 
 #include <string>
@@ -113,6 +114,7 @@ inline constexpr const wchar_t* WC_STATIC = L"Static";
 inline constexpr const wchar_t* WC_COMBOBOX = L"ComboBox";
 inline constexpr const wchar_t* WC_LISTBOX = L"ListBox";
 inline constexpr const wchar_t* WC_TABCONTROL = L"SysTabControl32";
+inline constexpr const wchar_t* WC_LISTVIEW = L"SysListView32";  // thumbnails in icon view
 inline constexpr const wchar_t* WC_RICHEDIT = L"RichEdit20W";
 inline constexpr const wchar_t* WC_DIALOG = L"#32770";
 
@@ -333,7 +335,13 @@ HFONT CreateFontW(int height, int width, int escapement, int orientation, int we
                   DWORD quality, DWORD pitchAndFamily, LPCWSTR faceName);
 BOOL DeleteFontHandle(HFONT font);
 HFONT GetStockFont();  // the default dialog font: "MS Shell Dlg", height -11
-BOOL IsDialogMessageW(HWND dlg, MSG* msg);  // dialog keys (Tab, Enter, Escape); dispatches the rest
+// Dialog keys: Tab and Shift+Tab (through the tab stops, also those of child windows with
+// WS_EX_CONTROLPARENT such as tab pages; a radio group is entered at its checked button),
+// the arrow keys inside a group (an automatic radio button reached is checked), Enter (the
+// focused push button, else the default one) and Escape (IDCANCEL). Dispatches the rest.
+BOOL IsDialogMessageW(HWND dlg, MSG* msg);
+HWND GetNextDlgTabItem(HWND dlg, HWND ctl, BOOL previous);    // null ctl: the first (last) stop
+HWND GetNextDlgGroupItem(HWND dlg, HWND ctl, BOOL previous);  // around the end of ctl's group
 LRESULT DefDlgProcW(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Menus. Pop-up menus are answered by a hook (the scripted user); without one TrackPopupMenu

@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class Command { None, Eval, Import, Show };
+enum class Command { None, Eval, Import, Show, Gallery };
 
 struct CliOptions {
     Command command = Command::None;
@@ -36,6 +36,9 @@ struct CliOptions {
     std::string outKms;         // import: OUT.kms
     std::string showFile;       // show: FILE
     bool headers = false;       // import: first line holds the column titles; show: print them
+
+    // gallery
+    std::string galleryDir;     // gallery: OUTDIR
 };
 
 struct ParseResult {

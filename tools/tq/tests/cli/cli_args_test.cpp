@@ -24,6 +24,15 @@ TEST(CliArgs, EvalInValueAndMacroMode) {
     EXPECT_EQ(r.options.standard, "S");
 }
 
+TEST(CliArgs, GalleryTakesItsFolder) {
+    auto r = parseCommandLine({"gallery", "--library", "lib", "pictures"});
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.command, Command::Gallery);
+    EXPECT_EQ(r.options.galleryDir, "pictures");
+    EXPECT_NE(tq::usageText().find("gallery OUTDIR"), std::string::npos);
+    EXPECT_NE(tq::commandHelp(Command::Gallery).find("index.html"), std::string::npos);
+}
+
 TEST(CliArgs, RejectsWhatCannotBeMeant) {
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -37,6 +46,9 @@ TEST(CliArgs, RejectsWhatCannotBeMeant) {
         {"eval", "S", "justaname"},
         {"eval", "--macro", "m", "S", "A=1"},                  // values are for value mode
         {"show"},
+        {"gallery"},
+        {"gallery", "a", "b"},
+        {"gallery", "--json", "out"},
         {"import", "grid"},
         {"show", "--json", "f"},
         {"nonsense"},
