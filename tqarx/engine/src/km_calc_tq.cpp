@@ -114,12 +114,12 @@ std::shared_ptr<const KmCompiledStandard> KmCalcTq::compile() {
     for (int row = calcRow + 1; row <= rows; ++row) {
         for (int col = 1; col <= cols; ++col) {
             Zk_String text, formula;
-            if (!readCellText(col, row, text, 3) || text.isEmpty()) continue;
-            // A formula's shown value may change with the values given.
+            // A formula's shown value (empty ones too) may change with the values given.
             if (!readCellText(col, row, formula, 1) || !formula.isEmpty()) {
                 compiled->equations.clear();
                 return compiled;
             }
+            if (!readCellText(col, row, text, 3) || text.isEmpty()) continue;
             KmCompiledEquation eq;
             splitEquation(col, row, text, eq);
             compiled->equations.push_back(std::move(eq));
