@@ -26,14 +26,17 @@ public:
         return (std::filesystem::temp_directory_path() / "test-pictures").string();
 #endif
     }
-    void OnTestStart(const ::testing::TestInfo&) override { m_failures = 0; }
+    // The test's name is kept here: asking the unit test for it while it reports a failure
+    // would wait on the lock it holds.
+    void OnTestStart(const ::testing::TestInfo& test) override {
+        m_test = std::string(test.test_suite_name()) + "." + test.name();
+        m_failures = 0;
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override { m_test.clear(); }
     void OnTestPartResult(const ::testing::TestPartResult& result) override {
-        if (!result.failed() || m_saving) return;
-        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        if (!test) return;
+        if (!result.failed() || m_saving || m_test.empty()) return;
         m_saving = true;  // a failure while drawing must not draw again
-        const std::string name = std::string(test->test_suite_name()) + "." + test->name() + "-" +
-                                 std::to_string(++m_failures);
+        const std::string name = m_test + "-" + std::to_string(++m_failures);
         lastSaved = SaveWindowPictures(outputFolder(), sanitize(name));
         m_saving = false;
     }
@@ -46,6 +49,7 @@ private:
             if (c == '/' || c == '\\' || c == ':') c = '_';
         return s;
     }
+    std::string m_test;
     int m_failures = 0;
     bool m_saving = false;
 };

@@ -3,8 +3,10 @@
 // icons with pixels, and the pictures a failing test leaves behind.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "mfc/afx.h"
@@ -46,8 +48,8 @@ TEST_F(MfcTest, TemplateDialogIsDrawnWhileTheUserHasItOpen) {
     win::Surface picture;
     RECT edit{}, combo{}, tabs{}, ok{};
     ScriptedUser user;
+    win::Surface afterTab;
     user.onDialog(IDD_TEST)
-        .selectTab(IDC_TABS, 1)
         .then([&](CDialog& d) {
             picture = win::RenderWindow(d.GetSafeHwnd());
             edit = InPicture(d.GetSafeHwnd(), ::GetDlgItem(d.GetSafeHwnd(), IDC_NAME));
@@ -55,6 +57,8 @@ TEST_F(MfcTest, TemplateDialogIsDrawnWhileTheUserHasItOpen) {
             tabs = InPicture(d.GetSafeHwnd(), ::GetDlgItem(d.GetSafeHwnd(), IDC_TABS));
             ok = InPicture(d.GetSafeHwnd(), ::GetDlgItem(d.GetSafeHwnd(), IDOK));
         })
+        .selectTab(IDC_TABS, 1)
+        .then([&](CDialog& d) { afterTab = win::RenderWindow(d.GetSafeHwnd()); })
         .cancel();
     dlg.DoModal();
     ASSERT_FALSE(picture.empty());
@@ -74,13 +78,13 @@ TEST_F(MfcTest, TemplateDialogIsDrawnWhileTheUserHasItOpen) {
     EXPECT_EQ(beam.right - beam.left, 4 * win::kFontCellWidth - 1);
     // OK is the default button (black frame), Cancel is not.
     EXPECT_EQ(picture.pixel(ok.left, ok.top), color::kText);
-    // The second tab is the current one: raised above the first.
-    RECT second{};
-    SendMessageW(::GetDlgItem(dlg.GetSafeHwnd(), IDC_TABS), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
-    (void)second;
+    // First the first tab is current (raised two pixels), after the pick the second one.
     const RECT firstTab{tabs.left + 2, tabs.top, tabs.left + 2 + 7 * 6 + 12, tabs.top + 22};
-    EXPECT_EQ(picture.pixel(firstTab.left + 5, tabs.top), color::kFace);
-    EXPECT_EQ(picture.pixel(firstTab.right + 5, tabs.top), color::kLight);
+    EXPECT_EQ(picture.pixel(firstTab.left + 5, tabs.top), color::kLight);
+    EXPECT_EQ(picture.pixel(firstTab.right + 5, tabs.top), color::kFace);
+    ASSERT_FALSE(afterTab.empty());
+    EXPECT_EQ(afterTab.pixel(firstTab.left + 5, tabs.top), color::kFace);
+    EXPECT_EQ(afterTab.pixel(firstTab.right + 5, tabs.top), color::kLight);
 }
 
 // A view that paints itself: a tracker with its handles and a caption drawn as text.
@@ -114,14 +118,26 @@ TEST_F(MfcTest, WindowsThatPaintThemselvesAreDrawnThroughTheirOnPaint) {
     const win::Surface picture = win::RenderWindow(dlg.GetSafeHwnd());
     EXPECT_EQ(view.paints, 1);
     const RECT v = InPicture(dlg.GetSafeHwnd(), view.GetSafeHwnd());
-    // The tracker's frame and its eight handles (4 px squares centred on corners and sides).
-    EXPECT_EQ(picture.pixel(v.left + 20, v.top + 30), RGB(0, 0, 0));   // left side of the frame
-    EXPECT_EQ(picture.pixel(v.left + 40, v.top + 25), color::kFace);   // inside
-    for (POINT c : {POINT{20, 20}, POINT{60, 20}, POINT{60, 50}, POINT{20, 50}, POINT{40, 20}, POINT{60, 35},
-                    POINT{40, 50}, POINT{20, 35}}) {
-        EXPECT_EQ(picture.pixel(v.left + c.x - 1, v.top + c.y - 1), RGB(0, 0, 0)) << c.x << "," << c.y;
-        EXPECT_EQ(picture.pixel(v.left + c.x + 1, v.top + c.y + 1), RGB(0, 0, 0)) << c.x << "," << c.y;
-    }
+    // The tracker's frame, and its handles exactly as Draw makes them on a bitmap.
+    EXPECT_EQ(picture.pixel(v.left + 20, v.top + 35), RGB(0, 0, 0));   // left side of the frame
+    EXPECT_EQ(picture.pixel(v.left + 40, v.top + 35), color::kFace);   // inside
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(nullptr, 100, 80));
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    memory.SelectObject(&bitmap);
+    memory.FillSolidRect(0, 0, 100, 80, RGB(255, 255, 255));
+    view.tracker.Draw(&memory);
+    int black = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const bool ink = bitmap.surface()->pixel(x, y) == RGB(0, 0, 0);
+            black += ink;
+            if (ink) {
+                ASSERT_EQ(picture.pixel(v.left + x, v.top + y), RGB(0, 0, 0)) << x << "," << y;
+            }
+        }
+    EXPECT_GT(black, 2 * (40 + 30) + 8 * 4);  // the frame and more than a pixel per handle
     // Text drawn by TextOut: blue ink starting at (2, 2) in the bitmap font's cell.
     const RECT text = InkBox(picture, v, RGB(0, 0, 255));
     EXPECT_EQ(text.left, v.left + 2);
@@ -169,20 +185,30 @@ TEST_F(MfcTest, AFailingTestLeavesPicturesOfTheOpenDialogs) {
     dlg.ShowWindow(SW_SHOW);
     CTestDlg hidden;
     ASSERT_TRUE(hidden.Create(IDD_TEST));  // not shown: not pictured
-    // What the listener gets when an expectation fails (reported here without failing).
-    mfc::FailurePictures& listener = mfc::InstallFailurePictures();
-    listener.OnTestPartResult(::testing::TestPartResult(::testing::TestPartResult::kNonFatalFailure, __FILE__,
-                                                        __LINE__, "something went wrong"));
-    ASSERT_EQ(listener.lastSaved.size(), 1u);
-    const std::filesystem::path file = listener.lastSaved[0];
-    EXPECT_EQ(file.parent_path(), dir);
-    EXPECT_EQ(file.filename().string(),
-              "MfcTest.AFailingTestLeavesPicturesOfTheOpenDialogs-1.png");
+    // A real failure, in a child process so that this test itself passes: the listener
+    // draws the open dialog while GoogleTest reports the failure (a deadlock ends the child
+    // by the alarm).
+    const std::filesystem::path file = dir / "MfcTest.AFailingTestLeavesPicturesOfTheOpenDialogs-1.png";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(10);
+        if (!std::freopen("/dev/null", "w", stdout)) ::_exit(4);  // keep the child's report quiet
+        ADD_FAILURE() << "a deliberate failure in the child";
+        const bool one = std::filesystem::exists(file) &&
+                         !std::filesystem::exists(dir / "MfcTest.AFailingTestLeavesPicturesOfTheOpenDialogs-1-2.png");
+        ::_exit(one ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the child hung or crashed";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "no single picture was written";
     std::ifstream in(file, std::ios::binary);
     std::string head(8, '\0');
     in.read(head.data(), 8);
     EXPECT_EQ(head, std::string("\x89PNG\r\n\x1a\n", 8));
     // Successes leave nothing.
+    mfc::FailurePictures& listener = mfc::InstallFailurePictures();
     listener.lastSaved.clear();
     listener.OnTestPartResult(::testing::TestPartResult(::testing::TestPartResult::kSuccess, __FILE__, __LINE__, ""));
     EXPECT_TRUE(listener.lastSaved.empty());

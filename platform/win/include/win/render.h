@@ -10,8 +10,10 @@
 //   boxes; "Static" texts (left, centred, right, wrapped), icons, bitmaps, rectangles,
 //   frames and etched lines; "Edit" and "RichEdit20W" fields with their text (single and
 //   multi-line, password, read-only), selection and caret; "ComboBox" in its three styles
-//   with the shown text; "ListBox" items with the selection and a scroll bar when they do
-//   not fit; "SysTabControl32" items with the current one raised.
+//   with the shown text (check combos: the item's mark; picture combos: its picture);
+//   "ListBox" items with the selection and a scroll bar when they do not fit;
+//   "SysTabControl32" items with the current one raised; "SysListView32" thumbnails with
+//   their pictures and names, the selected ones highlighted.
 // Hidden windows (and everything under them) are not drawn; disabled windows and those
 // under a disabled parent are drawn greyed. Windows of other classes get their registered
 // painter (RegisterWindowPainter; the spreadsheet control registers one), else the custom
@@ -113,6 +115,10 @@ struct PaintState {
 using WindowPainter = void (*)(HWND hwnd, Canvas& canvas, const PaintState& state);
 // Draws hwnd's class (case-insensitive); replaces a painter registered before.
 void RegisterWindowPainter(std::wstring_view className, WindowPainter painter);
+
+// A button's transparent colour: the window property holds the colour plus one; pixels of
+// that colour in its picture are not drawn (the framework's image button sets it).
+inline constexpr const wchar_t* kTransparentColorProp = L"TqTransparentColor";
 
 // Asked first for every window: draws the window instead of its class's painter (the
 // window framework asks the window's object, see CWnd::DrawPicture). Returns whether it drew.

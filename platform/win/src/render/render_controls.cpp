@@ -16,6 +16,8 @@ constexpr DWORD kNoPrefix = 0x80;      // SS_NOPREFIX
 constexpr DWORD kCenterImage = 0x200;  // SS_CENTERIMAGE
 constexpr DWORD kMultiLine = 0x2000;   // BS_MULTILINE
 constexpr int kComboField = 21;        // height of a combo box's selection field
+
+
 constexpr int kScrollWidth = 16;
 
 std::wstring TextOf(HWND h) {
@@ -183,6 +185,12 @@ void PaintButton(HWND h, Canvas& c, const PaintState& s) {
                 for (int x = 0; x < grey.width(); ++x)
                     grey.setPixel(x, y, grey.pixel(x, y) == back ? color::kFace : color::kShadow);
             inner.image(grey, px, py);
+        } else if (HANDLE t = GetPropW(h, kTransparentColorProp)) {
+            // The button's transparent colour lets the face show through.
+            const auto transparent = static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(t) - 1);
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (picture.pixel(x, y) != transparent) inner.pixel(px + x, py + y, picture.pixel(x, y));
         } else {
             inner.image(picture, px, py);
         }
@@ -354,6 +362,18 @@ void PaintCombo(HWND h, Canvas& c, const PaintState& s) {
     }
     Canvas inner = c.inside(RECT{3, 2, textRight - 1, fieldH - 2});
     const int ty = (fieldH - 4 - kFontCellHeight) / 2;
+    // A check combo's mark and a picture combo's picture of the current item come first.
+    if (sel >= 0 && SendMessageW(h, TQ_CB_ISCHECKLIST, 0, 0)) {
+        const LRESULT mark = SendMessageW(h, TQ_CB_GETITEMCHECK, static_cast<WPARAM>(sel), 0);
+        CheckBox(inner, 1, (fieldH - 4 - 13) / 2, mark == 1 ? BST_CHECKED : BST_UNCHECKED, s.disabled);
+        inner = inner.inside(RECT{17, 0, textRight, fieldH});
+    }
+    if (const Surface* pic = sel >= 0 ? BitmapSurface(reinterpret_cast<HANDLE>(SendMessageW(
+                                            h, TQ_CB_GETITEMIMAGE, static_cast<WPARAM>(sel), 0)))
+                                      : nullptr) {
+        inner.image(*pic, 1, std::max(0, (fieldH - 4 - pic->height()) / 2));
+        inner = inner.inside(RECT{pic->width() + 4, 0, textRight, fieldH});
+    }
     if (kind == CBS_DROPDOWNLIST && s.focused) {
         inner.fill(RECT{0, ty, TextWidth(shown) + 2, ty + kFontCellHeight}, color::kHighlight);
         inner.text(1, ty, shown, color::kHighlightText, s.bold);
@@ -460,6 +480,43 @@ void PaintTabs(HWND h, Canvas& c, const PaintState& s) {
     }
 }
 
+// The thumbnail list ("SysListView32" in icon view): each item's picture above its name,
+// the selected names on the highlight.
+void PaintThumbnails(HWND h, Canvas& c, const PaintState& s) {
+    const RECT all = Bounds(h);
+    c.fill(all, color::kWindow);
+    if ((StyleOf(h) & WS_BORDER) || (ExStyleOf(h) & WS_EX_CLIENTEDGE)) c.edge(all, Edge::Sunken);
+    RECT wr;
+    GetWindowRect(h, &wr);
+    POINT origin{0, 0};
+    ClientToScreen(h, &origin);
+    Canvas client = c.inside(RECT{origin.x - wr.left, origin.y - wr.top, all.right - 2, all.bottom - 2});
+    const int n = static_cast<int>(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        RECT r{};
+        if (!SendMessageW(h, LVM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
+        wchar_t name[260] = {};
+        LVITEMW item;
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
+        item.iItem = i;
+        item.stateMask = LVIS_SELECTED;
+        item.pszText = name;
+        item.cchTextMax = 260;
+        SendMessageW(h, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        const int captionTop = r.bottom - kFontCellHeight - 2;
+        if (const Surface* pic = BitmapSurface(item.image)) {
+            Canvas cell = client.inside(RECT{r.left, r.top, r.right, captionTop});
+            cell.image(*pic, (r.right - r.left - pic->width()) / 2, std::max(0, (captionTop - r.top - pic->height()) / 2));
+        }
+        const bool selected = (item.state & LVIS_SELECTED) != 0;
+        const int w = std::min<int>(TextWidth(name) + 4, r.right - r.left);
+        const RECT label{(r.left + r.right - w) / 2, captionTop, (r.left + r.right + w) / 2, captionTop + kFontCellHeight};
+        if (selected) client.fill(label, color::kHighlight);
+        client.textIn(RECT{r.left, captionTop, r.right, captionTop + kFontCellHeight}, name, kAlignCenter,
+                      selected ? color::kHighlightText : TextColour(s));
+    }
+}
+
 }  // namespace
 
 void PaintStandardWindow(HWND h, Canvas& c, const PaintState& s) {
@@ -473,6 +530,7 @@ void PaintStandardWindow(HWND h, Canvas& c, const PaintState& s) {
     else if (name == L"combobox") PaintCombo(h, c, s);
     else if (name == L"listbox") PaintList(h, c, s);
     else if (name == L"systabcontrol32") PaintTabs(h, c, s);
+    else if (name == L"syslistview32") PaintThumbnails(h, c, s);
 }
 
 }  // namespace win

@@ -114,7 +114,8 @@ void PaintTree(HWND h, Surface& surface, POINT rootOrigin, const RECT& clip, boo
 
     const std::wstring cls = ClassOf(h);
     const bool standard = cls == L"button" || cls == L"static" || cls == L"edit" || cls == L"combobox" ||
-                          cls == L"listbox" || cls == L"systabcontrol32" || cls == L"richedit20w";
+                          cls == L"listbox" || cls == L"systabcontrol32" || cls == L"richedit20w" ||
+                          cls == L"syslistview32";
     // Controls draw their own borders; other windows get a frame and caption here.
     if (!standard) PaintNonClient(h, canvas, wr, client);
     auto painter = R().painters.find(cls);

@@ -242,6 +242,67 @@ TEST_F(RenderTest, BitmapsAndIconsOfStatics) {
     DeleteObject(bmp);
 }
 
+TEST_F(RenderTest, CheckAndPictureCombosThumbnailsAndTransparentImageButtons) {
+    HWND checks = add(WC_COMBOBOX, L"", CBS_DROPDOWNLIST, RECT{10, 10, 150, 100}, 1);
+    HWND pictures = add(WC_COMBOBOX, L"", CBS_DROPDOWNLIST, RECT{160, 10, 290, 100}, 2);
+    HWND thumbs = add(WC_LISTVIEW, L"", WS_BORDER, RECT{10, 40, 200, 150}, 3);
+    HWND image = add(WC_BUTTON, L"", BS_PUSHBUTTON | BS_BITMAP, RECT{210, 40, 250, 70}, 4);
+    for (const wchar_t* item : {L"Plate", L"Angle"}) {
+        SendMessageW(checks, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        SendMessageW(pictures, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    SendMessageW(checks, TQ_CB_SETCHECKLIST, TRUE, 0);
+    SendMessageW(checks, TQ_CB_SETITEMCHECK, 1, 1);
+    SendMessageW(checks, CB_SETCURSEL, 1, 0);
+    HBITMAP red = win::CreateBitmapFromSurface(win::Surface(12, 8, RGB(220, 0, 0)));
+    SendMessageW(pictures, TQ_CB_SETITEMIMAGE, 0, reinterpret_cast<LPARAM>(red));
+    SendMessageW(pictures, CB_SETCURSEL, 0, 0);
+    HBITMAP blue = win::CreateBitmapFromSurface(win::Surface(20, 16, RGB(0, 0, 220)));
+    SendMessageW(thumbs, LVM_SETICONSPACING, 0, MAKELONG(40, 24));
+    for (int i = 0; i < 2; ++i) {
+        LVITEMW item;
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = i;
+        item.pszText = const_cast<LPWSTR>(i == 0 ? L"First" : L"Second");
+        item.image = blue;
+        SendMessageW(thumbs, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    LVITEMW sel;
+    sel.stateMask = LVIS_SELECTED;
+    sel.state = LVIS_SELECTED;
+    SendMessageW(thumbs, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&sel));
+    win::Surface framed(10, 10, RGB(192, 192, 192));
+    framed.fill(RECT{3, 3, 7, 7}, RGB(0, 160, 0));
+    HBITMAP green = win::CreateBitmapFromSurface(framed);
+    SendMessageW(image, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(green));
+    SetPropW(image, win::kTransparentColorProp, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(RGB(192, 192, 192)) + 1));
+    const win::Surface s = win::RenderWindow(dlg);
+
+    // The check combo: the current item's mark (checked) before its text.
+    const RECT c = inPicture(checks);
+    const RECT mark{c.left + 3 + 1 + 2, c.top + 2 + 2, c.left + 3 + 1 + 11, c.top + 2 + 13};
+    EXPECT_GE(count(s, mark, color::kText), 15);
+    EXPECT_GE(inkBox(s, RECT{c.left + 20, c.top + 2, c.right - 20, c.top + 19}, color::kText).left, c.left + 20);
+    // The picture combo: the current item's picture, then its text after it.
+    const RECT p = inPicture(pictures);
+    const RECT redBox = inkBox(s, RECT{p.left, p.top, p.right, p.top + 21}, RGB(220, 0, 0));
+    EXPECT_EQ(redBox.right - redBox.left, 12);
+    EXPECT_GT(inkBox(s, RECT{p.left, p.top, p.right - 20, p.top + 21}, color::kText).left, redBox.right);
+    // Thumbnails: a picture per item above its name; the selected name on the highlight.
+    const RECT t = inPicture(thumbs);
+    const RECT pics = inkBox(s, t, RGB(0, 0, 220));
+    EXPECT_GT(pics.right - pics.left, 2 * 20);
+    EXPECT_GT(count(s, t, color::kHighlight), 20);
+    EXPECT_GT(count(s, t, color::kHighlightText), 10);
+    // The image button's transparent colour lets its face show through around the picture.
+    const RECT b = inPicture(image);
+    EXPECT_EQ(count(s, b, RGB(192, 192, 192)), 0);
+    EXPECT_EQ(count(s, b, RGB(0, 160, 0)), 16);
+    DeleteObject(red);
+    DeleteObject(blue);
+    DeleteObject(green);
+}
+
 // A painter for a class of its own replaces the generic drawing.
 void PaintRed(HWND, win::Canvas& c, const win::PaintState& state) {
     c.fill(RECT{0, 0, 10, 10}, state.disabled ? RGB(0, 0, 255) : RGB(255, 0, 0));

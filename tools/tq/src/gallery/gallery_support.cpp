@@ -1,4 +1,8 @@
 // Gallery entries of the modelling support dialogs, each on a small example record.
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
 #include "frame/support_launchers.h"
 #include "host/settings.h"
 #include "res/supportdlg_ids.h"
@@ -101,6 +105,21 @@ void addSupportEntries(Gallery& gallery) {
         }
     });
     gallery.add("CDlgSelectDstvPointsFile", [](Camera& camera) {
+        // The example library has no marking-point files: a scratch library with two.
+        const auto root = std::filesystem::temp_directory_path() / ("tq_gallery_dstv_" + std::to_string(::getpid()));
+        std::error_code ec;
+        std::filesystem::create_directories(root / "DSTV", ec);
+        for (const char* name : {"Holes.txt", "Markings.txt"}) std::ofstream(root / "DSTV" / name) << "0 0\n";
+        struct Library {  // the scratch library while the dialog runs
+            Zk_String saved = gSettings.libDir;
+            std::filesystem::path root;
+            ~Library() {
+                gSettings.libDir = saved;
+                std::error_code e;
+                std::filesystem::remove_all(root, e);
+            }
+        } library{gSettings.libDir, root};
+        gSettings.libDir = Zk_Settings::normalizeFolder(Zk_String::fromUtf8(root.string()));
         picture(camera, IDD_TQ_DSTVPOINTS);
         StartDSTVPointsDlg();
     });
