@@ -34,6 +34,9 @@ def main(path, machine):
             rows[r["workload"]] = {}
         rows[r["workload"]][r["engine"]] = r
     engines = ["tq", "hyperformula", "ixion"]
+    module_names = ("W8_module", "W8_module_growth", "W9")
+    module = {w: rows.pop(w, {}).get("tq") for w in module_names}
+    order = [w for w in order if w not in module_names]
     out = ["# Benchmark results", "", machine, "",
            "Times in milliseconds: median / 95th percentile of the measured runs (after the warm-ups).",
            "load = read and parse the sheet file and build the sheet; calc = first full calculation;",
@@ -72,7 +75,55 @@ def main(path, machine):
             lines.append(f"- W8 {e}: {per * 1000:.1f} us per sheet, {1000.0 / per:.0f} sheets per second")
     if lines:
         out += ["", "W8 as sheets per second (plain sheet, input rows batched, outputs read):", ""] + lines
+    out += module_section(module, w8)
     print("\n".join(out))
+
+
+def per_second(r):
+    return 1000.0 * r["sheets"] / statistics.median(r["recalc"])
+
+
+def module_section(module, w8):
+    """W8 through the module (`tq eval --table`), its growth, and W9."""
+    out = []
+    m, hf, plain = module.get("W8_module"), w8.get("hyperformula"), w8.get("tq")
+    if m is None and module.get("W9") is None:
+        return out
+    out += ["", "## Connection standards through the module", ""]
+    if m is not None and not m["ok"]:
+        out.append(f"- W8 through the module: failed: {m['error'][:200]}")
+    elif m is not None:
+        ours = per_second(m)
+        out.append(f"- W8 through the module, `tq eval --table` on {m['sheets']} rows, process start included, "
+                   f"every output checked: {fmt(statistics.median(m['recalc']))} ms median / "
+                   f"{fmt(pct(m['recalc'], 95))} ms p95 per run, {ours:.0f} sheets per second, "
+                   f"{m.get('rss_kb', 0) / 1024.0:.1f} MiB peak memory")
+        if hf and hf["ok"] and hf.get("sheets"):
+            theirs = per_second(hf)
+            out.append(f"- HyperFormula's W8 in the same run (plain sheet built once, 30 inputs changed per row): "
+                       f"{theirs:.0f} sheets per second; the module is **{ours / theirs:.1f}x** as fast "
+                       f"(ratio of times {theirs / ours:.3f})")
+        if plain and plain["ok"] and plain.get("sheets"):
+            out.append(f"- our plain-sheet W8 in the same run: {per_second(plain):.0f} sheets per second")
+    g = module.get("W8_module_growth")
+    if g is not None and g["ok"]:
+        out += ["", "Growth of `tq eval --table` (one run per row count, the input rows repeated):", "",
+                "| rows | seconds | time per sheet | sheets per second | peak memory MiB |", "|---|---|---|---|---|"]
+        for e in g["growth"]:
+            per = e["seconds"] / e["rows"]
+            out.append(f"| {e['rows']:,} | {e['seconds']:.3f} | {per * 1e6:.1f} us | {1.0 / per:,.0f} | "
+                       f"{e['rss_kb'] / 1024.0:.1f} |")
+    elif g is not None:
+        out.append(f"- growth run failed: {g['error'][:200]}")
+    w9 = module.get("W9")
+    if w9 is not None and w9["ok"]:
+        t = statistics.median(w9["recalc"])
+        out += ["", f"- W9, the example EndPlate.macro in macro mode (in one process, "
+                    f"`connection_standard_bench`): {t * 1000:.1f} us per evaluation, "
+                    f"{1000.0 / t:,.0f} evaluations per second"]
+    elif w9 is not None:
+        out += ["", f"- W9 failed: {w9['error'][:200]}"]
+    return out
 
 
 if __name__ == "__main__":

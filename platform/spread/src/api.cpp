@@ -1,7 +1,9 @@
 // The C functions of the control: each finds the control of the handle and forwards to its
 // sheet.
+#include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "control.h"
 #include "file_format.h"
@@ -731,6 +733,79 @@ BOOL SSLoadFromBuffer(HWND hWnd, std::string_view utf8, LPCWSTR nameForMessages)
     ctl->lastError.clear();
     return TRUE;
 }
+namespace {
+
+// Sheets parsed from shared buffers, by the buffer object (immutable while shared) and
+// the settings in force before the load (a file keeps those it does not name). Only
+// sheets without formulas are kept, so a copy is exactly what parsing again would give.
+struct ParsedSheet {
+    std::shared_ptr<const std::string> bytes;
+    spread::SheetSettings before;
+    std::unique_ptr<Sheet> sheet;
+};
+constexpr std::size_t kMaxParsedSheets = 16;
+constexpr std::size_t kMaxParsedSheetBytes = 256 * 1024;        // larger buffers are parsed each time
+constexpr std::size_t kMaxParsedSheetsBytes = 4 * 1024 * 1024;  // of all buffers kept
+
+std::vector<ParsedSheet>& parsedSheets() {
+    static std::vector<ParsedSheet> sheets;   // most recently used first
+    return sheets;
+}
+
+}  // namespace
+
+BOOL SSLoadFromSharedBuffer(HWND hWnd, const std::shared_ptr<const std::string>& utf8, LPCWSTR nameForMessages) {
+    if (!utf8) return FALSE;
+    {
+        CTRL(FALSE);
+        if (s.Calculating()) {
+            ctl->lastError = L"the sheet is being calculated";
+            return FALSE;
+        }
+        auto& sheets = parsedSheets();
+        for (std::size_t i = 0; i < sheets.size(); ++i) {
+            if (sheets[i].bytes != utf8 || !(sheets[i].before == s.settings)) continue;
+            auto fresh = std::make_unique<Sheet>();
+            fresh->CopyFrom(*sheets[i].sheet);
+            fresh->hwnd = hWnd;
+            ctl->sheet = std::move(fresh);
+            ctl->lastError.clear();
+            std::rotate(sheets.begin(), sheets.begin() + static_cast<std::ptrdiff_t>(i),
+                        sheets.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return TRUE;
+        }
+    }
+    spread::SheetSettings before;
+    {
+        CTRL(FALSE);
+        before = s.settings;
+    }
+    if (!SSLoadFromBuffer(hWnd, *utf8, nameForMessages)) return FALSE;
+    if (utf8->size() > kMaxParsedSheetBytes) return TRUE;
+    CTRL(TRUE);
+    if (s.HasFormulas()) return TRUE;
+    auto& sheets = parsedSheets();
+    // A buffer only this cache still holds can never be passed again.
+    sheets.erase(std::remove_if(sheets.begin(), sheets.end(), [](const ParsedSheet& p) { return p.bytes.use_count() == 1; }),
+                 sheets.end());
+    std::size_t kept = utf8->size();
+    for (const ParsedSheet& p : sheets) kept += p.bytes->size();
+    while (!sheets.empty() && (sheets.size() >= kMaxParsedSheets || kept > kMaxParsedSheetsBytes)) {
+        kept -= sheets.back().bytes->size();
+        sheets.pop_back();
+    }
+    auto copy = std::make_unique<Sheet>();
+    copy->CopyFrom(s);
+    copy->hwnd = nullptr;
+    sheets.insert(sheets.begin(), ParsedSheet{utf8, before, std::move(copy)});
+    return TRUE;
+}
+
+void SSForgetParsedSheets() {
+    parsedSheets().clear();
+    spread::ForgetParsedFormulas();
+}
+
 BOOL SSLoadFromFile(HWND hWnd, LPCWSTR fileName) {
     CTRL(FALSE);
     if (!fileName) return FALSE;

@@ -12,6 +12,54 @@ constexpr double kDefaultColWidth = 9;
 constexpr double kDefaultHeaderWidth = 4;
 constexpr double kDefaultRowHeight = 12;
 constexpr std::int64_t kMaxRectArea = 4000000;
+
+// Formulas parsed lately, by text, reference style and cell: a sheet loaded and filled
+// the same way again (a standard evaluated once per input row) shares their trees
+// instead of parsing the same texts again. A tree is never changed once made (reference
+// updates copy it), so sharing is safe. Kept by a hash of the key, the whole key
+// compared on use; bounded: emptied when full.
+struct ParsedFormula {
+    std::wstring text;
+    RefStyle style;
+    std::shared_ptr<const Ast> ast;
+};
+constexpr std::size_t kMaxParsedFormulas = 8192;
+constexpr std::size_t kMaxParsedFormulaChars = 4096;   // longer texts are parsed each time
+
+std::unordered_map<std::size_t, ParsedFormula>& parsedFormulas() {
+    static std::unordered_map<std::size_t, ParsedFormula> cache;
+    return cache;
+}
+
+std::size_t ParsedHash(std::wstring_view text, const RefStyle& st) {
+    std::size_t h = std::hash<std::wstring_view>{}(text);
+    for (std::size_t v : {static_cast<std::size_t>(st.hostCol), static_cast<std::size_t>(st.hostRow),
+                          static_cast<std::size_t>(st.maxCol), static_cast<std::size_t>(st.maxRow),
+                          static_cast<std::size_t>(st.r1c1)})
+        h = (h ^ v) * 0x100000001B3ull;
+    return h;
+}
+
+bool SameStyle(const RefStyle& a, const RefStyle& b) {
+    return a.r1c1 == b.r1c1 && a.hostCol == b.hostCol && a.hostRow == b.hostRow && a.maxCol == b.maxCol &&
+           a.maxRow == b.maxRow;
+}
+
+std::shared_ptr<const Ast> RecentlyParsed(std::wstring_view text, const RefStyle& st) {
+    if (text.size() > kMaxParsedFormulaChars) return nullptr;
+    auto& cache = parsedFormulas();
+    const auto it = cache.find(ParsedHash(text, st));
+    if (it == cache.end() || it->second.text != text || !SameStyle(it->second.style, st)) return nullptr;
+    return it->second.ast;
+}
+
+void RememberParsed(std::wstring_view text, const RefStyle& st, std::shared_ptr<const Ast> ast) {
+    if (text.size() > kMaxParsedFormulaChars) return;
+    auto& cache = parsedFormulas();
+    if (cache.size() >= kMaxParsedFormulas) cache.clear();
+    cache[ParsedHash(text, st)] = ParsedFormula{std::wstring(text), st, std::move(ast)};
+}
+
 }  // namespace
 
 SheetSettings::SheetSettings() {
@@ -19,6 +67,8 @@ SheetSettings::SheetSettings() {
                     SSB_SHOWROWHEADERS, SSB_MOVEACTIVEONFOCUS, SSB_RETAINSELBLOCK})
         bools[i] = true;
 }
+
+void ForgetParsedFormulas() { parsedFormulas().clear(); }
 
 Sheet::Sheet() { Reset(); }
 Sheet::~Sheet() = default;
@@ -58,6 +108,45 @@ void Sheet::Reset() {
     editText.clear();
     editSelStart = editSelEnd = 0;
     buttonCol = buttonRow = 0;
+}
+
+void Sheet::CopyFrom(const Sheet& o) {
+    if (&o == this) return;
+    maxCols_ = o.maxCols_;
+    maxRows_ = o.maxRows_;
+    store_ = o.store_;
+    styles_ = o.styles_;
+    defaultStyle_ = o.defaultStyle_;
+    colStyle_ = o.colStyle_;
+    rowStyle_ = o.rowStyle_;
+    extras_ = o.extras_;
+    freeExtras_ = o.freeExtras_;
+    colWidths_ = o.colWidths_;
+    rowHeights_ = o.rowHeights_;
+    hiddenCols_ = o.hiddenCols_;
+    hiddenRows_ = o.hiddenRows_;
+    spans_ = o.spans_;
+    formulas_ = o.formulas_;
+    freeFormulas_ = o.freeFormulas_;
+    deps_ = o.deps_;
+    formulaCols_ = o.formulaCols_;
+    customs_ = o.customs_;
+    calcDepth_ = 0;
+    deferred_.clear();
+    aggCache_.clear();
+    indexCache_.clear();
+    ++cacheGen_;
+    settings = o.settings;
+    activeCol = o.activeCol;
+    activeRow = o.activeRow;
+    hasSelection = o.hasSelection;
+    selection = o.selection;
+    editing = o.editing;
+    editText = o.editText;
+    editSelStart = o.editSelStart;
+    editSelEnd = o.editSelEnd;
+    buttonCol = o.buttonCol;
+    buttonRow = o.buttonRow;
 }
 
 // ---------------------------------------------------------------------------- counts
@@ -232,6 +321,10 @@ std::uint32_t Sheet::InstallFormula(Coord col, Coord row, std::shared_ptr<const 
 }
 
 bool Sheet::PutFormula(Coord col, Coord row, std::wstring_view text, std::wstring* error) {
+    return ParseAndInstall(col, row, text, error, false);
+}
+
+bool Sheet::ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed) {
     if (!InsideCells(col, row)) {
         if (error) *error = L"cell outside the sheet";
         return false;
@@ -243,11 +336,16 @@ bool Sheet::PutFormula(Coord col, Coord row, std::wstring_view text, std::wstrin
     st.hostRow = row;
     st.maxCol = SS_LIMIT_MAXCOLS;
     st.maxRow = SS_LIMIT_MAXROWS;
-    auto ast = std::make_shared<Ast>();
-    std::wstring err;
-    if (!ParseFormula(text, st, *ast, err)) {
-        if (error) *error = err;
-        return false;
+    std::shared_ptr<const Ast> ast = shareParsed ? RecentlyParsed(text, st) : nullptr;
+    if (!ast) {
+        auto parsed = std::make_shared<Ast>();
+        std::wstring err;
+        if (!ParseFormula(text, st, *parsed, err)) {
+            if (error) *error = err;
+            return false;
+        }
+        if (shareParsed) RememberParsed(text, st, parsed);
+        ast = std::move(parsed);
     }
     InstallFormula(col, row, std::move(ast), std::wstring(text), true);
     return true;
@@ -268,8 +366,9 @@ bool Sheet::SetFormula(Coord col, Coord row, std::wstring_view text, std::wstrin
         }
         return true;
     }
-    // Keep the old contents when the new formula does not parse.
-    if (!PutFormula(col, row, t, error)) return false;
+    // Keep the old contents when the new formula does not parse. A formula typed again as
+    // before shares the tree parsed then (loading parses every formula afresh).
+    if (!ParseAndInstall(col, row, t, error, true)) return false;
     MarkChanged();
     ++cacheGen_;
     std::uint32_t id = store_.Find(col, row)->formula;
@@ -514,6 +613,12 @@ bool Sheet::ApplyStyle(Coord col, Coord row, Coord col2, Coord row2, const Style
     if (row > row2) std::swap(row, row2);
     if (!Inside(col, row) || !Inside(col2, row2)) return false;
     if (static_cast<std::int64_t>(col2 - col + 1) * (row2 - row + 1) > kMaxRectArea) return false;
+    if (col == col2 && row == row2) {  // one cell (the common case): no memo to build
+        CellData& d = store_.Get(col, row);
+        d.style = TakeGroups(d.style, src, groups);
+        store_.Compact(col, row);
+        return true;
+    }
     for (Coord r = row; r <= row2; ++r)
         for (Coord c = col; c <= col2; ++c) {
             CellData& d = store_.Get(c, r);

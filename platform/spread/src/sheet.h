@@ -42,10 +42,15 @@ struct SheetSettings {
     short tipMode = 0;
     LONG tipDelay = 500;
     COLORREF tipBack = SS_COLOR_DEFAULT, tipFore = SS_COLOR_DEFAULT;
-    struct ActionKey { BOOL shift = FALSE, ctrl = FALSE; WORD key = 0; } actionKeys[3];
+    struct ActionKey {
+        BOOL shift = FALSE, ctrl = FALSE;
+        WORD key = 0;
+        bool operator==(const ActionKey&) const = default;
+    } actionKeys[3];
     std::wstring fontName = L"Tahoma";
     int fontSize = 8;
     SheetSettings();
+    bool operator==(const SheetSettings&) const = default;
 };
 
 class Sheet {
@@ -56,6 +61,9 @@ public:
     Sheet& operator=(const Sheet&) = delete;
 
     void Reset();
+    // Makes this sheet an exact copy of other's contents, formats, formulas, settings and
+    // state (the window handle stays); per-pass caches start empty.
+    void CopyFrom(const Sheet& other);
     HWND hwnd = nullptr;   // the control owning the sheet (for SSGetCalcWindow)
 
     // ---- counts
@@ -76,6 +84,7 @@ public:
     std::wstring FormulaText(Coord col, Coord row) const { return FormulaText(col, row, RefStyleR1C1()); }
     std::wstring FormulaText(Coord col, Coord row, bool r1c1) const;
     bool HasFormula(Coord col, Coord row) const;
+    bool HasFormulas() const { return !formulaCols_.empty(); }
     bool ClearData(Range r);
     bool Clear(Range r);
     bool CopyRange(Range src, Coord destCol, Coord destRow);
@@ -181,6 +190,7 @@ private:
     // Structural change by rows or columns: kind 0 insert (a, n), 1 delete (a, n), 2 move (a -> n).
     bool Restructure(bool rows, int kind, Coord a, Coord n);
     void SetValueAt(Coord col, Coord row, const Value& v);
+    bool ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed);
     std::uint32_t InstallFormula(Coord col, Coord row, std::shared_ptr<const Ast> ast, std::wstring text, bool textValid);
     void ForEachPosition(const Range& r, bool includeEmpty, const std::function<void(Coord, Coord)>& f);
     std::uint32_t StripGroups(std::uint32_t id, std::uint32_t groups);
@@ -214,6 +224,9 @@ private:
     struct IndexEntry { std::uint64_t gen; std::unique_ptr<ExactIndex> index; int uses; };
     std::map<std::tuple<Coord, Coord, Coord, Coord>, IndexEntry> indexCache_;
 };
+
+// Drops the formula trees kept for formulas typed again (see SetFormula).
+void ForgetParsedFormulas();
 
 // The control calculating right now (stack of nested calculations).
 void PushCalcWindow(HWND h);

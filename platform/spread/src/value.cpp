@@ -1,8 +1,8 @@
 #include "value.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <charconv>
 #include <cstdlib>
 #include <cwctype>
 
@@ -41,10 +41,12 @@ bool ParseErrorText(std::wstring_view text, Err& e) {
 std::wstring FormatNumber(double n) {
     if (std::isnan(n) || std::isinf(n)) return L"#NUM!";
     if (n == 0) return L"0";
+    // As "%.15g" writes it (to_chars with a precision is specified to), without the
+    // locale and format parsing of printf.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", n);
-    std::wstring out;
-    for (const char* p = buf; *p; ++p) out += static_cast<wchar_t>(*p == 'e' ? 'E' : *p);
+    const auto r = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::general, 15);
+    std::wstring out(static_cast<std::size_t>(r.ptr - buf), L'0');
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = static_cast<wchar_t>(buf[i] == 'e' ? 'E' : buf[i]);
     return out;
 }
 

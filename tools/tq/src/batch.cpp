@@ -6,7 +6,9 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <set>
+#include <sstream>
 
 #include "acad/db_object_id.h"
 #include "engine/dlg_tq_standards.h"
@@ -44,24 +46,22 @@ std::vector<std::string> splitTabs(const std::string& line) {
 
 }  // namespace
 
-bool parseBatchTable(const std::string& text, BatchTable& table, std::string& error) {
-    table = BatchTable{};
-    std::vector<std::string> lines;
-    for (std::size_t p = 0; p < text.size();) {
-        std::size_t q = text.find('\n', p);
-        if (q == std::string::npos) q = text.size();
-        std::string line = text.substr(p, q - p);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        p = q + 1;
-    }
-    if (lines.empty() || lines[0].empty()) {
+bool BatchTableReader::nextLine(std::string& line) {
+    if (!std::getline(m_in, line)) return false;
+    ++m_lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+bool BatchTableReader::readHeader(std::vector<std::string>& header, std::string& error) {
+    std::string line;
+    if (!nextLine(line) || line.empty()) {
         error = "line 1: the header row naming the inputs is missing";
         return false;
     }
-    table.header = splitTabs(lines[0]);
+    header = splitTabs(line);
     std::set<std::string> seen;
-    for (const std::string& name : table.header) {
+    for (const std::string& name : header) {
         if (name.empty()) {
             error = "line 1: a column without a name";
             return false;
@@ -71,31 +71,52 @@ bool parseBatchTable(const std::string& text, BatchTable& table, std::string& er
             return false;
         }
     }
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i].empty() && i + 1 == lines.size()) break;
-        std::vector<std::string> fields = splitTabs(lines[i]);
-        if (fields.size() > table.header.size()) {
-            error = "line " + std::to_string(i + 1) + ": " + std::to_string(fields.size()) + " fields, the header has " +
-                    std::to_string(table.header.size());
-            return false;
-        }
-        fields.resize(table.header.size());
-        table.rows.push_back(std::move(fields));
-    }
+    m_columns = header.size();
     return true;
 }
 
-std::string formatBatchTable(const BatchTable& table) {
+bool BatchTableReader::readRow(std::vector<std::string>& fields, std::string& error) {
+    error.clear();
+    std::string line;
+    if (!nextLine(line)) return false;
+    if (line.empty()) {
+        if (m_in.peek() == std::char_traits<char>::eof()) return false;  // a last empty line is no row
+        fields.assign(m_columns, std::string());
+        return true;
+    }
+    fields = splitTabs(line);
+    if (fields.size() > m_columns) {
+        error = "line " + std::to_string(m_lineNo) + ": " + std::to_string(fields.size()) + " fields, the header has " +
+                std::to_string(m_columns);
+        return false;
+    }
+    fields.resize(m_columns);
+    return true;
+}
+
+bool parseBatchTable(const std::string& text, BatchTable& table, std::string& error) {
+    table = BatchTable{};
+    std::istringstream in(text);
+    BatchTableReader reader(in);
+    if (!reader.readHeader(table.header, error)) return false;
+    std::vector<std::string> fields;
+    while (reader.readRow(fields, error)) table.rows.push_back(fields);
+    return error.empty();
+}
+
+std::string formatBatchLine(const std::vector<std::string>& fields) {
     std::string out;
-    auto line = [&out](const std::vector<std::string>& fields) {
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            if (i) out += '\t';
-            out += fields[i];
-        }
-        out += '\n';
-    };
-    line(table.header);
-    for (const auto& row : table.rows) line(row);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i) out += '\t';
+        out += fields[i];
+    }
+    out += '\n';
+    return out;
+}
+
+std::string formatBatchTable(const BatchTable& table) {
+    std::string out = formatBatchLine(table.header);
+    for (const auto& row : table.rows) out += formatBatchLine(row);
     return out;
 }
 
@@ -139,17 +160,98 @@ void BatchProgress::finish() {
     m_err << summaryText(m_done, m_failed, nowSeconds() - m_start) << "\n";
 }
 
+namespace {
+
+// Opens a table for reading, refusing one larger than the limit.
+bool openTable(const std::string& tablePath, std::ifstream& in, std::string& error) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(tablePath, ec);
+    if (!ec && size > kMaxBatchTableBytes) {
+        error = "table " + tablePath + " is larger than " + std::to_string(kMaxBatchTableBytes) + " bytes";
+        return false;
+    }
+    in.open(tablePath, std::ios::binary);
+    if (ec || !in) {
+        error = "cannot read table " + tablePath;
+        return false;
+    }
+    return true;
+}
+
+// The result table as it is made: straight to standard output, or into a temporary file
+// beside --out that replaces it at the end, so a failure leaves the old file intact.
+class ResultWriter {
+public:
+    ResultWriter(std::ostream& out, const std::string& outFile) : m_out(out), m_outFile(outFile) {}
+    ~ResultWriter() {
+        if (m_file.is_open()) m_file.close();
+        if (!m_temp.empty()) {
+            std::error_code ec;
+            std::filesystem::remove(m_temp, ec);
+        }
+    }
+    bool open() {
+        if (m_outFile.empty()) return true;
+        m_temp = m_outFile + ".tq-" + std::to_string(static_cast<long>(getpid())) + ".tmp";
+        m_file.open(m_temp, std::ios::binary | std::ios::trunc);
+        return m_file.is_open();
+    }
+    void write(const std::string& text) {
+        if (m_outFile.empty()) {
+            m_out << text;
+            return;
+        }
+        m_buffer += text;
+        if (m_buffer.size() >= kFlushBytes) flush();
+    }
+    bool commit() {
+        if (m_outFile.empty()) {
+            m_out.flush();
+            return true;
+        }
+        flush();
+        m_file.close();
+        if (m_file.fail()) return false;
+        std::error_code ec;
+        std::filesystem::rename(m_temp, m_outFile, ec);
+        if (ec) return false;
+        m_temp.clear();
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kFlushBytes = 1 << 20;
+    void flush() {
+        m_file.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+        m_buffer.clear();
+    }
+    std::ostream& m_out;
+    std::string m_outFile, m_temp, m_buffer;
+    std::ofstream m_file;
+};
+
+}  // namespace
+
 int runEvalTable(CommandContext& context, const std::wstring& standardFile, const std::string& tablePath) {
     const CliOptions& options = context.options;
-    std::string bytes, error;
-    if (!readInputFile(tablePath, kMaxBatchTableBytes, "table", bytes, error)) {
-        context.err << "tq: " << error << "\n";
-        return kExitUsage;
-    }
-    BatchTable inputs;
-    if (!parseBatchTable(bytes, inputs, error)) {
-        context.err << "tq: " << tablePath << ", " << error << "\n";
-        return kExitUsage;
+    std::string error;
+    // A first pass checks the whole table (and counts its rows) before any evaluation, so a
+    // malformed table is refused with nothing evaluated or written.
+    std::vector<std::string> header, fields;
+    std::size_t rowCount = 0;
+    {
+        std::ifstream in;
+        if (!openTable(tablePath, in, error)) {
+            context.err << "tq: " << error << "\n";
+            return kExitUsage;
+        }
+        BatchTableReader reader(in);
+        bool good = reader.readHeader(header, error);
+        while (good && reader.readRow(fields, error)) ++rowCount;
+        if (!good || !error.empty()) {
+            context.err << "tq: " << tablePath << ", " << error << "\n";
+            return kExitUsage;
+        }
     }
     KmVarCells declarations;
     if (const int status = readStandardDeclarations(standardFile, declarations, error); status != kExitOk) {
@@ -157,7 +259,7 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
         return status;
     }
     // Every column must name an input or output; each non-local declaration takes its column.
-    for (const std::string& name : inputs.header) {
+    for (const std::string& name : header) {
         int index = -1;
         if (declarations.findVarCell(Zk_String::fromUtf8(name), index) != Acad::eOk || declarations[index].isLocal()) {
             context.err << "tq: " << tablePath << ": the standard declares no input or output " << name << "\n";
@@ -165,22 +267,51 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
         }
     }
     std::vector<int> columnOf;  // per non-local declaration: its column, or -1
-    std::vector<int> outputs;   // indexes of the outputs among the declarations
-    for (int i = 0; i < declarations.length(); ++i) {
+    std::vector<int> outputs;   // per output: its place among the non-local declarations
+    std::vector<std::string> resultHeader = header;
+    for (int i = 0, k = 0; i < declarations.length(); ++i) {
         if (declarations[i].isLocal()) continue;
         const std::string name = declarations[i].varName.toUtf8();
-        const auto it = std::find(inputs.header.begin(), inputs.header.end(), name);
-        columnOf.push_back(it == inputs.header.end() ? -1 : static_cast<int>(it - inputs.header.begin()));
-        if (declarations[i].isOutput()) outputs.push_back(i);
+        const auto it = std::find(header.begin(), header.end(), name);
+        columnOf.push_back(it == header.end() ? -1 : static_cast<int>(it - header.begin()));
+        if (declarations[i].isOutput()) {
+            // The first output of that name answers for it.
+            int first = k;
+            for (int j = 0, place = 0; j < i; ++j) {
+                if (declarations[j].isLocal()) continue;
+                if (declarations[j].isOutput() && declarations[j].varName == declarations[i].varName) {
+                    first = place;
+                    break;
+                }
+                ++place;
+            }
+            outputs.push_back(first);
+            resultHeader.push_back(name);
+        }
+        ++k;
     }
+    resultHeader.push_back("status");
 
-    BatchTable results;
-    results.header = inputs.header;
-    for (int i : outputs) results.header.push_back(declarations[i].varName.toUtf8());
-    results.header.push_back("status");
-    BatchProgress progress(context.err, inputs.rows.size(), errorIsTerminal());
+    ResultWriter results(context.out, options.outFile);
+    if (!results.open()) {
+        context.err << "tq: cannot write " << options.outFile << "; nothing was written\n";
+        return kExitFailed;
+    }
+    results.write(formatBatchLine(resultHeader));
+    std::ifstream in;
+    if (!openTable(tablePath, in, error)) {
+        context.err << "tq: " << error << "\n";
+        return kExitUsage;
+    }
+    BatchTableReader reader(in);
+    std::vector<std::string> again;
+    if (!reader.readHeader(again, error) || again != header) {
+        context.err << "tq: " << tablePath << " changed while it was read\n";
+        return kExitUsage;
+    }
+    BatchProgress progress(context.err, rowCount, errorIsTerminal());
     std::size_t failed = 0;
-    for (const auto& row : inputs.rows) {
+    while (reader.readRow(fields, error)) {
         // A new list per row: nothing given to one row reaches the next.
         KmDlgStandardsData data;
         data.evalMode = KmDlgStandardsData::kValueMode;
@@ -192,32 +323,32 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
             cell.varName = declarations[i].varName;
             cell.cellType = declarations[i].cellType;
             cell.valueType = declarations[i].valueType;
-            if (columnOf[k] >= 0) cell.value = Zk_String::fromUtf8(row[columnOf[k]]);
+            if (columnOf[k] >= 0) cell.value = Zk_String::fromUtf8(fields[columnOf[k]]);
             data.varCells.append(cell);
             ++k;
         }
         const KmVarCells given = data.varCells;
         const std::string why = evaluateStandard(context.session, data, given);
-        std::vector<std::string> line = row;
-        for (int i : outputs) {
+        // The evaluation hands the list back in the order given: outputs are read by place.
+        for (int place : outputs) {
             std::string value;
-            if (why.empty())
-                for (int j = 0; j < data.varCells.length(); ++j)
-                    if (data.varCells[j].isOutput() && data.varCells[j].varName == declarations[i].varName)
-                        value = data.varCells[j].value.toUtf8();
-            line.push_back(value);
+            if (why.empty() && place < data.varCells.length() && data.varCells[place].isOutput())
+                value = data.varCells[place].value.toUtf8();
+            fields.push_back(std::move(value));
         }
-        line.push_back(why.empty() ? "ok" : "failed: " + why);
-        results.rows.push_back(std::move(line));
+        fields.push_back(why.empty() ? "ok" : "failed: " + why);
+        results.write(formatBatchLine(fields));
         if (!why.empty()) ++failed;
         context.session.forgetMessages();
         progress.step(why.empty());
     }
     progress.finish();
-    const std::string text = formatBatchTable(results);
-    if (options.outFile.empty()) {
-        context.out << text;
-    } else if (!WriteFileAtomic(windowsPathOf(options.outFile), text)) {
+    if (!error.empty()) {
+        // The table was checked whole before: it changed while it was read.
+        context.err << "tq: " << tablePath << ", " << error << " (the table changed while it was read)\n";
+        return kExitUsage;
+    }
+    if (!results.commit()) {
         context.err << "tq: cannot write " << options.outFile << "; nothing was written\n";
         return kExitFailed;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/call_child.h"
+#include "engine/compiled_standard.h"
 #include "engine/km_dlg_standards_data.h"
 #include "engine/product_functions.h"
 #include "engine/standards_evaluator.h"
@@ -51,6 +52,8 @@ KmCalcTq::~KmCalcTq() = default;
 
 Acad::ErrorStatus KmCalcTq::loadFile(const Zk_String& name) {
     gLoadFile.start();
+    m_loadedBytes.reset();
+    m_compiled.reset();
     Zk_String path = name;
     if (!pathExists(name)) path = standardsFolder() + name + L".kms";
     setBoolProperty(13, true);
@@ -66,13 +69,74 @@ Acad::ErrorStatus KmCalcTq::loadFile(const Zk_String& name) {
         return Acad::eInvalidInput;
     }
     tqFile = path;
+    m_loadedBytes = loadedBytes();
     gLoadFile.end();
     return Acad::eOk;
 }
 
 Acad::ErrorStatus KmCalcTq::findVarCells() {
+    m_compiled.reset();
     varCells.resetVarCells();
     return varCells.readDeclarations(*this);
+}
+
+Acad::ErrorStatus KmCalcTq::prepareDeclarations() {
+    const std::shared_ptr<const std::string> bytes = compiledStandardsUsed() ? std::move(m_loadedBytes) : nullptr;
+    m_loadedBytes.reset();
+    if (auto kept = findCompiledStandard(bytes)) {
+        varCells.resetVarCells();
+        for (const KmVarCell& cell : kept->declarations) varCells.append(cell);
+        m_compiled = std::move(kept);
+        return Acad::eOk;
+    }
+    if (findVarCells() != Acad::eOk) return Acad::eInvalidInput;
+    if (bytes) {
+        m_compiled = compile();
+        keepCompiledStandard(bytes, m_compiled);
+    }
+    return Acad::eOk;
+}
+
+std::shared_ptr<const KmCompiledStandard> KmCalcTq::compile() {
+    auto compiled = std::make_shared<KmCompiledStandard>();
+    compiled->declarations = varCells.cells();
+    Zk_StringArray names;
+    for (int i = 0; i < varCells.length(); ++i) names.append(varCells[i].varName);
+    int calcCol = 0, calcRow = 0;
+    if (hasDuplicates(names) || !KmVarCells::findKeyword(*this, Zk_String(L"Calc"), calcCol, calcRow))
+        return compiled;
+    // A declaration cell in the Calc area would be read after a value was written into it.
+    for (int i = 0; i < varCells.length(); ++i)
+        if (varCells[i].row > calcRow) return compiled;
+    collectVarAddresses();
+    const int rows = getRowCount();
+    const int cols = getColCount();
+    for (int row = calcRow + 1; row <= rows; ++row) {
+        for (int col = 1; col <= cols; ++col) {
+            Zk_String text, formula;
+            // A formula's shown value (empty ones too) may change with the values given.
+            if (!readCellText(col, row, formula, 1) || !formula.isEmpty()) {
+                compiled->equations.clear();
+                return compiled;
+            }
+            if (!readCellText(col, row, text, 3) || text.isEmpty()) continue;
+            KmCompiledEquation eq;
+            splitEquation(col, row, text, eq);
+            compiled->equations.push_back(std::move(eq));
+        }
+    }
+    compiled->planned = true;
+    compiled->calcCol = calcCol;
+    compiled->calcRow = calcRow;
+    return compiled;
+}
+
+bool KmCalcTq::passIsPlanned() const {
+    if (!m_compiled || !m_compiled->planned || !genVarNames.isEmpty()) return false;
+    // A value reading "Calc" could be found before the keyword.
+    for (int i = 0; i < varCells.length(); ++i)
+        if (varCells[i].value.contains(Zk_String(L"Calc"))) return false;
+    return true;
 }
 
 void KmCalcTq::registerFunctions() {
@@ -102,10 +166,11 @@ Acad::ErrorStatus KmCalcTq::calcAll() {
     registerFunctions();
     gRegisterFuntions.end();
 
+    const bool planned = passIsPlanned();
     gFindDuplicates.start();
     Zk_StringArray names;
     for (int i = 0; i < varCells.length(); ++i) names.append(varCells[i].varName);
-    if (hasDuplicates(names)) {
+    if (!planned && hasDuplicates(names)) {
         Zk_Array<int> later;
         Zk_StringArray duplicates;
         getDuplicates(names, later, duplicates);
@@ -118,7 +183,12 @@ Acad::ErrorStatus KmCalcTq::calcAll() {
     gFindDuplicates.end();
 
     int calcCol = 0, calcRow = 0;
-    if (!KmVarCells::findKeyword(*this, Zk_String(L"Calc"), calcCol, calcRow)) return Acad::eInvalidInput;
+    if (planned) {
+        calcCol = m_compiled->calcCol;
+        calcRow = m_compiled->calcRow;
+    } else if (!KmVarCells::findKeyword(*this, Zk_String(L"Calc"), calcCol, calcRow)) {
+        return Acad::eInvalidInput;
+    }
 
     // The sheet's cells count against the steps of the whole evaluation (the declaration
     // reads and the pass walk the sheet); a pass that would go past them is not started,
@@ -143,6 +213,16 @@ Acad::ErrorStatus KmCalcTq::calcAll() {
     gCalcSteps += steps;
 
     KmActiveSheetScope active(tqFile);
+    if (planned) {
+        gCalcCells.start();
+        const std::shared_ptr<const KmCompiledStandard> compiled = m_compiled;  // kept should a child reload
+        for (const KmCompiledEquation& eq : compiled->equations) {
+            runEquation(eq);
+            if (gCalcStepsExhausted) return Acad::eInvalidInput;  // a child went past the steps
+        }
+        gCalcCells.end();
+        return Acad::eOk;
+    }
     collectVarAddresses();
     gCalcCells.start();
     for (int row = calcRow + 1; row <= rows; ++row) {
@@ -182,28 +262,48 @@ void KmCalcTq::replaceVariables(Zk_String& expression) {
 void KmCalcTq::calcCell(int col, int row) {
     Zk_String text;
     if (!readCellText(col, row, text, 3) || text.isEmpty()) return;
+    KmCompiledEquation eq;
+    splitEquation(col, row, text, eq);
+    runEquation(eq);
+}
 
+void KmCalcTq::splitEquation(int col, int row, const Zk_String& text, KmCompiledEquation& eq) {
+    eq.col = col;
+    eq.row = row;
     gCalcCellSplitSymbol.start();
-    Zk_String target, expression;
-    if (splitStringAtSymbol(text, Zk_String(L"="), target, expression)) {
-        target.trim();
-        expression.trim();
+    if (splitStringAtSymbol(text, Zk_String(L"="), eq.target, eq.expression)) {
+        eq.target.trim();
+        eq.expression.trim();
     } else {
-        target.clear();
-        expression = text.trimmed();
+        eq.target.clear();
+        eq.expression = text.trimmed();
     }
     gCalcCellSplitSymbol.end();
 
     gCalcCellFindVarCell.start();
-    int index = -1;
-    const bool hasTarget = !target.isEmpty() && varCells.findVarCell(target, index) == Acad::eOk;
+    eq.index = -1;
+    if (eq.target.isEmpty() || varCells.findVarCell(eq.target, eq.index) != Acad::eOk) eq.index = -1;
     gCalcCellFindVarCell.end();
 
     gCalcCellFindFunctions.start();
-    const bool isChildCall = expression.contains(Zk_String(L"CallChild"));
+    eq.childCall = eq.expression.contains(Zk_String(L"CallChild"));
     gCalcCellFindFunctions.end();
 
-    if (isChildCall) {
+    eq.formula.clear();
+    if (!eq.childCall && eq.index >= 0) {
+        eq.formula = eq.expression;
+        replaceVariables(eq.formula);
+    }
+}
+
+void KmCalcTq::runEquation(const KmCompiledEquation& eq) {
+    const Zk_String& target = eq.target;
+    const Zk_String& expression = eq.expression;
+    const int col = eq.col;
+    const int row = eq.row;
+    const int index = eq.index;
+    const bool hasTarget = index >= 0;
+    if (eq.childCall) {
         gCalcCellCalcNativeFunctions.start();
         bool reported = false;
         if (!callChild(expression, row, reported)) {
@@ -223,9 +323,7 @@ void KmCalcTq::calcCell(int col, int row) {
         setEditType(col, row, col, row, 200);
     else
         setNumberType(col, row, col, row, 7);
-    Zk_String formula = expression;
-    replaceVariables(formula);
-    if (!setFormula(col, row, formula)) {
+    if (!setFormula(col, row, eq.formula)) {
         reportFailedEquation(target, expression, row);
         return;
     }
@@ -320,7 +418,7 @@ Acad::ErrorStatus KmCalcTq::initForMacro(KmDlgStandardsData& data) {
     gInitTqForInput.start();
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
-    if (findVarCells() != Acad::eOk) return Acad::eInvalidInput;
+    if (prepareDeclarations() != Acad::eOk) return Acad::eInvalidInput;
     gInitTqForInput.end();
 
     gTqSGetFromMacro.start();
@@ -349,7 +447,7 @@ Acad::ErrorStatus KmCalcTq::initFromVars(KmDlgStandardsData& data) {
     gGetFromVars.start();
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
-    if (findVarCells() != Acad::eOk) return Acad::eInvalidInput;
+    if (prepareDeclarations() != Acad::eOk) return Acad::eInvalidInput;
     int k = 0;
     for (int i = 0; i < varCells.length(); ++i) {
         KmVarCell& cell = varCells[i];

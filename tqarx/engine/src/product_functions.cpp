@@ -41,7 +41,7 @@ bool fnRoundTo(const Args& args, KmFuncValue& result) {
 }
 
 bool tableLookup(const Args& args, KmFuncValue& result, bool translate) {
-    Zk_String name, path;
+    Zk_String name;
     if (!textArg(args, 0, name) || args.size() < 2) return false;
     std::vector<KmTableKeyPart> parts;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -57,7 +57,7 @@ bool tableLookup(const Args& args, KmFuncValue& result, bool translate) {
         parts.push_back(std::move(part));
     }
     std::shared_ptr<const KmTableRows> rows;
-    if (!locateDataFile(name, path) || !readTableFile(path, rows)) return false;
+    if (!readDataTable(name, rows)) return false;
     Zk_String value;
     auto toSystemName = [](const Zk_String& field) {
         Zk_String sys;

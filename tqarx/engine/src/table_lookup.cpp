@@ -1,12 +1,15 @@
 #include "engine/table_lookup.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
 
 #include "engine/file_write_time.h"
 #include "host/settings.h"
+#include "win/change_notify.h"
 #include "win/encoding.h"
 #include "win/files.h"
+#include "win/paths.h"
 
 namespace {
 
@@ -51,8 +54,86 @@ bool pathExists(const Zk_String& path) {
     return findEntry(path, data);
 }
 
-bool locateDataFile(const Zk_String& name, Zk_String& path) {
-    if (name.isEmpty()) return false;
+namespace {
+
+// Where a name was found, kept while none of the folders searched for it changes: each
+// candidate's folder up to the one holding the file (for a missing folder, the nearest
+// one above it that exists), watched for changes. A change in one of them (an entry
+// made, removed, renamed or written) searches again. Folders on shares may not report
+// changes, so an entry is also searched again once it is a second old.
+struct Located {
+    Zk_String path;
+    std::vector<HANDLE> watches;
+    std::chrono::steady_clock::time_point found;
+    std::shared_ptr<const KmTableRows> rows;  // the file's rows once read as a table and kept
+};
+
+constexpr auto kMaxLocatedAge = std::chrono::seconds(1);
+constexpr std::size_t kMaxLocated = 64;
+
+void closeWatches(Located& l) {
+    for (HANDLE h : l.watches) FindCloseChangeNotification(h);
+    l.watches.clear();
+}
+
+struct LocatedFiles {
+    std::map<std::wstring, Located> byKey;  // library folder and name
+    ~LocatedFiles() { clear(); }
+    void clear() {
+        for (auto& [key, l] : byKey) closeWatches(l);
+        byKey.clear();
+    }
+};
+
+LocatedFiles& locatedFiles() {
+    static LocatedFiles files;
+    return files;
+}
+
+// A name as given is searched for in the current folder too; a program changing its
+// current folder sees that within the entry's age limit.
+std::wstring locatedKey(const Zk_String& name) {
+    std::wstring key = gSettings.libDir.wstr();
+    key += L'\n';
+    return key + name.wstr();
+}
+
+// The folder holding a candidate, or the nearest existing one above it, as a watch.
+HANDLE watchFolderOf(const Zk_String& candidate) {
+    std::wstring folder = win::DirectoryPart(candidate.wstr());
+    if (folder.empty()) folder = L".";
+    for (int depth = 0; depth < 64; ++depth) {
+        HANDLE h = FindFirstChangeNotificationW(folder.c_str(), FALSE,
+                                                FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
+                                                    FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
+        if (h != INVALID_HANDLE_VALUE) return h;
+        while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+        const std::wstring up = win::DirectoryPart(folder);
+        if (up.empty() || up == folder) return INVALID_HANDLE_VALUE;
+        folder = up;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+bool quiet(const Located& l) {
+    if (std::chrono::steady_clock::now() - l.found > kMaxLocatedAge) return false;
+    for (HANDLE h : l.watches)
+        if (WaitForSingleObject(h, 0) != WAIT_TIMEOUT) return false;
+    return true;
+}
+
+// The kept entry for name when it still holds, else null.
+Located* keptLocation(const std::wstring& key) {
+    auto& files = locatedFiles().byKey;
+    const auto it = files.find(key);
+    if (it == files.end()) return nullptr;
+    if (quiet(it->second)) return &it->second;
+    closeWatches(it->second);
+    files.erase(it);
+    return nullptr;
+}
+
+bool searchDataFile(const Zk_String& name, Zk_String& path, std::vector<Zk_String>* searched) {
     const Zk_String candidates[] = {
         name,
         libraryPath(L"Connection Standards\\Data\\", name),
@@ -60,12 +141,48 @@ bool locateDataFile(const Zk_String& name, Zk_String& path) {
         libraryPath(L"", name),
     };
     for (const Zk_String& c : candidates) {
+        if (searched) searched->push_back(c);
         if (pathExists(c)) {
             path = c;
             return true;
         }
     }
     return false;
+}
+
+// Searches for name and keeps where it was found, with watches on the searched folders.
+Located* locateAndKeep(const std::wstring& key, const Zk_String& name) {
+    std::vector<Zk_String> searched;
+    Located l;
+    l.found = std::chrono::steady_clock::now();
+    if (!searchDataFile(name, l.path, &searched)) return nullptr;
+    for (const Zk_String& c : searched) {
+        HANDLE h = watchFolderOf(c);
+        if (h == INVALID_HANDLE_VALUE) {
+            closeWatches(l);
+            return nullptr;  // cannot tell a change: not kept
+        }
+        l.watches.push_back(h);
+    }
+    auto& files = locatedFiles();
+    if (files.byKey.size() >= kMaxLocated) files.clear();
+    return &(files.byKey[key] = std::move(l));
+}
+
+}  // namespace
+
+bool locateDataFile(const Zk_String& name, Zk_String& path) {
+    if (name.isEmpty()) return false;
+    const std::wstring key = locatedKey(name);
+    if (const Located* kept = keptLocation(key)) {
+        path = kept->path;
+        return true;
+    }
+    if (const Located* found = locateAndKeep(key, name)) {
+        path = found->path;
+        return true;
+    }
+    return searchDataFile(name, path, nullptr);
 }
 
 namespace {
@@ -136,7 +253,42 @@ bool readTableFile(const Zk_String& path, std::shared_ptr<const KmTableRows>& ro
     return true;
 }
 
-void clearDataFileCache() { fileCache().clear(); }
+void clearDataFileCache() {
+    fileCache().clear();
+    locatedFiles().clear();
+}
+
+bool readDataTable(const Zk_String& name, std::shared_ptr<const KmTableRows>& rows, Zk_String* error) {
+    if (name.isEmpty()) return false;
+    const std::wstring key = locatedKey(name);
+    Located* located = keptLocation(key);
+    if (located && located->rows) {
+        rows = located->rows;
+        return true;
+    }
+    if (!located) located = locateAndKeep(key, name);
+    Zk_String path;
+    if (!located) {
+        if (!searchDataFile(name, path, nullptr)) {
+            setError(error, Zk_String(L"File not found: ") + name);
+            return false;
+        }
+        return readTableFile(path, rows, error);
+    }
+    path = located->path;
+    CachedFile* file = loadDataFile(path, error);
+    if (!file) return false;
+    if (!file->rows) file->rows = std::make_shared<const KmTableRows>(parseTableText(file->text));
+    if (file->rows->empty()) {
+        setError(error, Zk_String(L"Table has no rows: ") + path);
+        return false;
+    }
+    rows = file->rows;
+    // Rows of a file read as it was being written, or too recently to tell a change of
+    // the same size by, are not kept.
+    if (file->size != static_cast<std::uint64_t>(-1)) located->rows = rows;
+    return true;
+}
 
 KmTableRows parseTableText(const Zk_String& text) {
     KmTableRows rows;

@@ -120,11 +120,16 @@ bool Zk_Spread::setEditType(int col, int row, int col2, int row2, int maxLength)
 }
 
 bool Zk_Spread::loadFromFile(const Zk_String& path) {
+    m_loadedBytes.reset();
     if (!m_created) return false;
-    // An unchanged file is parsed from the bytes read before; what the cache cannot give
-    // is left to the control, which says why it cannot read the file.
-    if (const auto bytes = readSheetFileBytes(path.wstr(), SS_LIMIT_FILE_BYTES))
-        return SSLoadFromBuffer(m_hWnd, *bytes, path.c_str()) != FALSE;
+    // An unchanged file loads from the bytes read before (its sheet copied from the one
+    // parsed then); what the cache cannot give is left to the control, which says why it
+    // cannot read the file.
+    if (auto bytes = readSheetFileBytes(path.wstr(), SS_LIMIT_FILE_BYTES)) {
+        if (SSLoadFromSharedBuffer(m_hWnd, bytes, path.c_str()) == FALSE) return false;
+        m_loadedBytes = std::move(bytes);
+        return true;
+    }
     return LoadFromFile(path.c_str());
 }
 

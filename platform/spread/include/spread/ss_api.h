@@ -33,6 +33,7 @@
 // cells have no depth limit (calculation runs in dependency order without recursion).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -424,6 +425,14 @@ BOOL SSRemoveCustomFunction(HWND hWnd, LPCWSTR name);
 BOOL SSLoadFromFile(HWND hWnd, LPCWSTR fileName);
 BOOL SSSaveToFile(HWND hWnd, LPCWSTR fileName, BOOL dataOnly);
 BOOL SSLoadFromBuffer(HWND hWnd, std::string_view utf8, LPCWSTR nameForMessages);
+// As SSLoadFromBuffer, for a buffer that is shared and never changed while shared (a file
+// cache's bytes): the sheet parsed from the same buffer object before, with the same
+// settings in force, is copied instead of parsed again (kept for sheets without formulas,
+// buffers up to 256 KiB, the last 16 and 4 MiB of buffers). SSForgetParsedSheets drops what is kept, and the
+// formula trees kept for formulas typed again (a formula set with the same text in the
+// same cell as one set before shares the tree parsed then).
+BOOL SSLoadFromSharedBuffer(HWND hWnd, const std::shared_ptr<const std::string>& utf8, LPCWSTR nameForMessages);
+void SSForgetParsedSheets();
 BOOL SSSaveToBuffer(HWND hWnd, std::string& utf8, BOOL dataOnly);
 // Text of the last failed load or save of this control (empty after a success).
 std::wstring SSGetLastErrorText(HWND hWnd);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,7 +15,8 @@
 
 namespace tq {
 
-// Largest input table read (it is read whole, and its results are kept until written).
+// Largest input table read. Tables are read and their results written row by row, so
+// the memory a batch takes does not grow with its rows.
 constexpr std::uint64_t kMaxBatchTableBytes = 256ull * 1024 * 1024;
 
 // A tab-separated table: a header row naming the columns, then the rows. Lines may end
@@ -27,6 +29,25 @@ struct BatchTable {
 // more fields than the header (fewer are filled with empty fields).
 bool parseBatchTable(const std::string& text, BatchTable& table, std::string& error);
 std::string formatBatchTable(const BatchTable& table);
+// One row of a table as a line ("\n" ended).
+std::string formatBatchLine(const std::vector<std::string>& fields);
+
+// The same table read line by line from a stream: the header first, then row by row,
+// with the rules of parseBatchTable.
+class BatchTableReader {
+public:
+    explicit BatchTableReader(std::istream& in) : m_in(in) {}
+    // False with the reason when the header is missing or malformed.
+    bool readHeader(std::vector<std::string>& header, std::string& error);
+    // False at the end of the table, or with error set for a malformed row.
+    bool readRow(std::vector<std::string>& fields, std::string& error);
+
+private:
+    bool nextLine(std::string& line);
+    std::istream& m_in;
+    std::size_t m_columns = 0;
+    std::size_t m_lineNo = 0;
+};
 
 // Progress of a batch: drawn on the stream only when it is a terminal and the work has
 // taken more than a second; the summary line is always written.

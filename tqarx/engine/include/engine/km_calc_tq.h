@@ -6,6 +6,9 @@
 // value mode through evaluateStandards (engine/standards_evaluator.h).
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "acad/error_status.h"
 #include "engine/km_var_cells.h"
 #include "engine/var_address_table.h"
@@ -14,6 +17,8 @@
 #include "host/zk_string.h"
 
 class KmDlgStandardsData;
+struct KmCompiledEquation;
+struct KmCompiledStandard;
 
 class KmCalcTq : public Zk_Spread {
 public:
@@ -63,8 +68,19 @@ public:
     Zk_StringArray genVarValues;
 
 private:
+    // The declarations of the file just loaded: reused from its compiled form when the
+    // file is unchanged since it was compiled, else read (and compiled when the file's
+    // bytes come from the file cache). Used by the evaluations, right after loadFile.
+    Acad::ErrorStatus prepareDeclarations();
+    std::shared_ptr<const KmCompiledStandard> compile();
+    // Whether this pass may run from the compiled equations (nothing given to this
+    // evaluation changes what the pass would read).
+    bool passIsPlanned() const;
     void collectVarAddresses();
     void calcCell(int col, int row);
+    // A Calc cell's text taken apart: target, expression, declaration, formula.
+    void splitEquation(int col, int row, const Zk_String& text, KmCompiledEquation& eq);
+    void runEquation(const KmCompiledEquation& eq);
     // False when the call fails; reported tells whether a message was shown already.
     bool callChild(const Zk_String& expression, int row, bool& reported);
     void replaceVariables(Zk_String& expression);
@@ -72,6 +88,8 @@ private:
     void showWarning(const Zk_String& text);
 
     VarAddressTable m_varAddresses;  // names and declaration addresses of this pass
+    std::shared_ptr<const std::string> m_loadedBytes;  // of the file just loaded, until its declarations are read
+    std::shared_ptr<const KmCompiledStandard> m_compiled;  // of the evaluation under way
 };
 
 // A general variable's value as it goes into a formula: numbers as they are, other

@@ -20,7 +20,8 @@ constexpr std::uint64_t kMaxDataFileBytes = 16u * 1024u * 1024u;
 
 // Where a data file named by a product function lies: the name as given, else below the
 // library folder in "Connection Standards\Data\", then "Connection Standards\", then the
-// library folder itself. False when none exists.
+// library folder itself. False when none exists. Where a name was found is kept while
+// none of the folders searched changes (see readDataTable).
 bool locateDataFile(const Zk_String& name, Zk_String& path);
 
 // Whether a file-system search for path finds an entry.
@@ -31,7 +32,7 @@ bool pathExists(const Zk_String& path);
 // file; error (when given) then says which. The text of a file is kept while its
 // size and last write time stay the same, so a changed file is read again.
 bool readDataFileText(const Zk_String& path, Zk_String& text, Zk_String* error = nullptr);
-// Forgets every kept file text.
+// Forgets every kept file text, table and located name.
 void clearDataFileCache();
 
 using KmTableRows = std::vector<Zk_StringArray>;
@@ -40,6 +41,12 @@ using KmTableRows = std::vector<Zk_StringArray>;
 // fails too). Parsed rows are kept with the file's text.
 bool readTableFile(const Zk_String& path, std::shared_ptr<const KmTableRows>& rows,
                    Zk_String* error = nullptr);
+
+// The rows of the table file name is located at (locateDataFile, then readTableFile).
+// Where a name lies and the rows found there are kept while none of the folders searched
+// reports a change (and for at most a second), so a table used for many evaluations is
+// neither searched for nor checked on every look-up, and a changed one is read again.
+bool readDataTable(const Zk_String& name, std::shared_ptr<const KmTableRows>& rows, Zk_String* error = nullptr);
 
 // Splits table text into rows of fields (comments cut, empty lines dropped, "\r"
 // before a line end removed).

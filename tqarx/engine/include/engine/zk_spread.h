@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "engine/tspread.h"
 #include "res/resources.h"
@@ -83,6 +84,9 @@ public:
     bool setNumberType(int col, int row, int col2, int row2, int decimals, bool separator = false);
     bool setEditType(int col, int row, int col2, int row2, int maxLength);
     bool loadFromFile(const Zk_String& path);
+    // The bytes the last successful loadFromFile came from when the file cache gave them
+    // (the same object while the file is unchanged), else null.
+    const std::shared_ptr<const std::string>& loadedBytes() const { return m_loadedBytes; }
     bool saveToFile(const Zk_String& path, bool dataOnly = false);
     bool setBoolProperty(int index, bool value);
     bool getBoolProperty(int index) const;
@@ -178,4 +182,5 @@ private:
     std::unique_ptr<Zk_SpreadFindWindow> m_findWindow;
     Zk_Array<double> m_columnProportions;
     int m_fixedCol = 0;
+    std::shared_ptr<const std::string> m_loadedBytes;
 };

@@ -1,0 +1,28 @@
+// Folder change notifications: a handle on a folder is signalled once an entry directly
+// in it is created, deleted, renamed, written or has its attributes changed, or the
+// folder itself is deleted or moved. FindNextChangeNotification makes it wait for the
+// next change. Only the folder's own entries are watched (watchSubtree is not supported:
+// such a request fails). One kernel watch queue serves the whole process; when the
+// system refuses one, the call fails and the caller cannot rely on notifications.
+#pragma once
+
+#include "win/types.h"
+
+constexpr DWORD FILE_NOTIFY_CHANGE_FILE_NAME = 0x001;
+constexpr DWORD FILE_NOTIFY_CHANGE_DIR_NAME = 0x002;
+constexpr DWORD FILE_NOTIFY_CHANGE_ATTRIBUTES = 0x004;
+constexpr DWORD FILE_NOTIFY_CHANGE_SIZE = 0x008;
+constexpr DWORD FILE_NOTIFY_CHANGE_LAST_WRITE = 0x010;
+
+constexpr DWORD WAIT_OBJECT_0 = 0;
+constexpr DWORD WAIT_TIMEOUT = 258;
+constexpr DWORD WAIT_FAILED = 0xFFFFFFFF;
+constexpr DWORD INFINITE = 0xFFFFFFFF;
+
+// INVALID_HANDLE_VALUE when the folder does not exist or cannot be watched.
+HANDLE FindFirstChangeNotificationW(LPCWSTR folder, BOOL watchSubtree, DWORD filter);
+BOOL FindNextChangeNotification(HANDLE change);
+BOOL FindCloseChangeNotification(HANDLE change);
+// For change notification handles: WAIT_OBJECT_0 when signalled, WAIT_TIMEOUT when not
+// within milliseconds (0: just look), WAIT_FAILED for another handle.
+DWORD WaitForSingleObject(HANDLE change, DWORD milliseconds);

@@ -1,0 +1,257 @@
+// A standard evaluated many times in one process behaves at every evaluation as a fresh
+// load of its file: what is kept between evaluations (file bytes, parsed sheets, formula
+// trees, compiled declarations and equations, data tables) never shows.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/compiled_standard.h"
+#include "engine/dlg_tq_standards.h"
+#include "engine/km_dlg_standards_data.h"
+#include "engine/sheet_file_cache.h"
+#include "engine/table_lookup.h"
+#include "host/settings.h"
+#include "sheet_files.h"
+#include "spread/ss_api.h"
+#include "win/files.h"
+#include "win/paths.h"
+#include "win/msgbox.h"
+
+namespace {
+
+void age(const std::string& hostFile, int seconds) {
+    const Zk_String file(WindowsPathFromHost(hostFile));
+    FILETIME t;
+    ASSERT_TRUE(GetFileLastWriteTime(file.wstr(), t));
+    std::uint64_t v = (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    v -= static_cast<std::uint64_t>(seconds) * 10000000ULL;
+    t.dwHighDateTime = static_cast<DWORD>(v >> 32);
+    t.dwLowDateTime = static_cast<DWORD>(v);
+    ASSERT_TRUE(SetFileLastWriteTime(file.wstr(), t));
+}
+
+void forgetEverythingKept() {
+    clearCompiledStandards();
+    SSForgetParsedSheets();
+    clearSheetFileCache();
+    clearDataFileCache();
+}
+
+int answerOk(const win::MessageBoxRecord&, void*) { return IDOK; }
+
+// What an evaluation gave: its status, every value handed back and the boxes shown.
+struct Outcome {
+    Acad::ErrorStatus status = Acad::eOk;
+    std::vector<std::wstring> values;
+    std::vector<std::wstring> boxes;
+    bool operator==(const Outcome&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Outcome& o) {
+    os << "status " << static_cast<int>(o.status) << ", values";
+    for (const auto& v : o.values) os << " [" << Zk_String(v).toUtf8() << "]";
+    for (const auto& b : o.boxes) os << "\n  box: " << Zk_String(b).toUtf8();
+    return os;
+}
+
+// One input row of the test standard: A (number), Key (text), general variables.
+struct Row {
+    Row(std::wstring a_, std::wstring key_, std::vector<std::wstring> names = {}, std::vector<std::wstring> values = {})
+        : a(std::move(a_)), key(std::move(key_)), genNames(std::move(names)), genValues(std::move(values)) {}
+    std::wstring a, key;
+    std::vector<std::wstring> genNames, genValues;
+};
+
+class CompiledStandard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        stdtest::registerDialogs();
+        ASSERT_TRUE(window.Create(CDlgTqStandards::IDD, nullptr));
+        savedLibDir = gSettings.libDir;
+        savedDiagnostics = gSettings.current.standardsDiagnostics;
+        gSettings.libDir = Zk_String(WindowsPathFromHost(folder.hostPath()) + L"\\");
+        gSettings.current.standardsDiagnostics = true;  // failures show their boxes
+        win::SetMessageBoxHook(&answerOk, nullptr);
+        forgetEverythingKept();
+        std::ofstream(folder.hostFile("t.txt"), std::ios::binary) << "K1\t12.5\nK2\t20\n// a comment\nK4\tnot a number\n";
+        age(folder.hostFile("t.txt"), 3600);
+    }
+    void TearDown() override {
+        useCompiledStandards(true);
+        win::SetMessageBoxHook(nullptr, nullptr);
+        gSettings.libDir = savedLibDir;
+        gSettings.current.standardsDiagnostics = savedDiagnostics;
+        window.DestroyWindow();
+        forgetEverythingKept();
+    }
+
+    // The standard: inputs A and Key, outputs R and T, local L, three equations.
+    static stdtest::Grid standard(const std::wstring& rEquation = L"R = IF(L > 50, L - 50, ROUNDTO(L, 2.5))") {
+        return {{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""}, {L"Double R"}, {L"String T"},
+                {L"Local"}, {L""}, {L"Double L"}, {L"Calc"},
+                {L"L = TONUMBER(GETCELL(\"t.txt\", Key)) * A"}, {rEquation}, {L"T = Key & \"-\" & A"}};
+    }
+    void write(const stdtest::Grid& grid, int agedSeconds = 3600) {
+        ASSERT_TRUE(stdtest::writeSheet(folder.hostFile("std.kms"), grid));
+        if (agedSeconds > 0) age(folder.hostFile("std.kms"), agedSeconds);
+    }
+
+    Outcome evaluate(const Row& row) {
+        KmDlgStandardsData data;
+        data.evalMode = KmDlgStandardsData::kValueMode;
+        data.tqFileName = folder.winPath("std.kms");
+        for (const auto& n : row.genNames) data.genVarNames.append(Zk_String(n));
+        for (const auto& v : row.genValues) data.genVarValues.append(Zk_String(v));
+        const wchar_t* names[] = {L"A", L"Key", L"R", L"T"};
+        for (int i = 0; i < 4; ++i) {
+            KmVarCell cell;
+            cell.varName = names[i];
+            cell.cellType = i < 2 ? KmCellType::Input : KmCellType::Output;
+            cell.valueType = i == 0 || i == 2 ? KmValueType::Double : KmValueType::String;
+            cell.value = i == 0 ? Zk_String(row.a) : i == 1 ? Zk_String(row.key) : Zk_String();
+            data.varCells.append(cell);
+        }
+        const std::size_t seen = win::MessageBoxLog().size();
+        window.data() = data;
+        Outcome o;
+        o.status = window.evaluate();
+        for (int i = 0; i < window.data().varCells.length(); ++i) o.values.push_back(window.data().varCells[i].value.wstr());
+        const auto& log = win::MessageBoxLog();
+        for (std::size_t i = seen; i < log.size(); ++i) o.boxes.push_back(log[i].text);
+        return o;
+    }
+    // The same row evaluated as a fresh load of every file, nothing compiled or kept.
+    Outcome evaluateFresh(const Row& row) {
+        forgetEverythingKept();
+        useCompiledStandards(false);
+        Outcome o = evaluate(row);
+        useCompiledStandards(true);
+        forgetEverythingKept();
+        return o;
+    }
+
+    stdtest::ScratchFolder folder{"compiled"};
+    CDlgTqStandards window;
+    Zk_String savedLibDir;
+    bool savedDiagnostics = false;
+};
+
+TEST_F(CompiledStandard, AnUnchangedFileIsCompiledOnceAndEveryRowStartsFromIt) {
+    write(standard());
+    const std::size_t made = compiledStandardsMade();
+    EXPECT_EQ(evaluate({L"4", L"K1"}).values, (std::vector<std::wstring>{L"4", L"K1", L"50", L"K1-4"}));
+    EXPECT_EQ(evaluate({L"5", L"K2"}).values, (std::vector<std::wstring>{L"5", L"K2", L"50", L"K2-5"}));
+    EXPECT_EQ(evaluate({L"3", L"K2"}).values, (std::vector<std::wstring>{L"3", L"K2", L"10", L"K2-3"}));
+    EXPECT_EQ(compiledStandardsMade(), made + 1);
+}
+
+TEST_F(CompiledStandard, ARewrittenFileIsSeenAtTheNextEvaluation) {
+    write(standard());
+    const Row row{L"3", L"K2"};
+    EXPECT_EQ(evaluate(row).values[2], L"10");
+    const std::size_t made = compiledStandardsMade();
+
+    // Another equation of the same length, an older write time.
+    write(standard(L"R = IF(L > 50, L + 50, ROUNDTO(L, 2.5))"), 7200);
+    EXPECT_EQ(evaluate(row).values[2], L"110");
+    EXPECT_EQ(compiledStandardsMade(), made + 1);
+
+    // Declarations moved and renamed: the equations' cells follow the file.
+    write({{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""}, {L"Double R"}, {L"String T"},
+           {L"Local"}, {L""}, {L"Double M"}, {L"Double L"}, {L"Calc"}, {L"M = 1000"},
+           {L"L = TONUMBER(GETCELL(\"t.txt\", Key)) * A + M"}, {L"R = L"}, {L"T = \"new\""}});
+    EXPECT_EQ(evaluate(row).values, (std::vector<std::wstring>{L"3", L"K2", L"1060", L"new"}));
+
+    // Written just now, then again within the clock's resolution: both versions are seen.
+    write(standard(L"R = 1"), 0);
+    EXPECT_EQ(evaluate(row).values[2], L"1");
+    write(standard(L"R = 2"), 0);
+    EXPECT_EQ(evaluate(row).values[2], L"2");
+
+    // And a rewritten data table is read again.
+    write(standard());
+    std::ofstream(folder.hostFile("t.txt"), std::ios::binary) << "K1\t12.5\nK2\t30\n";
+    age(folder.hostFile("t.txt"), 600);
+    EXPECT_EQ(evaluate(row).values[2], L"40");
+}
+
+// A table is found where a fresh search would find it: one made in a folder searched
+// before the one it was found in takes its place, also in a folder that did not exist.
+TEST_F(CompiledStandard, ATableMadeWhereItIsSearchedFirstIsFound) {
+    write(standard());
+    const Row row{L"3", L"K2"};
+    EXPECT_EQ(evaluate(row).values[2], L"10");  // t.txt of the library folder: K2 is 20
+    std::filesystem::create_directories(folder.hostFile("Connection Standards"));
+    std::ofstream(folder.hostFile("Connection Standards/t.txt"), std::ios::binary) << "K2\t30\n";
+    EXPECT_EQ(evaluate(row).values[2], L"40");
+    std::filesystem::create_directories(folder.hostFile("Connection Standards/data"));  // another case
+    std::ofstream(folder.hostFile("Connection Standards/data/T.TXT"), std::ios::binary) << "K2\t40\n";
+    EXPECT_EQ(evaluate(row).values[2], L"70");
+    // Gone again: the next one in line is used.
+    std::filesystem::remove(folder.hostFile("Connection Standards/data/T.TXT"));
+    EXPECT_EQ(evaluate(row).values[2], L"40");
+    // Changed in place with its size and write time kept: a fresh load reads it again.
+    std::ofstream(folder.hostFile("Connection Standards/t.txt"), std::ios::binary) << "K2\t10\n";
+    EXPECT_EQ(evaluate(row).values[2], L"30");
+}
+
+// A thousand rows in one process give what each row gives as the first evaluation of a
+// process: good rows, failing look-ups, text for a number, empty inputs.
+TEST_F(CompiledStandard, ManyRowsInOneProcessEqualEachRowEvaluatedFresh) {
+    write(standard());
+    const wchar_t* as[] = {L"1", L"2.5", L"4", L"7", L"", L"x", L"-3", L"1e3"};
+    const wchar_t* keys[] = {L"K1", L"K2", L"K3", L"", L"K4"};
+    std::vector<Row> rows;
+    for (int i = 0; i < 1000; ++i) rows.push_back({as[(i * 7) % 8], keys[(i * 3 + i / 8) % 5]});
+    std::vector<Outcome> inOneProcess;
+    for (const Row& row : rows) inOneProcess.push_back(evaluate(row));
+    int good = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(inOneProcess[i], evaluateFresh(rows[i])) << "row " << i;
+        good += inOneProcess[i].status == Acad::eOk && inOneProcess[i].boxes.empty();
+    }
+    EXPECT_GT(good, 100);
+    EXPECT_LT(good, 900);
+}
+
+// Layouts that the compiled equations cannot stand for take the full path each time and
+// give what a fresh load gives.
+TEST_F(CompiledStandard, UnusualLayoutsAndGeneralVariablesEqualFreshEvaluations) {
+    const stdtest::Grid layouts[] = {
+        // Declarations below the Calc keyword (read after values were written into them).
+        {{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""}, {L"Double R"}, {L"String T"},
+         {L"Calc"}, {L"L = A * 2"}, {L"R = L + 1"}, {L"T = Key"}, {L"Local"}, {L""}, {L"Double L"}},
+        // A formula cell in the Calc area.
+        {{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""}, {L"Double R"}, {L"String T"},
+         {L"Local"}, {L""}, {L"Double L"}, {L"Calc"}, {L"=A2*0+3"}, {L"L = A * 2"}, {L"R = L + 1"}, {L"T = Key"}},
+        // A name declared twice.
+        {{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""}, {L"Double R"}, {L"String T"},
+         {L"Local"}, {L""}, {L"Double L"}, {L"Double R"}, {L"Calc"}, {L"L = A * 2"}, {L"R = L + 1"}, {L"T = Key"}},
+        // No Calc keyword.
+        {{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""}, {L"Double R"}, {L"String T"}},
+        // The plain standard, for the rows below.
+        standard(),
+    };
+    const std::vector<Row> rows = {
+        {L"2", L"K1"},
+        {L"2", L"Calc"},  // an input reading like the Calc keyword, above it
+        {L"3", L"K2", {L"gen_Key"}, {L"K1"}},
+        {L"3", L"gen_Key", {L"gen_Key"}, {L"K2"}},
+        {L"2", L"K1"},
+    };
+    for (std::size_t l = 0; l < std::size(layouts); ++l) {
+        write(layouts[l], static_cast<int>(3600 + 60 * l));
+        for (int pass = 0; pass < 2; ++pass) {
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                const Outcome kept = evaluate(rows[r]);
+                ASSERT_EQ(kept, evaluateFresh(rows[r])) << "layout " << l << ", row " << r << ", pass " << pass;
+                evaluate(rows[r]);  // warms what is kept again for the next row
+            }
+        }
+    }
+}
+
+}  // namespace
