@@ -122,7 +122,8 @@ BOOL SSGetFloat(HWND hWnd, SS_COORD col, SS_COORD row, double* value) {
     CTRL(FALSE);
     if (!s.InsideCells(col, row)) return FALSE;
     spread::Value v = s.GetCellValue(col, row);
-    if (v.kind != spread::Kind::Number) return FALSE;
+    // A logical reads as 1 or 0.
+    if (v.kind != spread::Kind::Number && v.kind != spread::Kind::Logical) return FALSE;
     if (value) *value = v.num;
     return TRUE;
 }
@@ -144,6 +145,7 @@ BOOL SSGetCalcValue(HWND hWnd, SS_COORD col, SS_COORD row, SS_CALCVALUE* out) {
     case spread::Kind::Number: out->Status = SS_VALUE_STATUS_OK; out->Type = SS_VALUE_TYPE_DOUBLE; out->Val.ValDouble = v.num; break;
     case spread::Kind::Text: return SSSetCalcValueStr(out, v.text);
     case spread::Kind::Error: out->Status = SS_VALUE_STATUS_ERROR; out->Val.ValLong = static_cast<LONG>(v.err); break;
+    case spread::Kind::Logical: out->Status = SS_VALUE_STATUS_OK; out->Type = SS_VALUE_TYPE_LONG; out->Val.ValLong = v.num != 0 ? 1 : 0; break;
     }
     return TRUE;
 }

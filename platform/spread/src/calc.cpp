@@ -32,8 +32,16 @@ void Sheet::FormulasInRange(const Range& r0, std::vector<std::uint32_t>& out) co
 }
 
 void Sheet::MarkDependents(Coord col, Coord row, std::vector<std::uint32_t>& out) {
-    if (deps_.Empty()) return;
+    if (NoDependents()) return;
     std::vector<std::uint64_t> queue{CellKey(col, row)};
+    // Volatile formulas follow every change, and so does what reads them.
+    for (std::uint32_t id : volatiles_) {
+        Formula& f = formulas_[id];
+        if (!f.live || f.state != 0) continue;
+        f.state = 1;
+        out.push_back(id);
+        queue.push_back(f.key);
+    }
     while (!queue.empty()) {
         std::uint64_t k = queue.back();
         queue.pop_back();
@@ -49,7 +57,7 @@ void Sheet::MarkDependents(Coord col, Coord row, std::vector<std::uint32_t>& out
 
 void Sheet::AfterValueChange(Coord col, Coord row) {
     ++cacheGen_;
-    if (deps_.Empty()) return;
+    if (NoDependents()) return;
     if (Calculating()) {
         MarkDependents(col, row, deferred_);
         return;
@@ -65,16 +73,44 @@ void Sheet::EvaluateFormula(std::uint32_t id) {
     std::uint64_t key = formulas_[id].key;
     Coord col = KeyCol(key), row = KeyRow(key);
     Value v;
+    std::vector<Range> dynamic;
     {
         PushCalcWindow(hwnd);
         Evaluator ev(*this, col, row);
         v = ev.Run(*ast);
+        dynamic = ev.DynamicRefs();
         PopCalcWindow();
     }
     // A callback may have replaced or removed the formula meanwhile.
     CellData* c = store_.Find(col, row);
     if (!c || c->formula != id || formulas_[id].ast != ast) return;
+    formulas_[id].dynamic = std::move(dynamic);
+    // Cells of a number type hold numbers: a logical result is stored as 1 or 0 there.
+    if (v.kind == Kind::Logical) {
+        int type = TypeAt(col, row).type;
+        if (type == SS_TYPE_NUMBER || type == SS_TYPE_INTEGER || type == SS_TYPE_CURRENCY || type == SS_TYPE_PERCENT ||
+            type == SS_TYPE_CHECKBOX)
+            v = Value::Number(v.num);
+    }
     store_.SetValue(*c, v);
+}
+
+bool Sheet::DynamicRefsSettled(std::uint32_t id, bool& circular, std::uint32_t& cycleFrom) {
+    circular = false;
+    std::vector<std::uint32_t> read;
+    for (const Range& r : formulas_[id].dynamic) FormulasInRange(r, read);
+    bool settled = true;
+    for (std::uint32_t k : read) {
+        if (k == id) {
+            circular = true;
+        } else if (formulas_[k].live && formulas_[k].state == 2) {
+            circular = true;
+            cycleFrom = std::min(cycleFrom, formulas_[k].stackPos);
+        } else if (formulas_[k].live && formulas_[k].state == 1) {
+            settled = false;
+        }
+    }
+    return settled || circular;
 }
 
 void Sheet::RunPass(std::vector<std::uint32_t>& pending) {
@@ -102,6 +138,7 @@ void Sheet::RunPass(std::vector<std::uint32_t>& pending) {
                     if (d && d->formula != kNone) children.push_back(d->formula);
                 }
                 for (const Range& r : formulas_[id].ranges) FormulasInRange(r, children);
+                for (const Range& r : formulas_[id].dynamic) FormulasInRange(r, children);
                 stack.push_back({id, begin, begin, children.size()});
             };
             push(root);
@@ -127,8 +164,28 @@ void Sheet::RunPass(std::vector<std::uint32_t>& pending) {
                     if (d) store_.SetValue(*d, Value::Error(Err::Circ));
                 } else {
                     EvaluateFormula(id);
+                    bool circular = false;
+                    auto cycleFrom = static_cast<std::uint32_t>(stack.size());
+                    if (id < formulas_.size() && formulas_[id].live && formulas_[id].isVolatile &&
+                        !DynamicRefsSettled(id, circular, cycleFrom)) {
+                        // It read a formula not calculated yet: again after that one (the
+                        // references it made are now among its precedents).
+                        if (formulas_[id].requeued < 8) {
+                            ++formulas_[id].requeued;
+                            push(id);
+                            continue;
+                        }
+                    }
+                    if (circular) {
+                        for (std::size_t i = cycleFrom; i < stack.size(); ++i) formulas_[stack[i].id].circular = true;
+                        CellData* d = store_.Find(KeyCol(formulas_[id].key), KeyRow(formulas_[id].key));
+                        if (d) store_.SetValue(*d, Value::Error(Err::Circ));
+                    }
                 }
-                if (id < formulas_.size()) formulas_[id].state = 0;
+                if (id < formulas_.size()) {
+                    formulas_[id].state = 0;
+                    formulas_[id].requeued = 0;
+                }
             }
         }
         pending.clear();
@@ -187,6 +244,7 @@ bool Sheet::RecalcCell(Coord col, Coord row) {
             if (d && d->formula != kNone) kids.push_back(d->formula);
         }
         for (const Range& r : formulas_[id].ranges) FormulasInRange(r, kids);
+        for (const Range& r : formulas_[id].dynamic) FormulasInRange(r, kids);
         for (std::uint32_t k : kids)
             if (formulas_[k].live && formulas_[k].state == 0) {
                 formulas_[k].state = 1;
@@ -201,6 +259,7 @@ bool Sheet::RecalcCell(Coord col, Coord row) {
 
 void Sheet::RebuildDependencies() {
     deps_.Clear();
+    volatiles_.clear();
     formulaCols_.clear();
     std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
     for (std::uint32_t i = 0; i < formulas_.size(); ++i)
@@ -210,6 +269,7 @@ void Sheet::RebuildDependencies() {
         Formula& f = formulas_[i];
         CollectPrecedents(f);
         deps_.Add(i, f);
+        if (f.isVolatile) volatiles_.insert(i);
         formulaCols_[KeyCol(key)].Insert(KeyRow(key));
     }
 }
@@ -230,6 +290,11 @@ CellView Sheet::View(Coord col, Coord row) const {
     v.num = c->num;
     if (c->kind == Kind::Text) v.text = &store_.Text(c->text);
     return v;
+}
+
+bool Sheet::CallsSubtotal(Coord col, Coord row) const {
+    const CellData* c = store_.Find(col, row);
+    return c && c->formula != kNone && formulas_[c->formula].callsSubtotal;
 }
 
 namespace {

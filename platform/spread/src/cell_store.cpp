@@ -157,7 +157,7 @@ void CellStore::SetValue(CellData& c, const Value& v) {
     }
     c.kind = v.kind;
     c.err = v.err;
-    c.num = v.kind == Kind::Number ? v.num : 0;
+    c.num = v.kind == Kind::Number || v.kind == Kind::Logical ? v.num : 0;
 }
 
 Value CellStore::GetValue(const CellData& c) const {

@@ -152,7 +152,7 @@ bool UserClick(Control& c, Coord col, Coord row, bool dbl) {
         Notify(c, SSN_BUTTONCLICKED);
     } else if (type == SS_TYPE_CHECKBOX && !locked) {
         Value v = s.GetCellValue(col, row);
-        s.SetNumber(col, row, v.kind == Kind::Number && v.num != 0 ? 0 : 1);
+        s.SetNumber(col, row, (v.kind == Kind::Number || v.kind == Kind::Logical) && v.num != 0 ? 0 : 1);
         s.buttonCol = col;
         s.buttonRow = row;
         Notify(c, SSN_BUTTONCLICKED);

@@ -1,5 +1,7 @@
 #include "deps.h"
 
+#include "functions.h"
+
 #include <algorithm>
 
 namespace spread {
@@ -7,7 +9,16 @@ namespace spread {
 void CollectPrecedents(Formula& f) {
     f.cells.clear();
     f.ranges.clear();
+    f.dynamic.clear();
+    f.isVolatile = false;
+    f.callsSubtotal = false;
     for (const Node& n : f.ast->nodes) {
+        if (n.op == Op::Call) {
+            const std::wstring& name = f.ast->strings[n.str];
+            if (IsVolatileBuiltin(name)) f.isVolatile = true;
+            if (name == L"SUBTOTAL") f.callsSubtotal = true;
+            continue;
+        }
         if (n.refInvalid) continue;
         if (n.op == Op::Ref) {
             if (n.a.col >= 1 && n.a.row >= 1) f.cells.push_back(CellKey(n.a.col, n.a.row));

@@ -22,10 +22,14 @@ struct Formula {
     bool textValid = false;
     std::vector<std::uint64_t> cells;   // single-cell precedents
     std::vector<Range> ranges;          // range precedents
+    std::vector<Range> dynamic;         // references INDIRECT and OFFSET made when last calculated
+    bool isVolatile = false;            // calls TODAY, NOW, INDIRECT or OFFSET
+    bool callsSubtotal = false;         // SUBTOTAL leaves such cells out
     bool live = false;
     // Calculation state.
     std::uint8_t state = 0;             // 0 calculated, 1 pending, 2 being calculated
     bool circular = false;
+    std::uint8_t requeued = 0;          // times put back in one pass for a dynamic reference
     std::uint32_t stackPos = 0;
 };
 
@@ -48,7 +52,7 @@ private:
     std::vector<Coord> v_;
 };
 
-// Fills cells and ranges of f from its tree.
+// Fills cells, ranges and the volatile and SUBTOTAL flags of f from its tree.
 void CollectPrecedents(Formula& f);
 
 class DepIndex {

@@ -4,6 +4,7 @@
 #include <deque>
 #include <vector>
 
+#include "date_serial.h"
 #include "sheet.h"
 #include "win/globalmem.h"
 
@@ -64,6 +65,12 @@ void ToCalcValue(const EvalVal& v, SS_CALCVALUE& out) {
     out = SS_CALCVALUE{};
     switch (v.t) {
     case EvalVal::T::Empty: out.Status = SS_VALUE_STATUS_EMPTY; break;
+    case EvalVal::T::Logical:
+        // Product functions take logicals as the integers 1 and 0.
+        out.Status = SS_VALUE_STATUS_OK;
+        out.Type = SS_VALUE_TYPE_LONG;
+        out.Val.ValLong = v.num != 0 ? 1 : 0;
+        break;
     case EvalVal::T::Number:
         out.Status = SS_VALUE_STATUS_OK;
         if (v.num == std::trunc(v.num) && std::fabs(v.num) <= 2147483647.0) {
@@ -141,6 +148,11 @@ bool Evaluator::Clip(Range& r) {
 }
 
 AggState Evaluator::Aggregate(const Range& r) { return sheet_.Aggregate(r); }
+double Evaluator::Now() { return NowSerial(); }
+bool Evaluator::RowHidden(Coord row) { return sheet_.RowHidden(row); }
+bool Evaluator::IsSubtotalCell(Coord col, Coord row) { return sheet_.CallsSubtotal(col, row); }
+Coord Evaluator::MaxCol() { return sheet_.MaxCols(); }
+Coord Evaluator::MaxRow() { return sheet_.MaxRows(); }
 const ExactIndex* Evaluator::Index(const Range& r) { return sheet_.Index(r); }
 
 void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal& result, bool& found) {
@@ -203,7 +215,8 @@ Value Evaluator::Run(const Ast& ast) {
     while (pc < nodes.size()) {
         const Node& n = nodes[pc];
         switch (n.op) {
-        case Op::Num: case Op::Bool: st.push_back(EvalVal::Num(n.num)); break;
+        case Op::Num: st.push_back(EvalVal::Num(n.num)); break;
+        case Op::Bool: st.push_back(EvalVal::Bool(n.num != 0)); break;
         case Op::Str: st.push_back(EvalVal::Str(ast.strings[n.str])); break;
         case Op::Error: st.push_back(EvalVal::Error(n.err)); break;
         case Op::Ref:
@@ -216,7 +229,7 @@ Value Evaluator::Run(const Ast& ast) {
             break;
         case Op::Name: st.push_back(EvalVal::Error(Err::Name)); break;
         case Op::Missing: case Op::ImplicitFalse:
-            st.push_back(n.op == Op::Missing ? EvalVal{} : EvalVal::Num(0));
+            st.push_back(n.op == Op::Missing ? EvalVal{} : EvalVal::Bool(false));
             break;
         case Op::Neg: case Op::Pos: case Op::Pct: {
             EvalVal& v = st.back();
@@ -251,15 +264,15 @@ Value Evaluator::Run(const Ast& ast) {
             EvalVal c = std::move(st.back());
             st.pop_back();
             scalar(c);
-            double x;
+            bool x = false;
             Err e = Err::None;
-            if (!ToNumber(c, x, e)) {
+            if (!ToLogical(c, x, e)) {
                 st.push_back(EvalVal::Error(e));
                 pc = nodes[n.target - 1].target + 1;   // past the IF call
                 if (pc <= n.target) return ToCellValue(EvalVal::Error(Err::Value));   // jumps only go forward
                 continue;
             }
-            if (x == 0) {
+            if (!x) {
                 if (n.target <= pc) return ToCellValue(EvalVal::Error(Err::Value));
                 pc = n.target;
                 continue;

@@ -2,6 +2,8 @@
 // through the function table and custom functions through the control's callbacks.
 #pragma once
 
+#include <vector>
+
 #include "ast.h"
 #include "functions.h"
 
@@ -20,11 +22,20 @@ public:
     Coord HostRow() const override { return row_; }
     AggState Aggregate(const Range& r) override;
     const ExactIndex* Index(const Range& r) override;
+    void NoteDynamicRef(const Range& r) override { dynamic_.push_back(r); }
+    double Now() override;
+    bool RowHidden(Coord row) override;
+    bool IsSubtotalCell(Coord col, Coord row) override;
+    Coord MaxCol() override;
+    Coord MaxRow() override;
+    // References made by INDIRECT and OFFSET during Run.
+    const std::vector<Range>& DynamicRefs() const { return dynamic_; }
 
 private:
     void CallCustom(const Ast& ast, const struct Node& n, EvalVal* args, EvalVal& result, bool& found);
     Sheet& sheet_;
     Coord col_, row_;
+    std::vector<Range> dynamic_;
 };
 
 }  // namespace spread

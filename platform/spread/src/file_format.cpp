@@ -537,7 +537,9 @@ std::string SaveSheet(const Sheet& sh, bool dataOnly) {
             field = L"=" + f;
         } else {
             Value v = sh.Store().GetValue(*d);
-            if (v.kind == Kind::Number) {
+            if (v.kind == Kind::Logical) {
+                field = PlainText(v);   // reads back as the text TRUE or FALSE
+            } else if (v.kind == Kind::Number) {
                 field = FormatNumber(v.num);
                 // 15 digits may not hold every double: keep the exact value then.
                 double back;

@@ -15,8 +15,19 @@ EvalVal EvalVal::FromValue(const Value& v) {
     case Kind::Number: return Num(v.num);
     case Kind::Text: return Str(v.text);
     case Kind::Error: return Error(v.err);
+    case Kind::Logical: return Bool(v.num != 0);
     }
     return EvalVal{};
+}
+
+EvalVal FromView(const CellView& c) {
+    switch (c.kind) {
+    case Kind::Number: return EvalVal::Num(c.num);
+    case Kind::Text: return EvalVal::Str(*c.text);
+    case Kind::Error: return EvalVal::Error(c.err);
+    case Kind::Logical: return EvalVal::Bool(c.num != 0);
+    default: return EvalVal{};
+    }
 }
 
 EvalVal Deref(EvalContext& ctx, const EvalVal& v) {
@@ -26,22 +37,29 @@ EvalVal Deref(EvalContext& ctx, const EvalVal& v) {
         return EvalVal::Error(Err::Value);
     }
     if (v.t != EvalVal::T::Cell) return v;
-    CellView c = ctx.View(v.r.col1, v.r.row1);
-    switch (c.kind) {
-    case Kind::Empty: return EvalVal{};
-    case Kind::Number: return EvalVal::Num(c.num);
-    case Kind::Text: return EvalVal::Str(*c.text);
-    case Kind::Error: return EvalVal::Error(c.err);
-    }
-    return EvalVal{};
+    return FromView(ctx.View(v.r.col1, v.r.row1));
 }
 
 bool ToNumber(const EvalVal& v, double& out, Err& err) {
     switch (v.t) {
     case EvalVal::T::Empty: out = 0; return true;
-    case EvalVal::T::Number: out = v.num; return true;
+    case EvalVal::T::Number: case EvalVal::T::Logical: out = v.num; return true;
     case EvalVal::T::Text:
         if (ParseNumber(v.text, out)) return true;
+        err = Err::Value;
+        return false;
+    case EvalVal::T::Error: err = v.err; return false;
+    default: err = Err::Value; return false;
+    }
+}
+
+bool ToLogical(const EvalVal& v, bool& out, Err& err) {
+    switch (v.t) {
+    case EvalVal::T::Empty: out = false; return true;
+    case EvalVal::T::Number: case EvalVal::T::Logical: out = v.num != 0; return true;
+    case EvalVal::T::Text:
+        if (EqualNoCaseW(Trim(v.text), L"TRUE")) { out = true; return true; }
+        if (EqualNoCaseW(Trim(v.text), L"FALSE")) { out = false; return true; }
         err = Err::Value;
         return false;
     case EvalVal::T::Error: err = v.err; return false;
@@ -52,6 +70,7 @@ bool ToNumber(const EvalVal& v, double& out, Err& err) {
 bool ToText(const EvalVal& v, std::wstring& out, Err& err) {
     switch (v.t) {
     case EvalVal::T::Empty: out.clear(); return true;
+    case EvalVal::T::Logical: out = v.num != 0 ? L"TRUE" : L"FALSE"; return true;
     case EvalVal::T::Number: out = FormatNumber(v.num); return true;
     case EvalVal::T::Text: out = v.text; return true;
     case EvalVal::T::Error: err = v.err; return false;
@@ -67,19 +86,23 @@ Value ToCellValue(const EvalVal& v) {
         return Value::Number(v.num == 0 ? 0.0 : v.num);
     case EvalVal::T::Text: return Value::Text(v.text);
     case EvalVal::T::Error: return Value::Error(v.err);
+    case EvalVal::T::Logical: return Value::Logical(v.num != 0);
     default: return Value::Error(Err::Value);
     }
 }
 
 int CompareScalars(const EvalVal& a, const EvalVal& b) {
-    auto cls = [](const EvalVal& v, const EvalVal& other) {
-        if (v.t == EvalVal::T::Empty) return other.t == EvalVal::T::Text ? 1 : 0;
-        return v.t == EvalVal::T::Text ? 1 : 0;
+    // Class 0 numbers, 1 texts, 2 logicals; an empty value takes the other side's class.
+    auto cls = [](const EvalVal& v) {
+        if (v.t == EvalVal::T::Text) return 1;
+        if (v.t == EvalVal::T::Logical) return 2;
+        return 0;
     };
-    int ca = cls(a, b), cb = cls(b, a);
+    int ca = a.t == EvalVal::T::Empty ? cls(b) : cls(a);
+    int cb = b.t == EvalVal::T::Empty ? cls(a) : cls(b);
     if (ca != cb) return ca < cb ? -1 : 1;
-    if (ca == 0) {
-        double x = a.t == EvalVal::T::Number ? a.num : 0, y = b.t == EvalVal::T::Number ? b.num : 0;
+    if (ca != 1) {
+        double x = a.t == EvalVal::T::Empty ? 0 : a.num, y = b.t == EvalVal::T::Empty ? 0 : b.num;
         return x < y ? -1 : (x > y ? 1 : 0);
     }
     const std::wstring empty;
@@ -100,12 +123,14 @@ std::wstring NumberKey(double n) {
 std::wstring IndexKey(const CellView& c) {
     if (c.kind == Kind::Number) return NumberKey(c.num);
     if (c.kind == Kind::Text) return L"T" + Upper(*c.text);
+    if (c.kind == Kind::Logical) return c.num != 0 ? L"L1" : L"L0";
     return {};
 }
 
 std::wstring IndexKey(const EvalVal& v) {
     if (v.t == EvalVal::T::Number) return NumberKey(v.num);
     if (v.t == EvalVal::T::Text) return L"T" + Upper(v.text);
+    if (v.t == EvalVal::T::Logical) return v.num != 0 ? L"L1" : L"L0";
     return {};
 }
 
@@ -115,7 +140,8 @@ struct Table {
     std::vector<const FnDef*> defs;
     std::unordered_map<std::wstring, int> byName;
     Table() {
-        for (FnGroup g : {MathFunctions(), TextFunctions(), LookupFunctions()}) {
+        for (FnGroup g : {MathFunctions(), LogicFunctions(), StatsFunctions(), CriteriaFunctions(), DateFunctions(),
+                          TextFunctions(), LookupFunctions(), ReferenceFunctions()}) {
             for (int i = 0; i < g.count; ++i) {
                 byName.emplace(g.defs[i].name, static_cast<int>(defs.size()));
                 defs.push_back(&g.defs[i]);
@@ -190,6 +216,10 @@ void CallBuiltin(int index, EvalContext& ctx, EvalVal* args, int argc, EvalVal& 
     result = EvalVal{};
     CallArgs call{ctx, args, argc, result};
     d.body(call);
+}
+
+bool IsVolatileBuiltin(std::wstring_view upperName) {
+    return upperName == L"INDIRECT" || upperName == L"OFFSET" || upperName == L"TODAY" || upperName == L"NOW";
 }
 
 }  // namespace spread

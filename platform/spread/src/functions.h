@@ -15,7 +15,7 @@ namespace spread {
 
 // A value during evaluation: a plain value, or a reference not yet read.
 struct EvalVal {
-    enum class T : std::uint8_t { Empty, Number, Text, Error, Cell, Range };
+    enum class T : std::uint8_t { Empty, Number, Text, Error, Cell, Range, Logical };
     T t = T::Empty;
     Err err = Err::None;
     double num = 0;
@@ -25,12 +25,13 @@ struct EvalVal {
     static EvalVal Num(double n) { EvalVal v; v.t = T::Number; v.num = n; return v; }
     static EvalVal Str(std::wstring s) { EvalVal v; v.t = T::Text; v.text = std::move(s); return v; }
     static EvalVal Error(Err e) { EvalVal v; v.t = T::Error; v.err = e; return v; }
-    static EvalVal Bool(bool b) { return Num(b ? 1 : 0); }
+    static EvalVal Bool(bool b) { EvalVal v; v.t = T::Logical; v.num = b ? 1 : 0; return v; }
     static EvalVal Cell(Coord c, Coord r) { EvalVal v; v.t = T::Cell; v.r = {c, r, c, r}; return v; }
     static EvalVal RangeOf(const Range& rg) { EvalVal v; v.t = T::Range; v.r = rg; return v; }
     static EvalVal FromValue(const Value& v);
     bool isError() const { return t == T::Error; }
     bool isRef() const { return t == T::Cell || t == T::Range; }
+    bool isLogical() const { return t == T::Logical; }
 };
 
 // A cell as functions see it, without copying its text.
@@ -67,17 +68,32 @@ public:
     virtual AggState Aggregate(const Range& r) = 0;
     // Exact-match index (built once per calculation pass); null when not cached.
     virtual const ExactIndex* Index(const Range& r) = 0;
+    // A reference made while evaluating (INDIRECT, OFFSET): calculated before this formula.
+    virtual void NoteDynamicRef(const Range&) {}
+    // The current date and time as a serial day number.
+    virtual double Now() { return 0; }
+    // Rows hidden by the user; cells whose formula calls SUBTOTAL (SUBTOTAL skips both).
+    virtual bool RowHidden(Coord) { return false; }
+    virtual bool IsSubtotalCell(Coord, Coord) { return false; }
+    // Upper limits of the sheet (columns, rows).
+    virtual Coord MaxCol() { return 0; }
+    virtual Coord MaxRow() { return 0; }
 };
 
 // Shared coercion.
 // Cell or range to a scalar (a range is #VALUE!); plain values pass through.
 EvalVal Deref(EvalContext& ctx, const EvalVal& v);
-// Scalar to number: empty 0, numeric text its number, other text #VALUE!.
+// A cell's value as an evaluation value.
+EvalVal FromView(const CellView& c);
+// Scalar to number: empty 0, logicals 1 and 0, numeric text its number, other text #VALUE!.
 bool ToNumber(const EvalVal& v, double& out, Err& err);
-// Scalar to text: numbers as FormatNumber.
+// Scalar to a truth value: numbers (not 0), logicals, texts "TRUE" and "FALSE"; else #VALUE!.
+bool ToLogical(const EvalVal& v, bool& out, Err& err);
+// Scalar to text: numbers as FormatNumber, logicals "TRUE" and "FALSE".
 bool ToText(const EvalVal& v, std::wstring& out, Err& err);
 Value ToCellValue(const EvalVal& v);
-// Common spreadsheet ordering: numbers < texts (without case); empty compares as 0 or "".
+// Common spreadsheet ordering: numbers < texts (without case) < logicals; empty compares as
+// 0, "" or FALSE.
 int CompareScalars(const EvalVal& a, const EvalVal& b);
 // Key of the exact-match index for a cell's value ("" for values that never match).
 std::wstring IndexKey(const CellView& c);
@@ -112,7 +128,15 @@ void CallBuiltin(int index, EvalContext& ctx, EvalVal* args, int argc, EvalVal& 
 // Tables of the function groups (each file adds its own).
 struct FnGroup { const FnDef* defs; int count; };
 FnGroup MathFunctions();
+FnGroup LogicFunctions();
+FnGroup StatsFunctions();
+FnGroup CriteriaFunctions();
+FnGroup DateFunctions();
 FnGroup TextFunctions();
 FnGroup LookupFunctions();
+FnGroup ReferenceFunctions();
+
+// Whether a formula calling this built-in must be calculated on every change.
+bool IsVolatileBuiltin(std::wstring_view upperName);
 
 }  // namespace spread

@@ -11,17 +11,11 @@ namespace {
 #define NUM(i) call.args[i].num
 
 bool SameClass(const EvalVal& key, const CellView& c) {
-    return (key.t == EvalVal::T::Number && c.kind == Kind::Number) || (key.t == EvalVal::T::Text && c.kind == Kind::Text);
+    return (key.t == EvalVal::T::Number && c.kind == Kind::Number) || (key.t == EvalVal::T::Text && c.kind == Kind::Text) ||
+           (key.t == EvalVal::T::Logical && c.kind == Kind::Logical);
 }
 
-EvalVal ViewToVal(const CellView& c) {
-    switch (c.kind) {
-    case Kind::Number: return EvalVal::Num(c.num);
-    case Kind::Text: return EvalVal::Str(*c.text);
-    case Kind::Error: return EvalVal::Error(c.err);
-    default: return EvalVal{};
-    }
-}
+EvalVal ViewToVal(const CellView& c) { return FromView(c); }
 
 // Position (0-based) of key along a one-column (vertical) or one-row line of the sheet.
 // mode 0: first equal value; 1: last value <= key in an ascending line (binary search);
@@ -29,7 +23,7 @@ EvalVal ViewToVal(const CellView& c) {
 Coord LookupLine(EvalContext& ctx, const EvalVal& key, Range line, bool vertical, int mode) {
     Coord n = vertical ? line.row2 - line.row1 + 1 : line.col2 - line.col1 + 1;
     auto at = [&](Coord i) { return vertical ? ctx.View(line.col1, line.row1 + i) : ctx.View(line.col1 + i, line.row1); };
-    if (key.t != EvalVal::T::Number && key.t != EvalVal::T::Text) return -1;
+    if (key.t != EvalVal::T::Number && key.t != EvalVal::T::Text && key.t != EvalVal::T::Logical) return -1;
     if (mode == 0) {
         if (const ExactIndex* idx = ctx.Index(line)) {
             auto it = idx->find(IndexKey(key));
@@ -48,7 +42,8 @@ Coord LookupLine(EvalContext& ctx, const EvalVal& key, Range line, bool vertical
             CellView c = at(mid);
             // Empty cells and values of another kind sort after the key's kind.
             int cmp = (c.kind == Kind::Empty || c.kind == Kind::Error) ? 1 : CompareScalars(ViewToVal(c), key);
-            if (!SameClass(key, c) && c.kind != Kind::Empty && c.kind != Kind::Error) cmp = (c.kind == Kind::Number) ? -1 : 1;
+            if (!SameClass(key, c) && c.kind != Kind::Empty && c.kind != Kind::Error)
+                cmp = CompareScalars(ViewToVal(c), key) < 0 ? -1 : 1;   // kinds order numbers < texts < logicals
             if (cmp <= 0) {
                 if (SameClass(key, c)) found = mid;
                 lo = mid + 1;
@@ -117,6 +112,28 @@ void fIndex(CallArgs& call) {
     call.result = EvalVal::Cell(t.col1 + static_cast<Coord>(c) - 1, t.row1 + static_cast<Coord>(r) - 1);
 }
 
+// LOOKUP(value, line, [results]): the last value <= the key in an ascending line (one row
+// or column); the result at the same place of results. Without results, a table wider
+// than tall is searched along its first row and answers from its last row, else along
+// its first column answering from its last column.
+void fLookup(CallArgs& call) {
+    Range t;
+    if (!TableArg(call, 1, t)) return;
+    Coord rows = t.row2 - t.row1 + 1, cols = t.col2 - t.col1 + 1;
+    bool vertical = rows >= cols;
+    Range line = vertical ? Range{t.col1, t.row1, t.col1, t.row2} : Range{t.col1, t.row1, t.col2, t.row1};
+    Coord p = LookupLine(call.ctx, ARG(0), line, vertical, 1);
+    if (p < 0) { call.result = EvalVal::Error(Err::NA); return; }
+    if (call.argc > 2) {
+        Range res;
+        if (!TableArg(call, 2, res)) return;
+        bool resVertical = res.col1 == res.col2 ? true : res.row1 != res.row2;
+        call.result = resVertical ? EvalVal::Cell(res.col1, res.row1 + p) : EvalVal::Cell(res.col1 + p, res.row1);
+        return;
+    }
+    call.result = vertical ? EvalVal::Cell(t.col2, t.row1 + p) : EvalVal::Cell(t.col1 + p, t.row2);
+}
+
 void fChoose(CallArgs& call) {
     EvalVal idx = Deref(call.ctx, ARG(0));
     double n;
@@ -150,6 +167,7 @@ const FnDef kDefs[] = {
     {L"VLOOKUP", 3, 4, "vrnn", fVLookup},
     {L"HLOOKUP", 3, 4, "vrnn", fHLookup},
     {L"MATCH", 2, 3, "vrn", fMatch},
+    {L"LOOKUP", 2, 3, "vrr", fLookup},
     {L"INDEX", 2, 3, "rnn", fIndex},
     {L"CHOOSE", 2, -1, "r", fChoose},
     {L"ROW", 0, 1, "r", fRow},

@@ -1,4 +1,4 @@
-// Arithmetic, rounding, trigonometry, logic and aggregates.
+// Arithmetic, rounding, trigonometry and aggregates.
 #include <cmath>
 
 #include "functions.h"
@@ -103,42 +103,38 @@ void fAtan2(CallArgs& call) {
     if (NUM(0) == 0 && NUM(1) == 0) { call.result = EvalVal::Error(Err::Div0); return; }
     SetNum(call, std::atan2(NUM(1), NUM(0)));
 }
+// MROUND: to the nearest multiple (halves away from zero); number and multiple of opposite
+// signs are #NUM!.
+void fMRound(CallArgs& call) {
+    double x = NUM(0), m = NUM(1);
+    if (m == 0) { SetNum(call, 0); return; }
+    if ((x > 0 && m < 0) || (x < 0 && m > 0)) { call.result = EvalVal::Error(Err::Num); return; }
+    double q = std::fabs(x / m);
+    SetNum(call, std::copysign(std::floor(q * (1 + 1e-15) + 0.5), x / m) * m);
+}
+void fQuotient(CallArgs& call) {
+    if (NUM(1) == 0) { call.result = EvalVal::Error(Err::Div0); return; }
+    SetNum(call, std::trunc(NUM(0) / NUM(1)));
+}
+// EVEN / ODD: away from zero to the next even or odd whole number.
+void fEven(CallArgs& call) {
+    double a = std::ceil(std::fabs(NUM(0)) / 2 - 1e-15) * 2;
+    SetNum(call, std::copysign(a, NUM(0)));
+}
+void fOdd(CallArgs& call) {
+    double a = std::ceil((std::fabs(NUM(0)) - 1) / 2 - 1e-15) * 2 + 1;
+    if (a < 1) a = 1;
+    SetNum(call, NUM(0) < 0 ? -a : a);
+}
+void fFact(CallArgs& call) {
+    double n = std::trunc(NUM(0));
+    if (n < 0 || n > 170) { call.result = EvalVal::Error(Err::Num); return; }
+    double f = 1;
+    for (int i = 2; i <= static_cast<int>(n); ++i) f *= i;
+    SetNum(call, f);
+}
 void fDegrees(CallArgs& call) { SetNum(call, NUM(0) * 180.0 / kPi); }
 void fRadians(CallArgs& call) { SetNum(call, NUM(0) * kPi / 180.0); }
-
-void fAnd(CallArgs& call) {
-    bool r = true;
-    for (int i = 0; i < call.argc; ++i) r = r && NUM(i) != 0;
-    call.result = EvalVal::Bool(r);
-}
-void fOr(CallArgs& call) {
-    bool r = false;
-    for (int i = 0; i < call.argc; ++i) r = r || NUM(i) != 0;
-    call.result = EvalVal::Bool(r);
-}
-void fXor(CallArgs& call) {
-    bool r = false;
-    for (int i = 0; i < call.argc; ++i) r = r != (NUM(i) != 0);
-    call.result = EvalVal::Bool(r);
-}
-void fNot(CallArgs& call) { call.result = EvalVal::Bool(NUM(0) == 0); }
-void fTrue(CallArgs& call) { call.result = EvalVal::Bool(true); }
-void fFalse(CallArgs& call) { call.result = EvalVal::Bool(false); }
-// IF arrives here only when called without its lazy form (never from parsed formulas).
-void fIf(CallArgs& call) {
-    if (ARG(0).isError()) { call.result = ARG(0); return; }
-    double c;
-    Err e;
-    if (!ToNumber(ARG(0), c, e)) { call.result = EvalVal::Error(e); return; }
-    call.result = c != 0 ? ARG(1) : (call.argc > 2 ? ARG(2) : EvalVal::Bool(false));
-}
-void fIfError(CallArgs& call) { call.result = ARG(0).isError() ? ARG(1) : ARG(0); }
-void fIsError(CallArgs& call) { call.result = EvalVal::Bool(ARG(0).isError()); }
-void fIsNa(CallArgs& call) { call.result = EvalVal::Bool(ARG(0).isError() && ARG(0).err == Err::NA); }
-void fIsNumber(CallArgs& call) { call.result = EvalVal::Bool(ARG(0).t == EvalVal::T::Number); }
-void fIsText(CallArgs& call) { call.result = EvalVal::Bool(ARG(0).t == EvalVal::T::Text); }
-void fIsBlank(CallArgs& call) { call.result = EvalVal::Bool(ARG(0).t == EvalVal::T::Empty); }
-void fNa(CallArgs& call) { call.result = EvalVal::Error(Err::NA); }
 
 // Aggregates: ranges and references count their numbers only (texts and empties are
 // skipped); direct arguments are coerced (numeric text counts, other text is #VALUE!).
@@ -165,7 +161,7 @@ AggState Collect(CallArgs& call, bool directTextCounts) {
             total.countA += s.countA;
         } else if (a.t == EvalVal::T::Error) {
             total.err = a.err;
-        } else if (a.t == EvalVal::T::Number) {
+        } else if (a.t == EvalVal::T::Number || a.t == EvalVal::T::Logical) {
             addNum(a.num);
         } else if (a.t == EvalVal::T::Text) {
             double n;
@@ -205,7 +201,7 @@ void fCount(CallArgs& call) {
         EvalVal& a = ARG(i);
         if (a.isRef()) {
             n += call.ctx.Aggregate(a.r).count;
-        } else if (a.t == EvalVal::T::Number) {
+        } else if (a.t == EvalVal::T::Number || a.t == EvalVal::T::Logical) {
             ++n;
         } else if (a.t == EvalVal::T::Text) {
             double d;
@@ -274,22 +270,13 @@ const FnDef kDefs[] = {
     {L"ACOS", 1, 1, "n", fAcos},
     {L"ATAN", 1, 1, "n", fAtan},
     {L"ATAN2", 2, 2, "n", fAtan2},
+    {L"MROUND", 2, 2, "n", fMRound},
+    {L"QUOTIENT", 2, 2, "n", fQuotient},
+    {L"EVEN", 1, 1, "n", fEven},
+    {L"ODD", 1, 1, "n", fOdd},
+    {L"FACT", 1, 1, "n", fFact},
     {L"DEGREES", 1, 1, "n", fDegrees},
     {L"RADIANS", 1, 1, "n", fRadians},
-    {L"AND", 1, -1, "n", fAnd},
-    {L"OR", 1, -1, "n", fOr},
-    {L"XOR", 1, -1, "n", fXor},
-    {L"NOT", 1, 1, "n", fNot},
-    {L"TRUE", 0, 0, "", fTrue},
-    {L"FALSE", 0, 0, "", fFalse},
-    {L"IF", 2, 3, "r", fIf},
-    {L"IFERROR", 2, 2, "e", fIfError},
-    {L"ISERROR", 1, 1, "e", fIsError},
-    {L"ISNA", 1, 1, "e", fIsNa},
-    {L"ISNUMBER", 1, 1, "e", fIsNumber},
-    {L"ISTEXT", 1, 1, "e", fIsText},
-    {L"ISBLANK", 1, 1, "e", fIsBlank},
-    {L"NA", 0, 0, "", fNa},
     {L"SUM", 1, -1, "r", fSum},
     {L"MIN", 1, -1, "r", fMin},
     {L"MAX", 1, -1, "r", fMax},

@@ -2,6 +2,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "date_format.h"
+#include "date_serial.h"
 #include "functions.h"
 
 namespace spread {
@@ -127,13 +129,53 @@ void fCode(CallArgs& call) {
     call.result = EvalVal::Num(static_cast<double>(STR(0)[0]));
 }
 
-// TEXT(value, format): the format's number part ("0", "0.00", "#,##0.0", "0%", "0.00E+00")
+// PROPER: the first letter of every word upper case, the other letters lower case.
+void fProper(CallArgs& call) {
+    std::wstring s = Lower(STR(0));
+    bool start = true;
+    for (auto& c : s) {
+        wchar_t up = Upper(std::wstring_view(&c, 1))[0];
+        bool letter = up != c || Lower(std::wstring_view(&c, 1))[0] != c;
+        if (start && letter) c = up;
+        start = !letter;
+    }
+    call.result = EvalVal::Str(std::move(s));
+}
+
+// FIXED(number, [decimals = 2], [no separators = FALSE]): negative decimals round to tens,
+// hundreds...
+void fFixed(CallArgs& call) {
+    double n = NUM(0), dec = call.argc > 1 ? std::trunc(NUM(1)) : 2;
+    bool noSep = call.argc > 2 && NUM(2) != 0;
+    if (dec > 127) { call.result = EvalVal::Error(Err::Value); return; }
+    if (dec < 0) {
+        double f = std::pow(10.0, std::fmin(-dec, 300.0));
+        n = std::copysign(std::floor(std::fabs(n) / f + 0.5) * f, n);
+        dec = 0;
+    }
+    call.result = EvalVal::Str(FormatFixed(n, static_cast<int>(dec), !noSep));
+}
+
+// TEXT(value, format): a format with date or time codes (see date_format.h) shows the
+// value as a date; otherwise the format's number part ("0", "0.00", "#,##0.0", "0%", "0.00E+00")
 // shapes the number; characters before and after it are kept; "General" or "@" or an empty
 // format give the plain text.
 void fText(CallArgs& call) {
     EvalVal& v = ARG(0);
     const std::wstring& fmt = STR(1);
     double n;
+    if (v.isLogical()) { call.result = EvalVal::Str(v.num != 0 ? L"TRUE" : L"FALSE"); return; }
+    bool plain = fmt.empty() || fmt == L"@" || EqualNoCaseW(fmt, L"General");
+    if (!plain && IsDateFormat(fmt)) {
+        // A date text formats as the date it names.
+        if (v.t == EvalVal::T::Text && !ParseNumber(v.text, n) && !ParseDateText(v.text, n)) { call.result = EvalVal::Str(v.text); return; }
+        Err e = Err::None;
+        if (v.t != EvalVal::T::Text && !ToNumber(v, n, e)) { call.result = EvalVal::Error(e); return; }
+        std::wstring out;
+        if (!FormatDateTime(n, fmt, out)) call.result = EvalVal::Error(Err::Value);
+        else call.result = EvalVal::Str(std::move(out));
+        return;
+    }
     if (v.t == EvalVal::T::Text && !ParseNumber(v.text, n)) { call.result = EvalVal::Str(v.text); return; }
     Err e;
     if (!ToNumber(v, n, e)) { call.result = EvalVal::Error(e); return; }
@@ -181,6 +223,8 @@ const FnDef kDefs[] = {
     {L"EXACT", 2, 2, "s", fExact},
     {L"VALUE", 1, 1, "v", fValue},
     {L"TEXT", 2, 2, "vs", fText},
+    {L"PROPER", 1, 1, "s", fProper},
+    {L"FIXED", 1, 3, "n", fFixed},
     {L"CHAR", 1, 1, "n", fChar},
     {L"CODE", 1, 1, "s", fCode},
 };

@@ -43,6 +43,7 @@ void Sheet::Reset() {
     formulas_.clear();
     freeFormulas_.clear();
     deps_.Clear();
+    volatiles_.clear();
     formulaCols_.clear();
     customs_.clear();
     deferred_.clear();
@@ -200,6 +201,7 @@ void Sheet::DropFormula(CellData& c) {
     std::uint32_t id = c.formula;
     Formula& f = formulas_[id];
     deps_.Remove(id, f);
+    volatiles_.erase(id);
     auto it = formulaCols_.find(KeyCol(f.key));
     if (it != formulaCols_.end()) {
         it->second.Erase(KeyRow(f.key));
@@ -223,6 +225,7 @@ std::uint32_t Sheet::InstallFormula(Coord col, Coord row, std::shared_ptr<const 
     f.live = true;
     CollectPrecedents(f);
     deps_.Add(id, f);
+    if (f.isVolatile) volatiles_.insert(id);
     formulaCols_[col].Insert(row);
     store_.Get(col, row).formula = id;
     return id;
@@ -324,7 +327,7 @@ bool Sheet::ClearData(Range r) {
     if (!changed.empty()) {
         MarkChanged();
         ++cacheGen_;
-        if (AutoCalc() && !deps_.Empty()) {
+        if (AutoCalc() && !NoDependents()) {
             std::vector<std::uint32_t> pending;
             for (std::uint64_t k : changed) MarkDependents(KeyCol(k), KeyRow(k), pending);
             RunPass(pending);
@@ -376,7 +379,10 @@ bool Sheet::CopyRange(Range src, Coord destCol, Coord destRow) {
             auto ast = std::make_shared<Ast>(*formulas_[d->formula].ast);
             for (Node& n : ast->nodes) {
                 if (n.op != Op::Ref && n.op != Op::Range) continue;
-                for (Ref* rf : {&n.a, &n.b}) {
+                // A single reference has no second end to move (it would read as column 0).
+                Ref* ends[2] = {&n.a, n.op == Op::Range ? &n.b : nullptr};
+                for (Ref* rf : ends) {
+                    if (!rf) continue;
                     if (!rf->colAbs) rf->col += dc;
                     if (!rf->rowAbs) rf->row += dr;
                     if (rf->col < 1 || rf->row < 1) n.refInvalid = true;

@@ -159,6 +159,7 @@ public:
     AggState Aggregate(const Range& r);
     const ExactIndex* Index(const Range& r);
     void InvalidateCaches() { ++cacheGen_; }
+    bool CallsSubtotal(Coord col, Coord row) const;
     bool RefStyleR1C1() const { return settings.refStyle == SS_REFSTYLE_R1C1; }
 
 private:
@@ -169,6 +170,11 @@ private:
     void EvaluateFormula(std::uint32_t id);
     void RunPass(std::vector<std::uint32_t>& pending);
     void MarkDependents(Coord col, Coord row, std::vector<std::uint32_t>& out);
+    // Whether no formula would follow a change (none reads a cell, none is volatile).
+    bool NoDependents() const { return deps_.Empty() && volatiles_.empty(); }
+    // After a volatile formula ran: false when it read, through a reference it made, a
+    // formula still to be calculated (it is then calculated again after that one).
+    bool DynamicRefsSettled(std::uint32_t id, bool& circular, std::uint32_t& cycleFrom);
     void AfterValueChange(Coord col, Coord row);
     void FormulasInRange(const Range& r, std::vector<std::uint32_t>& out) const;
     void RebuildDependencies();
@@ -195,6 +201,7 @@ private:
     std::vector<Formula> formulas_;
     std::vector<std::uint32_t> freeFormulas_;
     DepIndex deps_;
+    std::set<std::uint32_t> volatiles_;   // formulas calculated on every change
     std::unordered_map<Coord, SortedRows> formulaCols_;   // column -> rows holding formulas
     std::unordered_map<std::wstring, CustomFunction> customs_;
     int calcDepth_ = 0;

@@ -107,6 +107,7 @@ std::wstring PlainText(const Value& v) {
     case Kind::Number: return FormatNumber(v.num);
     case Kind::Text: return v.text;
     case Kind::Error: return ErrorText(v.err);
+    case Kind::Logical: return v.num != 0 ? L"TRUE" : L"FALSE";
     }
     return {};
 }

@@ -10,7 +10,8 @@ namespace spread {
 
 enum class Err : std::uint8_t { None = 0, Div0 = 1, Value = 2, Ref = 3, Name = 4, NA = 5, Num = 6, Circ = 7 };
 
-enum class Kind : std::uint8_t { Empty, Number, Text, Error };
+// Logical: TRUE (num 1) or FALSE (num 0), a kind of its own that arithmetic reads as 1 and 0.
+enum class Kind : std::uint8_t { Empty, Number, Text, Error, Logical };
 
 // A calculated or entered value.
 struct Value {
@@ -22,6 +23,7 @@ struct Value {
     static Value Number(double n) { Value v; v.kind = Kind::Number; v.num = n; return v; }
     static Value Text(std::wstring s) { Value v; v.kind = Kind::Text; v.text = std::move(s); return v; }
     static Value Error(Err e) { Value v; v.kind = Kind::Error; v.err = e; return v; }
+    static Value Logical(bool b) { Value v; v.kind = Kind::Logical; v.num = b ? 1 : 0; return v; }
     bool isError() const { return kind == Kind::Error; }
     bool operator==(const Value& o) const {
         return kind == o.kind && err == o.err && num == o.num && text == o.text;

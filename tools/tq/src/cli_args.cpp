@@ -10,6 +10,7 @@ Command commandFromName(const std::string& name) {
     if (name == "eval") return Command::Eval;
     if (name == "import") return Command::Import;
     if (name == "show") return Command::Show;
+    if (name == "bill") return Command::Bill;
     if (name == "gallery") return Command::Gallery;
     return Command::None;
 }
@@ -22,8 +23,26 @@ void splitOption(const std::string& arg, std::string& name, std::string& value, 
     value = hasValue ? arg.substr(eq + 1) : std::string();
 }
 
+// "K1,K2,...": each a whole number.
+bool parseKinds(const std::string& text, std::vector<int>& kinds) {
+    kinds.clear();
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (item.empty() || item.size() > 9) return false;
+        std::size_t i = item[0] == '-' ? 1 : 0;
+        if (i == item.size()) return false;
+        for (; i < item.size(); ++i)
+            if (item[i] < '0' || item[i] > '9') return false;
+        kinds.push_back(std::stoi(item));
+        if (comma == std::string::npos) return true;
+        start = comma + 1;
+    }
+}
+
 bool isValueOption(const std::string& name) {
-    return name == "--library" || name == "--macro" || name == "--mapping" || name == "--group" ||
+    return name == "--settings" || name == "--kinds" || name == "--library" || name == "--macro" || name == "--mapping" || name == "--group" ||
            name == "--out" || name == "--table" || name == "--macro-dir";
 }
 
@@ -45,6 +64,7 @@ const char* commandName(Command command) {
     case Command::Eval: return "eval";
     case Command::Import: return "import";
     case Command::Show: return "show";
+    case Command::Bill: return "bill";
     case Command::Gallery: return "gallery";
     case Command::None: break;
     }
@@ -70,6 +90,13 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         std::string name, value;
         bool hasValue = false;
         splitOption(arg, name, value, hasValue);
+        // For show, --settings is a flag: print the settings.
+        if (name == "--settings" && !positional.empty() && positional[0] == "show") {
+            if (hasValue)
+                return fail("show --settings takes no value");
+            o.showSettings = true;
+            continue;
+        }
         if (isFlagOption(name)) {
             if (hasValue)
                 return fail("option " + name + " takes no value");
@@ -96,6 +123,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         else if (name == "--out") o.outFile = value;
         else if (name == "--table") o.tableFile = value;
         else if (name == "--macro-dir") o.macroDir = value;
+        else if (name == "--settings") o.settingsName = value;
+        else if (name == "--kinds" && !parseKinds(value, o.kinds))
+            return fail("--kinds wants whole numbers separated by commas, got \"" + value + "\"");
     }
 
     if (positional.empty()) {
@@ -119,6 +149,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     if (o.command != Command::Eval && macroOptions)
         return fail(std::string(commandName(o.command)) +
                     " takes none of --macro, --mapping, --group, --out");
+    if (o.command != Command::Bill && (!o.settingsName.empty() || !o.kinds.empty()))
+        return fail(std::string(commandName(o.command)) + " takes no --settings NAME or --kinds");
     if (o.command != Command::Eval && (o.diagnostics || o.timings || o.json))
         return fail(std::string(commandName(o.command)) +
                     " takes none of --diagnostics, --timings, --json");
@@ -165,6 +197,16 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         if (positional.size() != 1)
             return fail("show needs exactly one FILE");
         o.showFile = positional[0];
+        if (o.showSettings && o.headers)
+            return fail("show --settings takes no --headers");
+        break;
+    case Command::Bill:
+        if (o.headers)
+            return fail("bill takes no --headers (the first line always names the columns)");
+        if (positional.size() != 2)
+            return fail("bill needs ROWS.tsv and OUT.kms");
+        o.billRows = positional[0];
+        o.billOut = positional[1];
         break;
     case Command::Gallery:
         if (positional.size() != 1)
@@ -189,6 +231,8 @@ std::string usageText() {
            "  eval --macro FILE [...] STANDARD   evaluate against a macro, write it back\n"
            "  import GRID OUT.kms                make a spreadsheet file from a tab-separated grid\n"
            "  show FILE                          print a sheet's calculated values\n"
+           "  show --settings FILE               print a sheet's settings as key=value lines\n"
+           "  bill ROWS.tsv OUT.kms              write a bill of materials into a spreadsheet file\n"
            "  gallery OUTDIR                     draw every dialog of the module as a picture\n"
            "\n"
            "common options:\n"
@@ -247,9 +291,34 @@ std::string commandHelp(Command command) {
                "holds the column titles.\n";
     case Command::Show:
         return "usage: tq show [--headers] [--library DIR] FILE\n"
+               "       tq show --settings FILE\n"
                "\n"
                "Loads a spreadsheet file, calculates it and prints its values as a tab-separated\n"
-               "grid, one row a line. With --headers the column titles come first.\n";
+               "grid, one row a line. With --headers the column titles come first.\n"
+               "With --settings it prints the sheet's settings instead (print and font settings\n"
+               "and the variables for headers and footers), one key=value line each, in the\n"
+               "order they are stored.\n";
+    case Command::Bill:
+        return "usage: tq bill [--settings NAME] [--kinds K1,K2,...] [--library DIR] ROWS.tsv OUT.kms\n"
+               "\n"
+               "Feeds a bill of materials to the module's bill output, as the host does, and\n"
+               "saves the bill sheet as OUT.kms. ROWS.tsv is tab-separated UTF-8: the first line\n"
+               "names the columns, every other line is a bill row. A line whose first field is\n"
+               "#subtotal is a sub-total row: the fields after the marker are its texts (one per\n"
+               "column); its non-empty cells are framed and highlighted.\n"
+               "\n"
+               "options:\n"
+               "  --settings NAME  the sheet's settings: NAME.kmd in the product folder (the\n"
+               "                   library folder unless TQ_ZKDIR names another); without it, or\n"
+               "                   when the file is missing, the registry's default settings\n"
+               "  --kinds K,...    per column: 1 number, 2 number with one decimal, 3 long text,\n"
+               "                   0 as the sheet has it\n"
+               "\n"
+               "The bill's date, title (the file name after its last \"\u00bf\", without the\n"
+               "extension) and file name are stored in the sheet's settings; the header and\n"
+               "footer files the settings name are copied beside OUT.kms.\n"
+               "exit status: 0 saved, 1 the bill could not be saved (no file is left), 2 usage\n"
+               "error or unreadable input\n";
     case Command::Gallery:
         return "usage: tq gallery [--library DIR] OUTDIR\n"
                "\n"

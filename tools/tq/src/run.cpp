@@ -48,6 +48,7 @@ int runTq(const std::vector<std::string>& args, const std::string& argv0, std::o
     case Command::Eval: return runEval(context);
     case Command::Import: return runImport(context);
     case Command::Show: return runShow(context);
+    case Command::Bill: return runBill(context);
     case Command::Gallery: return runGalleryCommand(context);
     case Command::None: break;
     }

@@ -5,10 +5,12 @@
 #include "acad/main_window.h"
 #include "engine/dlg_tq_standards.h"
 #include "frame/tq_dlgs_mgr.h"
+#include "sheeteditor/km_tq_settings.h"
 #include "spread/ss_api.h"
 #include "tq/cli_paths.h"
 #include "tq/commands.h"
 #include "tq/session.h"
+#include "tq/text_lines.h"
 #include "win/encoding.h"
 #include "win/files.h"
 #include "win/paths.h"
@@ -17,34 +19,6 @@
 namespace tq {
 
 namespace {
-
-std::vector<std::wstring> splitFields(const std::wstring& line) {
-    std::vector<std::wstring> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t tab = line.find(L'\t', start);
-        fields.push_back(line.substr(start, tab == std::wstring::npos ? std::wstring::npos : tab - start));
-        if (tab == std::wstring::npos)
-            return fields;
-        start = tab + 1;
-    }
-}
-
-std::vector<std::wstring> splitLines(const std::wstring& text) {
-    std::vector<std::wstring> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos)
-            end = text.size();
-        std::wstring line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == L'\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
 
 // A spreadsheet control of its own, destroyed with the object.
 class ScratchSheet {
@@ -154,6 +128,18 @@ int runShow(CommandContext& context) {
         context.err << "tq: cannot read " << options.showFile
                     << (why.empty() ? std::string() : ": " + win::Utf8FromWide(why)) << "\n";
         return kExitUsage;
+    }
+    if (options.showSettings) {
+        KmTqSettings settings;
+        settings.loadFromSheet(sheet.GetSafeHwnd());
+        const Zk_SimplePropsList list = settings.toList();
+        context.session.flushTraces();
+        for (int i = 0; i < list.count(); ++i) {
+            const Zk_SimplePropsList::Entry& entry = list.at(i);
+            const Zk_String value = entry.type == Zk_SimplePropsList::kText ? entry.text : Zk_String(entry.integer);
+            context.out << entry.name.toUtf8() << "=" << value.toUtf8() << "\n";
+        }
+        return kExitOk;
     }
     // The product functions and automatic calculation, as a standards author sees the sheet.
     sheet.registerFunctions();

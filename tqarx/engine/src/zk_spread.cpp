@@ -26,6 +26,16 @@ Zk_SpreadFindWindowFactory& findWindowFactory() {
     return factory;
 }
 
+Zk_SpreadMenuTracker& menuTracker() {
+    static Zk_SpreadMenuTracker tracker;
+    return tracker;
+}
+
+Zk_SpreadMenuAction& defaultMenuActions() {
+    static Zk_SpreadMenuAction actions;
+    return actions;
+}
+
 int menuTextOfKind(int kind) {
     switch (kind) {
     case kMenuClipboard1: return 1154;
@@ -223,15 +233,29 @@ void Zk_Spread::runMenuAction(int kind) {
     case kMenuClipboard2:
     case kMenuSelectionOn:
     case kMenuSelectionOff:
-        if (menuActionHandler) menuActionHandler(*this, kind);
+        if (menuActionHandler)
+            menuActionHandler(*this, kind);
+        else if (defaultMenuActions())
+            defaultMenuActions()(*this, kind);
         break;
     default:
         break;
     }
 }
 
+void Zk_Spread::setMenuTracker(Zk_SpreadMenuTracker tracker) { menuTracker() = std::move(tracker); }
+void Zk_Spread::setDefaultMenuActions(Zk_SpreadMenuAction actions) { defaultMenuActions() = std::move(actions); }
+
 void Zk_Spread::showContextMenu(POINT screenPoint) {
     if (!m_created || m_menuEntries.isEmpty()) return;
+    if (menuTracker()) {
+        Zk_StringArray texts;
+        for (int kind : m_menuEntries)
+            texts.append(menuTextOfKind(kind) != 0 ? dialString(menuTextOfKind(kind)) : Zk_String());
+        const UINT command = menuTracker()(*this, screenPoint, texts, m_menuEntries);
+        if (command != 0) SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), 0), 0);
+        return;
+    }
     HMENU menu = ::CreatePopupMenu();
     if (!menu) return;
     int ordinal = 0;

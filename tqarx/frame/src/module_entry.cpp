@@ -12,6 +12,7 @@
 #include "mfc/gdi.h"
 #include "mfc/resources.h"
 #include "res/resources.h"
+#include "sheeteditor/sheet_editor.h"
 
 #include "acad/module_loader.h"
 
@@ -80,8 +81,10 @@ extern "C" BOOL DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         KmTempResourceOverride::SaveDefaultResource(instance);
         if (!gExtension.init(instance)) return FALSE;
         setStandardsEvaluator(&StartDlgStandardsTq);
+        registerSheetEditorWithSpreadsheets();
     } else if (reason == DLL_PROCESS_DETACH) {
         if (standardsEvaluator() == &StartDlgStandardsTq) setStandardsEvaluator(nullptr);
+        unregisterSheetEditorWithSpreadsheets();
         forceCloseAllMacroDlgs();
         gTqDlgsMgr.destroyAll();
         gExtension.term();

@@ -6,10 +6,12 @@ void registerModuleBitmaps(HINSTANCE module);
 void registerFrameDialogs(HINSTANCE module);
 void registerSupportDialogs(HINSTANCE module);
 void registerStandardsDialogs(HINSTANCE module);
+void registerSheetEditorDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
     registerModuleBitmaps(module);
     registerFrameDialogs(module);
     registerSupportDialogs(module);
     registerStandardsDialogs(module);
+    registerSheetEditorDialogs(module);
 }

@@ -121,6 +121,13 @@ BOOL SSSetCalcValueStr(SS_CALCVALUE* value, std::wstring_view text);
 // The control whose formula is being calculated (innermost when calculations nest), or null.
 HWND SSGetCalcWindow();
 
+// Source of the date and time that TODAY and NOW read: the local time as a serial day number
+// (days since 1899-12-30, the time of day as fraction). Null restores the system clock;
+// returns the previous source. Formulas calling TODAY, NOW, INDIRECT or OFFSET are
+// recalculated on every change of the sheet and on every full recalculation.
+using SS_NOWFUNC = double (*)();
+SS_NOWFUNC SSSetNowFunc(SS_NOWFUNC now);
+
 // ---------------------------------------------------------------------------------------
 // Creation.
 

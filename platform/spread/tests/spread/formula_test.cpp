@@ -39,7 +39,7 @@ TEST_F(FormulaTest, OperatorsFollowSpreadsheetPrecedence) {
     const Case cases[] = {
         {L"1+2*3", L"7"},       {L"(1+2)*3", L"9"},   {L"-2^2", L"4"},       {L"2^3^2", L"64"},
         {L"2*-3", L"-6"},       {L"50%", L"0.5"},     {L"10-2-3", L"5"},     {L"12/3/2", L"2"},
-        {L"1+2&3", L"33"},      {L"1+1=2", L"1"},     {L"2>1+3", L"0"},      {L"\"a\"&\"b\"&1.5", L"ab1.5"},
+        {L"1+2&3", L"33"},      {L"1+1=2", L"TRUE"},     {L"2>1+3", L"FALSE"},      {L"\"a\"&\"b\"&1.5", L"ab1.5"},
         {L"0.1+0.2", L"0.3"},   {L"1/3", L"0.333333333333333"}, {L"200+12", L"212"}, {L"1e3*2", L"2000"},
         {L"=A1*2", L"20"},      {L"a1+A2", L"30"},     {L"  A1  +  1 ", L"11"}, {L"--A1", L"10"},
     };
@@ -48,8 +48,8 @@ TEST_F(FormulaTest, OperatorsFollowSpreadsheetPrecedence) {
 
 TEST_F(FormulaTest, ComparisonsIgnoreCaseAndOrderNumbersBeforeText) {
     const Case cases[] = {
-        {L"\"abc\"=\"ABC\"", L"1"}, {L"B1=\"STEEL\"", L"1"}, {L"\"a\"<\"B\"", L"1"}, {L"\"b\"<>\"B\"", L"0"},
-        {L"1<\"a\"", L"1"},         {L"A4=0", L"1"},         {L"A4=\"\"", L"1"},     {L"A3>A1", L"1"},
+        {L"\"abc\"=\"ABC\"", L"TRUE"}, {L"B1=\"STEEL\"", L"TRUE"}, {L"\"a\"<\"B\"", L"TRUE"}, {L"\"b\"<>\"B\"", L"FALSE"},
+        {L"1<\"a\"", L"TRUE"},         {L"A4=0", L"TRUE"},         {L"A4=\"\"", L"TRUE"},     {L"A3>A1", L"TRUE"},
     };
     RunTable(cases, std::size(cases));
 }
@@ -69,7 +69,7 @@ TEST_F(FormulaTest, ErrorsPropagateAsInCommonSpreadsheets) {
         {L"NOSUCH(1)", L"#NAME?"},     {L"someName+1", L"#NAME?"},   {L"SQRT(-1)", L"#NUM!"},
         {L"VLOOKUP(99,D1:E4,2,FALSE)", L"#N/A"}, {L"(1/0)&\"x\"", L"#DIV/0!"}, {L"SUM(A1,1/0)", L"#DIV/0!"},
         {L"IF(1/0,1,2)", L"#DIV/0!"},  {L"IF(1,2,1/0)", L"2"},       {L"IFERROR(1/0,7)", L"7"},
-        {L"ISERROR(A3+1)", L"1"},      {L"INDEX(D1:E4,9,1)", L"#REF!"}, {L"#N/A", L"#N/A"},
+        {L"ISERROR(A3+1)", L"TRUE"},      {L"INDEX(D1:E4,9,1)", L"#REF!"}, {L"#N/A", L"#N/A"},
         {L"ROUND(\"x\",1)", L"#VALUE!"},
         // Two-argument IF: an error condition ends the IF (it once jumped back and looped).
         {L"IF(1/0,1)", L"#DIV/0!"},    {L"IF(A0>1,\"yes\")", L"#NAME?"}, {L"IF(1/0,1)+IF(A0,2,3)", L"#DIV/0!"},
@@ -85,9 +85,9 @@ TEST_F(FormulaTest, BuiltInLibrary) {
         {L"CEILING(2.1,0.5)", L"2.5"},       {L"FLOOR(2.9,0.5)", L"2.5"},     {L"SQRT(16)", L"4"},
         {L"POWER(2,10)", L"1024"},           {L"DEGREES(PI())", L"180"},      {L"SIN(RADIANS(30))", L"0.5"},
         {L"COS(0)", L"1"},                   {L"ATAN2(1,1)*4", L"3.14159265358979"}, {L"LOG(1000)", L"3"},
-        {L"MIN(A1:A5,3)", L"2.5"},           {L"MAX(A1:A5)", L"20"},          {L"AND(1,A1>5)", L"1"},
-        {L"OR(0,0)", L"0"},                  {L"NOT(A4)", L"1"},              {L"IF(A1>5,\"big\",\"small\")", L"big"},
-        {L"IF(A1<5,\"big\")", L"0"},         {L"IF(A1>5,\"big\")", L"big"},    {L"IF(1,IF(0,1),2)", L"0"},         {L"LEFT(\"Column\",3)", L"Col"}, {L"RIGHT(\"Column\",2)", L"mn"},
+        {L"MIN(A1:A5,3)", L"2.5"},           {L"MAX(A1:A5)", L"20"},          {L"AND(1,A1>5)", L"TRUE"},
+        {L"OR(0,0)", L"FALSE"},                  {L"NOT(A4)", L"TRUE"},              {L"IF(A1>5,\"big\",\"small\")", L"big"},
+        {L"IF(A1<5,\"big\")", L"FALSE"},         {L"IF(A1>5,\"big\")", L"big"},    {L"IF(1,IF(0,1),2)", L"FALSE"},         {L"LEFT(\"Column\",3)", L"Col"}, {L"RIGHT(\"Column\",2)", L"mn"},
         {L"MID(\"HEA200\",4,3)", L"200"},    {L"LEN(B1)", L"5"},              {L"UPPER(\"hea\")", L"HEA"},
         {L"LOWER(\"IPE\")", L"ipe"},         {L"TRIM(\"  a   b \")", L"a b"}, {L"FIND(\"e\",\"Steel\")", L"3"},
         {L"SUBSTITUTE(\"a-b-c\",\"-\",\"+\")", L"a+b+c"}, {L"VALUE(\"12.5\")", L"12.5"},

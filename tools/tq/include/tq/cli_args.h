@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class Command { None, Eval, Import, Show, Gallery };
+enum class Command { None, Eval, Import, Show, Bill, Gallery };
 
 struct CliOptions {
     Command command = Command::None;
@@ -36,6 +36,13 @@ struct CliOptions {
     std::string outKms;         // import: OUT.kms
     std::string showFile;       // show: FILE
     bool headers = false;       // import: first line holds the column titles; show: print them
+    bool showSettings = false;  // show --settings: the sheet's settings instead of its values
+
+    // bill
+    std::string billRows;       // ROWS.tsv
+    std::string billOut;        // OUT.kms
+    std::string settingsName;   // --settings NAME
+    std::vector<int> kinds;     // --kinds K1,K2,...
 
     // gallery
     std::string galleryDir;     // gallery: OUTDIR

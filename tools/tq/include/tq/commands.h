@@ -26,6 +26,7 @@ struct CommandContext {
 int runEval(CommandContext& context);
 int runImport(CommandContext& context);
 int runShow(CommandContext& context);
+int runBill(CommandContext& context);
 int runGalleryCommand(CommandContext& context);
 
 // The whole program: args without the program name; argv0 locates tq.arx and the

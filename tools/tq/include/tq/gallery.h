@@ -97,6 +97,7 @@ private:
 void addEngineEntries(Gallery& gallery);
 void addSupportEntries(Gallery& gallery);
 void addFrameEntries(Gallery& gallery);
+void addSheetEditorEntries(Gallery& gallery);
 // Every entry.
 Gallery allEntries();
 

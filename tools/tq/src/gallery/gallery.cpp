@@ -85,6 +85,7 @@ Gallery allEntries() {
     addEngineEntries(g);
     addSupportEntries(g);
     addFrameEntries(g);
+    addSheetEditorEntries(g);
     return g;
 }
 

@@ -24,6 +24,13 @@ public:
     virtual void searchAction(int which) = 0;
 };
 using Zk_SpreadFindWindowFactory = std::function<std::unique_ptr<Zk_SpreadFindWindow>(Zk_Spread&)>;
+// Shows a grid's context menu (the sheet editor's menu builder): texts[i] is the item of
+// entry kinds[i] (a separator has kind kMenuSeparator and no text, an entry without a
+// text is left out but counts); returns the chosen command, 0 for none.
+using Zk_SpreadMenuTracker =
+    std::function<UINT(Zk_Spread&, POINT screenPoint, const Zk_StringArray& texts, const Zk_Array<int>& kinds)>;
+// The actions of the entry kinds the grid has none of its own for (clipboard, selection).
+using Zk_SpreadMenuAction = std::function<void(Zk_Spread&, int kind)>;
 
 // Context-menu entry kinds.
 enum Zk_SpreadMenuKind {
@@ -99,9 +106,12 @@ public:
     const Zk_Array<int>& menuEntries() const { return m_menuEntries; }
     // Index in kinds of the entry a command selects, or -1.
     static int menuEntryOfCommand(const Zk_Array<int>& kinds, UINT commandId);
-    // Runs the action of an entry kind; kinds 2, 3, 8 and 9 go to menuActionHandler.
+    // Runs the action of an entry kind; kinds 2, 3, 8 and 9 go to menuActionHandler, else
+    // to the default actions set with setDefaultMenuActions.
     void runMenuAction(int kind);
     std::function<void(Zk_Spread&, int kind)> menuActionHandler;
+    static void setMenuTracker(Zk_SpreadMenuTracker tracker);
+    static void setDefaultMenuActions(Zk_SpreadMenuAction actions);
     // Shows the context menu at a screen point (as a right click does).
     void showContextMenu(POINT screenPoint);
 
