@@ -308,37 +308,6 @@ Acad::ErrorStatus Zk_DbMacro::openModule(const Zk_String& moduleName, Zk_Module*
     return m_macro.findModuleWrite(moduleName, module);
 }
 
-// ---- dialog records ----
-
-Zk_Array<int> MacroTabData::differences(const MacroTabData& other) const {
-    Zk_Array<int> changed;
-    for (int i = 0; i < cells.length(); ++i) {
-        bool same = false;
-        for (const MacroCell& c : other.cells) {
-            if (c.name.equal(cells[i].name)) {
-                same = c.value == cells[i].value;
-                break;
-            }
-        }
-        if (!same) changed.append(i);
-    }
-    return changed;
-}
-
-MacroCell* MacroTabData::findCell(const Zk_String& cellName) {
-    for (MacroCell& c : cells)
-        if (c.name.equal(cellName)) return &c;
-    return nullptr;
-}
-
-int MacroData::findTab(const Zk_String& name) const {
-    const Zk_String& wanted = name.isEmpty() ? openTabName : name;
-    if (wanted.isEmpty()) return tabs.isEmpty() ? -1 : 0;
-    for (int i = 0; i < tabs.length(); ++i)
-        if (tabs[i].name.equal(wanted)) return i;
-    return -1;
-}
-
 MacroTabData* MacroData::findModuleTab(const Zk_Module& module) {
     for (const Zk_String& wanted : {module.groupName, module.name}) {
         if (wanted.isEmpty()) continue;

@@ -1,7 +1,8 @@
 // The host's macro model: a placed macro (Zk_DbMacro holding a Zk_Macro) made of
 // modules (Zk_Module) with their constraint variables, cut constraints, bolt patterns
 // and profile placements, the macro's base profiles and general variables, and the
-// dialog-side records (MacroData with one MacroTabData per dialog tab).
+// dialog-side records (MacroData with one MacroTabData per dialog tab, in
+// host/macro_data.h; the host operations the dialogs call are in host/macro_host_calls.h).
 //
 // Every accessor returns Acad::eOk on success and Acad::eInvalidInput for anything it
 // cannot do (unknown name, unparsable text, wrong module class). Numbers handed out
@@ -11,6 +12,7 @@
 #include <utility>
 
 #include "acad/error_status.h"
+#include "host/macro_data.h"
 #include "host/zk_array.h"
 #include "host/zk_string.h"
 
@@ -22,20 +24,6 @@ constexpr int kProfileModuleClass = 233;
 // Bolt pattern class codes: one direction, two directions.
 constexpr int kOneDirPatternClass = 281;
 constexpr int kTwoDirPatternClass = 282;
-
-// The offsets a cut constraint may carry.
-enum KmCutOffsetType {
-    kCutOffset = 0,
-    kCutPolyOffset = 1,
-    kCutLengthOffset = 2,
-    kCutCenterOffset = 3,
-    kCutInsideOffset = 4,
-    kCutOutsideOffset = 5,
-    kCutChamferOffset1 = 6,
-    kCutChamferOffset2 = 7,
-    kCutRadius = 8,
-};
-constexpr int kCutOffsetTypeCount = 9;
 
 // Shortest plain text of a number: up to 10 decimals, trailing zeros removed, no
 // exponent ("200", "12.5", "-0.25"); non-finite values give "0".
@@ -97,17 +85,6 @@ struct Zk_BaseProfile {
     Zk_String material;
 
     friend bool operator==(const Zk_BaseProfile&, const Zk_BaseProfile&) = default;
-};
-
-// Properties of a profile (or of a placement group, merged: a field is empty when the
-// placements of the group differ in it).
-struct MacroProfData {
-    Zk_String groupName;
-    Zk_String sectionName;
-    Zk_String material;
-    Zk_String memberName;
-
-    friend bool operator==(const MacroProfData&, const MacroProfData&) = default;
 };
 
 class Zk_Module {
@@ -229,99 +206,4 @@ public:
 
 private:
     Zk_Macro m_macro;
-};
-
-// One variable row of a dialog tab.
-struct MacroCell {
-    Zk_String name;
-    Zk_String value;
-    Zk_String caption;
-    bool editable = true;
-
-    friend bool operator==(const MacroCell&, const MacroCell&) = default;
-};
-
-// The bolt record of a bolt tab: assembly and the texts of diameter and hole offset.
-struct MacroBoltData {
-    Zk_String assembly;
-    Zk_String diameter;
-    Zk_String holeOffset;
-
-    friend bool operator==(const MacroBoltData&, const MacroBoltData&) = default;
-};
-
-// Pattern record of a bolt tab.
-struct MacroPatternProps {
-    Zk_String name;
-    int nrBolts1 = 1;
-    int nrBolts2 = 1;
-    bool reverseStart1 = false;
-    bool reverseStart2 = false;
-
-    friend bool operator==(const MacroPatternProps&, const MacroPatternProps&) = default;
-};
-
-// Cut record of a tab.
-struct MacroCutData {
-    Zk_String name;
-    bool hasOffset[kCutOffsetTypeCount] = {};
-    double offset[kCutOffsetTypeCount] = {};
-
-    friend bool operator==(const MacroCutData&, const MacroCutData&) = default;
-};
-
-// Tab kinds: 0, 1 and 3 are general pages (1 a bolt tab), 2 a profile page.
-constexpr int kMacroTabGeneral = 0;
-constexpr int kMacroTabBolt = 1;
-constexpr int kMacroTabProfile = 2;
-constexpr int kMacroTabOther = 3;
-
-// One tab of the macro dialog; its name is the tab caption and the group (or module)
-// name passed to the host.
-class MacroTabData {
-public:
-    int kind = kMacroTabGeneral;
-    int index = 0;                  // position of the tab
-    Zk_String name;
-    Zk_String templateName;         // dialog template of the page; empty: none
-    Zk_Array<MacroCell> cells;
-    Zk_Array<MacroPatternProps> patterns;
-    bool hasBoltData = false;
-    MacroBoltData bolt;
-    Zk_Array<MacroProfData> profs;
-    Zk_Array<MacroCutData> cuts;
-
-    virtual ~MacroTabData() = default;
-    // Indexes of the cells whose value differs from other's cell of the same name
-    // (cells other lacks count as changed).
-    Zk_Array<int> differences(const MacroTabData& other) const;
-    MacroCell* findCell(const Zk_String& cellName);
-
-    friend bool operator==(const MacroTabData&, const MacroTabData&) = default;
-};
-
-// The dialog data of one or more placed macros.
-class MacroData {
-public:
-    Zk_String caption;              // window caption
-    Zk_Array<MacroTabData> tabs;
-    Zk_String openTabName;          // tab to show first; empty: the first tab
-    Zk_StringArray groupCaptions;   // group combo
-    int groupIndex = 0;
-    Zk_StringArray filterChoices;   // filter combo
-    int filterIndex = 0;
-    Zk_Array<long long> objectIds;  // the edited macro objects
-    bool busy = false;              // the host is still applying a change
-    bool closed = false;            // set when the dialog closes
-    bool selectedProfiles = false;  // the macros were picked with selected profiles
-    bool eraseTempObject = false;   // erase the temporary profile object after the profile dialog
-
-    virtual ~MacroData() = default;
-
-    // Index of the tab named name (openTabName when name is empty); -1 when none.
-    int findTab(const Zk_String& name = Zk_String()) const;
-    // The tab of a module: the one named after the module's group, else after the module.
-    MacroTabData* findModuleTab(const Zk_Module& module);
-
-    friend bool operator==(const MacroData&, const MacroData&) = default;
 };
