@@ -1,40 +1,19 @@
 #include "tq/cli_output.h"
 
+#include "tq/grid_text.h"
+
 #include <cstdio>
 
 namespace tq {
 
-namespace {
-
-// Length of the valid UTF-8 sequence starting at s[i], or 0 when it is not one.
-std::size_t utf8SequenceLength(const std::string& s, std::size_t i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t length = 0;
-    unsigned minimum = 0;
-    unsigned code = 0;
-    if (c < 0x80) return 1;
-    if ((c & 0xE0) == 0xC0) { length = 2; code = c & 0x1F; minimum = 0x80; }
-    else if ((c & 0xF0) == 0xE0) { length = 3; code = c & 0x0F; minimum = 0x800; }
-    else if ((c & 0xF8) == 0xF0) { length = 4; code = c & 0x07; minimum = 0x10000; }
-    else return 0;
-    if (i + length > s.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto d = static_cast<unsigned char>(s[i + k]);
-        if ((d & 0xC0) != 0x80) return 0;
-        code = (code << 6) | (d & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return length;
-}
-
-}  // namespace
 
 std::string jsonString(const std::string& s) {
     std::string out = "\"";
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
         if (c >= 0x80) {
-            const std::size_t length = utf8SequenceLength(s, i);
+            char32_t code = 0;
+            const std::size_t length = utf8Sequence(s, i, code);
             if (length == 0) {
                 out += "\\ufffd";
                 ++i;

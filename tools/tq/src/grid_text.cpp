@@ -19,28 +19,6 @@ std::string binary(std::size_t offset, unsigned char c) {
            std::to_string(offset) + ": a binary file, not a grid";
 }
 
-// One UTF-8 sequence at s[i]: its length and code point, 0 when invalid.
-std::size_t utf8Sequence(const std::string& s, std::size_t i, char32_t& code) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t length = 0;
-    char32_t minimum = 0;
-    if (c < 0x80) {
-        code = c;
-        return 1;
-    }
-    if ((c & 0xE0) == 0xC0) { length = 2; code = c & 0x1F; minimum = 0x80; }
-    else if ((c & 0xF0) == 0xE0) { length = 3; code = c & 0x0F; minimum = 0x800; }
-    else if ((c & 0xF8) == 0xF0) { length = 4; code = c & 0x07; minimum = 0x10000; }
-    else return 0;
-    if (i + length > s.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto d = static_cast<unsigned char>(s[i + k]);
-        if ((d & 0xC0) != 0x80) return 0;
-        code = (code << 6) | (d & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return length;
-}
 
 void append(std::wstring& text, char32_t code) {
     if (sizeof(wchar_t) >= 4 || code < 0x10000) {
@@ -87,6 +65,29 @@ bool decodeUtf16(const std::string& bytes, bool littleEndian, std::wstring& text
 }
 
 }  // namespace
+
+// One UTF-8 sequence at s[i]: its length and code point, 0 when invalid.
+std::size_t utf8Sequence(const std::string& s, std::size_t i, char32_t& code) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    std::size_t length = 0;
+    char32_t minimum = 0;
+    if (c < 0x80) {
+        code = c;
+        return 1;
+    }
+    if ((c & 0xE0) == 0xC0) { length = 2; code = c & 0x1F; minimum = 0x80; }
+    else if ((c & 0xF0) == 0xE0) { length = 3; code = c & 0x0F; minimum = 0x800; }
+    else if ((c & 0xF8) == 0xF0) { length = 4; code = c & 0x07; minimum = 0x10000; }
+    else return 0;
+    if (i + length > s.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto d = static_cast<unsigned char>(s[i + k]);
+        if ((d & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (d & 0x3F);
+    }
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return length;
+}
 
 bool decodeGridText(const std::string& bytes, std::wstring& text, std::string& why) {
     text.clear();
