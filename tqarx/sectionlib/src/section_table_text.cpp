@@ -20,7 +20,9 @@ Zk_StringArray splitLines(const Zk_String& text) {
         int end = text.find(L'\n', start);
         if (end < 0) end = text.length();
         Zk_String line = text.mid(start, end - start);
-        if (line.endsWith(Zk_String(L"\r"))) line = line.left(line.length() - 1);
+        // Every carriage return before the line end goes: a cell ending in one could not
+        // be written back and read as it was.
+        while (line.endsWith(Zk_String(L"\r"))) line = line.left(line.length() - 1);
         lines.append(line);
         start = end + 1;
     }

@@ -163,6 +163,16 @@ TEST(SectionTableText, ShowsAndReadsBackTheSameTable) {
     EXPECT_EQ(back.rows.length(), 3);
     EXPECT_TRUE(sectionTableFromText(Zk_String(L"\xFEFF") + text, back, error));
     EXPECT_EQ(back.image, L"hea.bmp");
+    // Lines ending in more than one carriage return read as the same table, and that
+    // table written out reads back unchanged.
+    ASSERT_TRUE(sectionTableFromText(Zk_String(L"p.bmp\r\r\nS\tF\tA\tB\tC\tD\tKorean\r\r\nX\t1\ta\tb\tc\td\te\r\r\r\n"),
+                                     back, error)) << error.toUtf8();
+    EXPECT_EQ(back.image, L"p.bmp");
+    EXPECT_EQ(back.columnNames.last(), L"Korean");
+    EXPECT_EQ(back.rows[0][6], L"e");
+    Zk_ProfValuesTable again;
+    ASSERT_TRUE(sectionTableFromText(sectionTableToText(back, false), again, error));
+    EXPECT_EQ(again.rows, back.rows);
     // Five languages: the Korean column holds names, not values.
     EXPECT_TRUE(sectionTableFromText(Zk_String(L"1\nS\tF\tA\tB\tC\tD\tKorean\nX\t1\ta\tb\tc\td\te\n"), back, error));
     EXPECT_EQ(back.rows[0][6], L"e");
