@@ -1,6 +1,8 @@
 // .bmp decoding and encoding, pixel surfaces and bitmap handles over them.
 #include "win/bitmap.h"
 
+#include <algorithm>
+
 #include "win/files.h"
 
 #include <cstring>
@@ -123,6 +125,27 @@ void Surface::fill(const RECT& rect, COLORREF color) {
 void Surface::blit(const Surface& src, int x, int y) {
     for (int sy = 0; sy < src.height(); ++sy)
         for (int sx = 0; sx < src.width(); ++sx) setPixel(x + sx, y + sy, src.pixel(sx, sy));
+}
+
+RECT Surface::inkBox(const RECT& within, COLORREF color) const {
+    RECT box{within.right, within.bottom, within.left, within.top};
+    for (int y = within.top; y < within.bottom; ++y)
+        for (int x = within.left; x < within.right; ++x)
+            if (pixel(x, y) == color) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    return box;
+}
+
+int Surface::countPixels(const RECT& within, COLORREF color) const {
+    int n = 0;
+    for (int y = within.top; y < within.bottom; ++y)
+        for (int x = within.left; x < within.right; ++x)
+            if (pixel(x, y) == color) ++n;
+    return n;
 }
 
 bool DecodeBmp(std::string_view b, Surface& out, std::string* error) {

@@ -22,18 +22,6 @@ namespace {
 
 namespace color = win::color;
 
-RECT InkBox(const win::Surface& s, const RECT& r, COLORREF c) {
-    RECT box{r.right, r.bottom, r.left, r.top};
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            if (s.pixel(x, y) == c) {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box;
-}
 
 RECT InPicture(HWND root, HWND child) {
     RECT d, c;
@@ -69,11 +57,11 @@ TEST_F(MfcTest, TemplateDialogIsDrawnWhileTheUserHasItOpen) {
     EXPECT_EQ(edit.left, 7 * 6 / 4 + 3);
     EXPECT_EQ(edit.top, 7 * 13 / 8 + 3 + kCaptionHeight);
     // The edit has the focus with its text "original" selected: white on the highlight.
-    const RECT selected = InkBox(picture, edit, color::kHighlight);
+    const RECT selected = picture.inkBox(edit, color::kHighlight);
     EXPECT_EQ(selected.left, edit.left + 3);
     EXPECT_EQ(selected.right - selected.left, 8 * win::kFontCellWidth);
     // The combo box shows "Beam", the third item.
-    const RECT beam = InkBox(picture, RECT{combo.left, combo.top, combo.right - 20, combo.top + 21}, color::kText);
+    const RECT beam = picture.inkBox(RECT{combo.left, combo.top, combo.right - 20, combo.top + 21}, color::kText);
     EXPECT_EQ(beam.left, combo.left + 4);
     EXPECT_EQ(beam.right - beam.left, 4 * win::kFontCellWidth - 1);
     // OK is the default button (black frame), Cancel is not.
@@ -139,7 +127,7 @@ TEST_F(MfcTest, WindowsThatPaintThemselvesAreDrawnThroughTheirOnPaint) {
         }
     EXPECT_GT(black, 2 * (40 + 30) + 8 * 4);  // the frame and more than a pixel per handle
     // Text drawn by TextOut: blue ink starting at (2, 2) in the bitmap font's cell.
-    const RECT text = InkBox(picture, v, RGB(0, 0, 255));
+    const RECT text = picture.inkBox(v, RGB(0, 0, 255));
     EXPECT_EQ(text.left, v.left + 2);
     EXPECT_EQ(text.top, v.top + 2 + win::kFontCapTop);
     // Outside a picture the view's device context draws nothing and keeps nothing.
@@ -163,14 +151,14 @@ TEST_F(MfcTest, IconsWithPicturesAreDrawnWithTheirPixelsOthersGenerically) {
     apply->SetIcon(withPixels);
     win::Surface picture = win::RenderWindow(dlg.GetSafeHwnd());
     const RECT b = InPicture(dlg.GetSafeHwnd(), apply->GetSafeHwnd());
-    const RECT green = InkBox(picture, b, RGB(0, 128, 0));
+    const RECT green = picture.inkBox(b, RGB(0, 128, 0));
     EXPECT_EQ(green.right - green.left, 8);
     // Centred in the button.
     EXPECT_LE(std::abs((green.left - b.left) - (b.right - green.right)), 1);
     apply->SetIcon(without);
     picture = win::RenderWindow(dlg.GetSafeHwnd());
-    EXPECT_EQ(InkBox(picture, b, RGB(0, 128, 0)).right, b.left);  // no green any more
-    EXPECT_GT(InkBox(picture, b, color::kHighlight).right, b.left);  // the generic picture
+    EXPECT_EQ(picture.inkBox(b, RGB(0, 128, 0)).right, b.left);  // no green any more
+    EXPECT_GT(picture.inkBox(b, color::kHighlight).right, b.left);  // the generic picture
     mfc::UnregisterModuleResources(AfxGetInstanceHandle());
     RegisterTestDialog();
 }
@@ -239,13 +227,13 @@ TEST_F(MfcTest, WindowObjectsCanDrawTheirOwnPicture) {
     const RECT b = InPicture(dlg.GetSafeHwnd(), swatch.GetSafeHwnd());
     EXPECT_EQ(picture.pixel(b.left + 2, b.top + 2), RGB(0, 160, 0));
     // Nothing of the push button's own look (its text "Apply") is drawn.
-    EXPECT_EQ(InkBox(picture, b, color::kText).right, b.left);
+    EXPECT_EQ(picture.inkBox(b, color::kText).right, b.left);
     swatch.EnableWindow(FALSE);
     picture = win::RenderWindow(dlg.GetSafeHwnd());
     EXPECT_EQ(picture.pixel(b.left + 2, b.top + 2), RGB(128, 128, 128));
     swatch.UnsubclassWindow();
     picture = win::RenderWindow(dlg.GetSafeHwnd());
-    EXPECT_GT(InkBox(picture, b, color::kGrayText).right, b.left);  // a plain disabled button again
+    EXPECT_GT(picture.inkBox(b, color::kGrayText).right, b.left);  // a plain disabled button again
 }
 
 }  // namespace

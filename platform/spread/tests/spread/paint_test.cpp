@@ -11,18 +11,6 @@ namespace {
 
 namespace color = win::color;
 
-RECT InkBox(const win::Surface& s, const RECT& r, COLORREF c) {
-    RECT box{r.right, r.bottom, r.left, r.top};
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            if (s.pixel(x, y) == c) {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box;
-}
 
 class SpreadPaintTest : public SpreadTest {
 protected:
@@ -59,18 +47,18 @@ TEST_F(SpreadPaintTest, HeadersAndCellTextsSitInTheirCells) {
     // Column header "A" centred over column 1, row header "1" centred beside row 1.
     const RECT a = cell(1, 1);
     const RECT headerA{a.left, 2, a.right, a.top};
-    const RECT inkA = InkBox(s, headerA, color::kText);
+    const RECT inkA = s.inkBox(headerA, color::kText);
     EXPECT_LE(std::abs((inkA.left + inkA.right) - (a.left + a.right)), 3);
     EXPECT_EQ(inkA.right - inkA.left, 5);
     const RECT row1{2, a.top, a.left, a.bottom};
-    const RECT ink1 = InkBox(s, row1, color::kText);
+    const RECT ink1 = s.inkBox(row1, color::kText);
     EXPECT_LE(std::abs((ink1.left + ink1.right) - (2 + a.left)), 3);
     // Text left-aligned two pixels in, numbers right-aligned, centred when asked.
-    EXPECT_EQ(InkBox(s, a, color::kText).left, a.left + 2);
+    EXPECT_EQ(s.inkBox(a, color::kText).left, a.left + 2);
     const RECT b = cell(2, 1);
-    EXPECT_GE(InkBox(s, b, color::kText).right, b.right - 4);
+    EXPECT_GE(s.inkBox(b, color::kText).right, b.right - 4);
     const RECT c = cell(3, 1);
-    const RECT inkMid = InkBox(s, c, color::kText);
+    const RECT inkMid = s.inkBox(c, color::kText);
     EXPECT_LE(std::abs((inkMid.left - c.left) - (c.right - inkMid.right)), 3);
     // Grid lines between cells; the active cell B2 framed in black.
     EXPECT_EQ(s.pixel(a.right - 1, a.top + 5), RGB(192, 192, 192));
@@ -91,16 +79,16 @@ TEST_F(SpreadPaintTest, ColoursHiddenColumnsCheckBoxesAndNoHeaders) {
     win::Surface s = win::RenderWindow(ss);
     const RECT a = cell(1, 1);
     EXPECT_EQ(s.pixel(a.left + 1, a.top + 1), RGB(255, 0, 0));
-    EXPECT_GT(InkBox(s, a, RGB(0, 0, 255)).right, a.left);
+    EXPECT_GT(s.inkBox(a, RGB(0, 0, 255)).right, a.left);
     // Column 2 is hidden: column 3's header (its own text) follows column 1 directly.
     const RECT third = cell(3, 1);
     EXPECT_EQ(third.left, a.right);
     const RECT header{third.left, 2, third.right, third.top};
-    EXPECT_EQ(InkBox(s, header, color::kText).right - InkBox(s, header, color::kText).left,
+    EXPECT_EQ(s.inkBox(header, color::kText).right - s.inkBox(header, color::kText).left,
               4 * win::kFontCellWidth + 5);
     // The check box cell: a box with a tick, then its text.
     const RECT box{third.left + 4, third.top + 2, third.left + 13, third.bottom - 2};
-    EXPECT_GT(InkBox(s, box, color::kText).right, box.left);
+    EXPECT_GT(s.inkBox(box, color::kText).right, box.left);
     // Without headers the first cell starts at the border.
     SSSetBool(ss, SSB_SHOWCOLHEADERS, FALSE);
     SSSetBool(ss, SSB_SHOWROWHEADERS, FALSE);
@@ -115,10 +103,10 @@ TEST_F(SpreadPaintTest, TheActiveCellIsKeptInView) {
     const win::Surface s = win::RenderWindow(ss);
     // Row 200 is shown at the bottom with its three-digit header; row 1 scrolled away.
     const RECT headers{2, 2 + rowH(0), 2 + colW(0) - 2, 400 - 18};
-    const RECT ink = InkBox(s, headers, color::kText);
+    const RECT ink = s.inkBox(headers, color::kText);
     EXPECT_EQ(ink.right - ink.left, 3 * win::kFontCellWidth - 1);
     // The far cell's text is drawn in column 1.
-    const RECT far = InkBox(s, RECT{0, 0, 600, 400}, RGB(0, 0, 255));
+    const RECT far = s.inkBox(RECT{0, 0, 600, 400}, RGB(0, 0, 255));
     EXPECT_EQ(far.left, 2 + colW(0) + 2);
     EXPECT_GT(far.top, 300);
     EXPECT_EQ(far.right - far.left, 3 * win::kFontCellWidth - 1);

@@ -26,6 +26,11 @@ public:
     void fill(const RECT& rect, COLORREF color);
     // Copies src with its top-left corner at (x, y), clipped.
     void blit(const Surface& src, int x, int y);
+    // The smallest rectangle holding every pixel of color inside within (right and
+    // bottom exclusive); an inverted rectangle (left >= right) when there is none.
+    RECT inkBox(const RECT& within, COLORREF color) const;
+    // How many pixels inside within have color.
+    int countPixels(const RECT& within, COLORREF color) const;
     const std::vector<COLORREF>& pixels() const { return pixels_; }
 
 private:

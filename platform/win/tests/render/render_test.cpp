@@ -31,25 +31,6 @@ protected:
         GetWindowRect(child, &c);
         return RECT{c.left - d.left, c.top - d.top, c.right - d.left, c.bottom - d.top};
     }
-    // The smallest rectangle holding every pixel of colour c inside r.
-    static RECT inkBox(const win::Surface& s, const RECT& r, COLORREF c) {
-        RECT box{r.right, r.bottom, r.left, r.top};
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (s.pixel(x, y) == c) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.right = std::max<LONG>(box.right, x + 1);
-                    box.bottom = std::max<LONG>(box.bottom, y + 1);
-                }
-        return box;
-    }
-    static int count(const win::Surface& s, const RECT& r, COLORREF c) {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) n += s.pixel(x, y) == c;
-        return n;
-    }
     HWND dlg = nullptr;
 };
 
@@ -65,14 +46,14 @@ TEST_F(RenderTest, FrameCaptionAndCloseBox) {
     EXPECT_EQ(s.pixel(150, 20), color::kCaption);
     EXPECT_EQ(s.pixel(150, 22), color::kFace);  // the client area starts at y 22
     // The title "Test" in bold white: its first stroke 4 px in, capital top at cell row 3.
-    const RECT title = inkBox(s, RECT{3, 3, 200, 21}, color::kCaptionText);
+    const RECT title = s.inkBox(RECT{3, 3, 200, 21}, color::kCaptionText);
     EXPECT_EQ(title.left, 7);
     EXPECT_EQ(title.top, 5 + win::kFontCapTop);
     EXPECT_EQ(title.right - title.left, 4 * win::kFontCellWidth);  // bold: five pixels and one more each
     // The close box: a raised face-coloured button at the right end holding a black cross.
     const RECT close{297 - 2 - 16, 5, 297 - 2, 5 + 14};
     EXPECT_EQ(s.pixel(close.left, close.top), color::kLight);
-    EXPECT_GT(count(s, close, color::kText), 10);
+    EXPECT_GT(s.countPixels(close, color::kText), 10);
 }
 
 TEST_F(RenderTest, ButtonsInTheirStates) {
@@ -98,7 +79,7 @@ TEST_F(RenderTest, ButtonsInTheirStates) {
     EXPECT_EQ(s.pixel(o.left, o.top), color::kText);
     EXPECT_EQ(s.pixel(o.left + 1, o.top + 1), color::kLight);
     // Its text is centred: equal room left and right (to a pixel), and vertically.
-    const RECT t = inkBox(s, RECT{o.left + 3, o.top + 3, o.right - 3, o.bottom - 3}, color::kText);
+    const RECT t = s.inkBox(RECT{o.left + 3, o.top + 3, o.right - 3, o.bottom - 3}, color::kText);
     EXPECT_EQ(t.right - t.left, 2 * win::kFontCellWidth - 1);
     EXPECT_LE(std::abs((t.left - o.left) - (o.right - t.right)), 1);
     EXPECT_LE(std::abs((t.top - o.top) - (o.bottom - t.bottom)), 2);
@@ -112,21 +93,21 @@ TEST_F(RenderTest, ButtonsInTheirStates) {
     const RECT boxU{u.left + 2, u.top + 3, u.left + 11, u.top + 12};
     const RECT boxM{m.left + 2, m.top + 3, m.left + 11, m.top + 12};
     EXPECT_EQ(s.pixel(c.left, c.top + 1), color::kShadow);
-    EXPECT_GE(count(s, boxC, color::kText), 15);
-    EXPECT_EQ(count(s, boxU, color::kText), 0);
-    EXPECT_EQ(count(s, boxM, color::kText), 0);
-    EXPECT_GE(count(s, boxM, color::kGrayText), 15);
+    EXPECT_GE(s.countPixels(boxC, color::kText), 15);
+    EXPECT_EQ(s.countPixels(boxU, color::kText), 0);
+    EXPECT_EQ(s.countPixels(boxM, color::kText), 0);
+    EXPECT_GE(s.countPixels(boxM, color::kGrayText), 15);
     // The label follows the box 17 px from the left.
-    EXPECT_EQ(inkBox(s, RECT{c.left + 14, c.top, c.right, c.bottom}, color::kText).left, c.left + 17);
+    EXPECT_EQ(s.inkBox(RECT{c.left + 14, c.top, c.right, c.bottom}, color::kText).left, c.left + 17);
     // A checked radio button has its dot in the middle of the circle.
     const RECT r = inPicture(radio);
     EXPECT_EQ(s.pixel(r.left + 5, r.top + 2 + 5), color::kText);
     // Hidden: nothing of it is drawn; disabled: embossed grey text, no black.
     const RECT h = inPicture(hidden);
-    EXPECT_EQ(count(s, h, color::kFace), (h.right - h.left) * (h.bottom - h.top));
+    EXPECT_EQ(s.countPixels(h, color::kFace), (h.right - h.left) * (h.bottom - h.top));
     const RECT d = inPicture(off);
-    EXPECT_EQ(count(s, RECT{d.left + 3, d.top + 3, d.right - 3, d.bottom - 3}, color::kText), 0);
-    EXPECT_GT(count(s, d, color::kGrayText), 10);
+    EXPECT_EQ(s.countPixels(RECT{d.left + 3, d.top + 3, d.right - 3, d.bottom - 3}, color::kText), 0);
+    EXPECT_GT(s.countPixels(d, color::kGrayText), 10);
     // A checked push-like check box looks pushed in.
     const RECT l = inPicture(like);
     EXPECT_EQ(s.pixel(l.left, l.top), color::kShadow);
@@ -159,7 +140,7 @@ TEST_F(RenderTest, FieldsListsCombosTabsAndTexts) {
 
     // Static text starts at the control's left edge; the mnemonic is underlined, not shown.
     const RECT lr = inPicture(label);
-    const RECT ink = inkBox(s, lr, color::kText);
+    const RECT ink = s.inkBox(lr, color::kText);
     EXPECT_EQ(ink.left, lr.left);
     EXPECT_EQ(ink.top, lr.top + win::kFontCapTop);
     EXPECT_EQ(ink.right - ink.left, 4 * win::kFontCellWidth + 3);  // "Name:" without the '&' (':' is 3 wide)
@@ -172,7 +153,7 @@ TEST_F(RenderTest, FieldsListsCombosTabsAndTexts) {
     const int textX = er.left + 3;
     EXPECT_EQ(s.pixel(textX + win::kFontCellWidth + 5, textY + 1), color::kHighlight);   // in "b"
     EXPECT_EQ(s.pixel(textX + 3 * win::kFontCellWidth + 5, textY + 1), color::kWindow);  // in "d"
-    EXPECT_GT(count(s, RECT{textX + 6, textY, textX + 18, textY + 13}, color::kHighlightText), 5);
+    EXPECT_GT(s.countPixels(RECT{textX + 6, textY, textX + 18, textY + 13}, color::kHighlightText), 5);
     // The list: the current item on the highlight, a scroll bar since five items do not fit.
     const RECT li = inPicture(list);
     EXPECT_EQ(s.pixel(li.left + 4, li.top + 2 + win::kFontCellHeight + 1), color::kHighlight);
@@ -180,7 +161,7 @@ TEST_F(RenderTest, FieldsListsCombosTabsAndTexts) {
     EXPECT_EQ(s.pixel(li.right - 2 - 16, li.top + 2), color::kLight);  // the up arrow button's edge
     // The combo box shows the selected item's text in its field, with a drop-down button.
     const RECT co = inPicture(combo);
-    const RECT comboInk = inkBox(s, RECT{co.left + 2, co.top + 2, co.right - 20, co.top + 19}, color::kText);
+    const RECT comboInk = s.inkBox(RECT{co.left + 2, co.top + 2, co.right - 20, co.top + 19}, color::kText);
     EXPECT_EQ(comboInk.left, co.left + 4);
     EXPECT_EQ(comboInk.right - comboInk.left, 5 * win::kFontCellWidth - 1);  // "Angle"
     EXPECT_EQ(s.pixel(co.left + 10, co.top + 40), color::kFace);  // only the field is drawn
@@ -194,10 +175,10 @@ TEST_F(RenderTest, FieldsListsCombosTabsAndTexts) {
     EXPECT_EQ(s.pixel(ta.left + first.left + 4, ta.top + first.top), color::kLight);
     // A disabled static: grey text with a light shadow one pixel down and right.
     const RECT g = inPicture(greyed);
-    const RECT gi = inkBox(s, g, color::kGrayText);
+    const RECT gi = s.inkBox(g, color::kGrayText);
     EXPECT_EQ(gi.left, g.left);
-    EXPECT_EQ(count(s, g, color::kText), 0);
-    EXPECT_GT(count(s, g, color::kLight), 10);
+    EXPECT_EQ(s.countPixels(g, color::kText), 0);
+    EXPECT_GT(s.countPixels(g, color::kLight), 10);
 }
 
 TEST_F(RenderTest, DisabledParentsGreyTheirChildrenAndChildrenAreClipped) {
@@ -211,14 +192,14 @@ TEST_F(RenderTest, DisabledParentsGreyTheirChildrenAndChildrenAreClipped) {
     GetWindowRect(dlg, &d);
     GetWindowRect(group, &g);
     const RECT gr{g.left - d.left, g.top - d.top, g.right - d.left, g.bottom - d.top};
-    EXPECT_GT(count(s, gr, color::kGrayText), 20);
-    EXPECT_EQ(count(s, gr, color::kText), 0);
+    EXPECT_GT(s.countPixels(gr, color::kGrayText), 20);
+    EXPECT_EQ(s.countPixels(gr, color::kText), 0);
     // Nothing beyond the parent's right edge.
-    EXPECT_EQ(count(s, RECT{gr.right, gr.top, 290, gr.bottom}, color::kGrayText), 0);
+    EXPECT_EQ(s.countPixels(RECT{gr.right, gr.top, 290, gr.bottom}, color::kGrayText), 0);
     // A picture of a child alone starts at its own top-left.
     const win::Surface part = win::RenderWindow(group);
     EXPECT_EQ(part.width(), 100);
-    EXPECT_GT(count(part, RECT{0, 0, 100, 40}, color::kGrayText), 20);
+    EXPECT_GT(part.countPixels(RECT{0, 0, 100, 40}, color::kGrayText), 20);
     EXPECT_TRUE(win::RenderWindow(nullptr).empty());
 }
 
@@ -281,23 +262,23 @@ TEST_F(RenderTest, CheckAndPictureCombosThumbnailsAndTransparentImageButtons) {
     // The check combo: the current item's mark (checked) before its text.
     const RECT c = inPicture(checks);
     const RECT mark{c.left + 3 + 1 + 2, c.top + 2 + 2, c.left + 3 + 1 + 11, c.top + 2 + 13};
-    EXPECT_GE(count(s, mark, color::kText), 15);
-    EXPECT_GE(inkBox(s, RECT{c.left + 20, c.top + 2, c.right - 20, c.top + 19}, color::kText).left, c.left + 20);
+    EXPECT_GE(s.countPixels(mark, color::kText), 15);
+    EXPECT_GE(s.inkBox(RECT{c.left + 20, c.top + 2, c.right - 20, c.top + 19}, color::kText).left, c.left + 20);
     // The picture combo: the current item's picture, then its text after it.
     const RECT p = inPicture(pictures);
-    const RECT redBox = inkBox(s, RECT{p.left, p.top, p.right, p.top + 21}, RGB(220, 0, 0));
+    const RECT redBox = s.inkBox(RECT{p.left, p.top, p.right, p.top + 21}, RGB(220, 0, 0));
     EXPECT_EQ(redBox.right - redBox.left, 12);
-    EXPECT_GT(inkBox(s, RECT{p.left, p.top, p.right - 20, p.top + 21}, color::kText).left, redBox.right);
+    EXPECT_GT(s.inkBox(RECT{p.left, p.top, p.right - 20, p.top + 21}, color::kText).left, redBox.right);
     // Thumbnails: a picture per item above its name; the selected name on the highlight.
     const RECT t = inPicture(thumbs);
-    const RECT pics = inkBox(s, t, RGB(0, 0, 220));
+    const RECT pics = s.inkBox(t, RGB(0, 0, 220));
     EXPECT_GT(pics.right - pics.left, 2 * 20);
-    EXPECT_GT(count(s, t, color::kHighlight), 20);
-    EXPECT_GT(count(s, t, color::kHighlightText), 10);
+    EXPECT_GT(s.countPixels(t, color::kHighlight), 20);
+    EXPECT_GT(s.countPixels(t, color::kHighlightText), 10);
     // The image button's transparent colour lets its face show through around the picture.
     const RECT b = inPicture(image);
-    EXPECT_EQ(count(s, b, RGB(192, 192, 192)), 0);
-    EXPECT_EQ(count(s, b, RGB(0, 160, 0)), 16);
+    EXPECT_EQ(s.countPixels(b, RGB(192, 192, 192)), 0);
+    EXPECT_EQ(s.countPixels(b, RGB(0, 160, 0)), 16);
     DeleteObject(red);
     DeleteObject(blue);
     DeleteObject(green);
