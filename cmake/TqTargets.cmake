@@ -55,7 +55,7 @@ endfunction()
 function(tq_test_program exe sources include_dir deps)
   add_executable(${exe} ${sources})
   target_link_libraries(${exe} PRIVATE ${deps} GTest::gtest GTest::gmock GTest::gtest_main)
-  target_include_directories(${exe} PRIVATE ${include_dir})
+  target_include_directories(${exe} PRIVATE ${include_dir} ${PROJECT_SOURCE_DIR}/testing/include)
   target_compile_definitions(${exe} PRIVATE
     TQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}" TQ_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   tq_warnings(${exe})

@@ -7,29 +7,9 @@
 
 #include "host/macro_model.h"
 #include "host/zk_string.h"
+#include "testing/scratch_folder.h"
 #include "win/paths.h"
 
-// A fresh folder below the temp directory, removed again at the end of the test.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& name) {
-        m_path = std::filesystem::temp_directory_path() / ("tq_macro_" + name + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::filesystem::path& host() const { return m_path; }
-    // The Windows form of a file inside the folder.
-    Zk_String win(const std::string& name = std::string()) const {
-        return Zk_String(WindowsPathFromHost((m_path / name).string()));
-    }
-
-private:
-    std::filesystem::path m_path;
-};
 
 inline const wchar_t* const kSampleMacro = LR"(Macro version 1.0
 # an end plate with a bolt group

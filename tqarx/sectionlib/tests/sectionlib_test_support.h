@@ -16,41 +16,27 @@
 #include "mfc/cdialog.h"
 #include "mfc/dialog_template.h"
 #include "mfc/resources.h"
+#include "testing/scratch_folder.h"
 #include "win/paths.h"
 
 // A fresh library folder, set as the library for the life of the object.
-class ScratchLibrary {
+class ScratchLibrary : public ScratchFolder {
 public:
-    explicit ScratchLibrary(const std::string& name) {
-        m_path = std::filesystem::temp_directory_path() / ("tq_sectionlib_" + name + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path / "prof");
+    explicit ScratchLibrary(const std::string& name) : ScratchFolder("sectionlib_" + name) {
+        std::filesystem::create_directories(host() / "prof");
         m_savedLib = gSettings.libDir;
         m_savedZk = gSettings.zkDir;
-        gSettings.libDir = Zk_String(WindowsPathFromHost(m_path.string())) + Zk_String(L"\\");
-        gSettings.zkDir = Zk_String(WindowsPathFromHost((m_path / "program").string())) + Zk_String(L"\\");
+        gSettings.libDir = win() + Zk_String(L"\\");
+        gSettings.zkDir = win("program") + Zk_String(L"\\");
         gSectionTables.clear();
     }
     ~ScratchLibrary() {
         gSettings.libDir = m_savedLib;
         gSettings.zkDir = m_savedZk;
         gSectionTables.clear();
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
     }
-    const std::filesystem::path& host() const { return m_path; }
-    void write(const std::string& name, const std::string& text) const {
-        std::filesystem::create_directories((m_path / name).parent_path());
-        std::ofstream(m_path / name, std::ios::binary) << text;
-    }
-    std::string read(const std::string& name) const {
-        std::ifstream in(m_path / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    bool exists(const std::string& name) const { return std::filesystem::exists(m_path / name); }
 
 private:
-    std::filesystem::path m_path;
     Zk_String m_savedLib;
     Zk_String m_savedZk;
 };

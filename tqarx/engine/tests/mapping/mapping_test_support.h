@@ -21,36 +21,10 @@
 #include "mfc/cdialog.h"
 #include "mfc/dialog_template.h"
 #include "mfc/resources.h"
+#include "testing/scratch_folder.h"
 #include "win/paths.h"
 #include "win/window.h"
 
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& name) {
-        m_path = std::filesystem::temp_directory_path() / ("tq_mapping_" + name + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::filesystem::path& host() const { return m_path; }
-    Zk_String win(const std::string& name = std::string()) const {
-        return Zk_String(WindowsPathFromHost((m_path / name).string()));
-    }
-    void write(const std::string& name, const std::string& text) const {
-        std::filesystem::create_directories((m_path / name).parent_path());
-        std::ofstream(m_path / name, std::ios::binary) << text;
-    }
-    std::string read(const std::string& name) const {
-        std::ifstream in(m_path / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-private:
-    std::filesystem::path m_path;
-};
 
 // Two modules in group "Plates" (a profile module and a bolt module), a module without
 // group, base profiles with section tables and general variables.
