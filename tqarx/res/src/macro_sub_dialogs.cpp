@@ -56,7 +56,7 @@ mfc::DialogTemplate boltDialog() {
                              IDC_MB_WASHERS_TEXT};
     for (int i = 0; i < 5; ++i) {
         t.control(L"Button", buttons[i], L"", kPushCheck, 7 + 50 * i, 229, 24, 14)
-            .label(captions[i], L"", 33 + 50 * i, 231, 22, 10);
+            .label(captions[i], L"", 33 + 50 * i, 231, 22, 10, SS_NOTIFY);  // the first nut's toggles it
     }
     t.defPushButton(1, L"", 273, 241, 50, 14);
     return t;
