@@ -83,7 +83,7 @@ BOOL CDlgMacroBoltAdv::OnInitDialog() {
     ChangeDlgSize(this, Zk_String(kSizeKey), opened.right - opened.left, opened.bottom - opened.top);
 
     m_holeGrid = std::make_unique<Zk_Spread>();
-    if (subdlg::makeGrid(*this, *m_holeGrid, IDC_MB_HOLE_GRID, {Zk_String(), dialString(kTextHoleName)}, {-22, 1}))
+    if (subdlg::makeGrid(*this, *m_holeGrid, IDC_MB_HOLE_GRID, {Zk_String(L" "), dialString(kTextHoleName)}, {-22, 1}))
         m_holeGrid->setCheckBoxColumn(1);
     m_shownSlot = m_bolt.hasSlottedHoles() ? 0 : -1;
     fill();

@@ -16,18 +16,18 @@ mfc::DialogTemplate boltDialog() {
     mfc::DialogTemplate t;
     t.caption = L"Bolt settings";
     t.cx = 330;
-    t.cy = 262;
+    t.cy = 269;
     t.style = kResizable;
-    t.label(IDC_MB_ASSEMBLY_TEXT, L"", 7, 9, 60, 10)
-        .comboBox(IDC_MB_ASSEMBLY, 70, 7, 95, 120)
-        .label(IDC_MB_DIAMETER_TEXT, L"", 7, 25, 60, 10)
-        .comboBox(IDC_MB_DIAMETER, 70, 23, 95, 120)
-        .label(IDC_MB_TOLERANCE_TEXT, L"", 7, 41, 60, 10)
-        .edit(IDC_MB_TOLERANCE, 70, 39, 50, 12)
-        .label(IDC_MB_PENETRATION_TEXT, L"", 7, 57, 60, 10)
-        .edit(IDC_MB_PENETRATION, 70, 55, 50, 12)
-        .label(IDC_MB_ADDED_TEXT, L"", 7, 73, 60, 10)
-        .edit(IDC_MB_ADDED, 70, 71, 50, 12)
+    t.label(IDC_MB_ASSEMBLY_TEXT, L"", 7, 9, 68, 10)
+        .comboBox(IDC_MB_ASSEMBLY, 78, 7, 87, 120)
+        .label(IDC_MB_DIAMETER_TEXT, L"", 7, 25, 68, 10)
+        .comboBox(IDC_MB_DIAMETER, 78, 23, 87, 120)
+        .label(IDC_MB_TOLERANCE_TEXT, L"", 7, 41, 68, 10)
+        .edit(IDC_MB_TOLERANCE, 78, 39, 50, 12)
+        .label(IDC_MB_PENETRATION_TEXT, L"", 7, 57, 68, 10)
+        .edit(IDC_MB_PENETRATION, 78, 55, 50, 12)
+        .label(IDC_MB_ADDED_TEXT, L"", 7, 73, 68, 10)
+        .edit(IDC_MB_ADDED, 78, 71, 50, 12)
         .checkBox(IDC_MB_FILL_HOLES, L"", 7, 89, 158, 10)
         .label(IDC_MB_HOLES_TEXT, L"", 7, 101, 158, 10)
         .control(L"Button", IDC_MB_TAPPED, L"", kTriState, 7, 115, 158, 10)
@@ -55,10 +55,10 @@ mfc::DialogTemplate boltDialog() {
     const int captions[5] = {IDC_MB_NUT1_TEXT, IDC_MB_NUT2_TEXT, IDC_MB_WASHER1_TEXT, IDC_MB_WASHER2_TEXT,
                              IDC_MB_WASHERS_TEXT};
     for (int i = 0; i < 5; ++i) {
-        t.control(L"Button", buttons[i], L"", kPushCheck, 7 + 50 * i, 229, 24, 14)
-            .label(captions[i], L"", 33 + 50 * i, 231, 22, 10, SS_NOTIFY);  // the first nut's toggles it
+        t.control(L"Button", buttons[i], L"", kPushCheck, 7 + 64 * i, 229, 18, 14)
+            .label(captions[i], L"", 27 + 64 * i, 231, 42, 10, SS_NOTIFY);  // the first nut's toggles it
     }
-    t.defPushButton(1, L"", 273, 241, 50, 14);
+    t.defPushButton(1, L"", 273, 248, 50, 14);
     return t;
 }
 
@@ -66,7 +66,7 @@ mfc::DialogTemplate profileDialog() {
     mfc::DialogTemplate t;
     t.caption = L"Profile";
     t.cx = 340;
-    t.cy = 250;
+    t.cy = 220;
     t.style = kResizable;
     t.checkBox(IDC_MP_SEGMENT_MODE, L"", 7, 7, 160, 10)
         .label(IDC_MP_GROUP_TEXT, L"", 7, 9, 50, 10)
@@ -74,54 +74,55 @@ mfc::DialogTemplate profileDialog() {
         .label(IDC_MP_SECTION_TEXT, L"", 7, 25, 50, 10)
         .comboBox(IDC_MP_SECTION, 60, 23, 107, 120)
         .pushButton(IDC_MP_SECTION_SELECT, L"", 170, 23, 70, 13)
-        .control(L"Static", IDC_MP_SECTION_IMAGE, L"", SS_BITMAP | SS_SUNKEN, 245, 7, 60, 50)
+        .control(L"Static", IDC_MP_SECTION_IMAGE, L"", SS_BITMAP | SS_SUNKEN, 245, 7, 60, 32)
         .pushButton(IDC_MP_ZOOM, L"", 310, 7, 22, 18)
-        // The morphed end.
-        .label(IDC_MP_MORPH_TEXT1, L"", 7, 41, 50, 10)
-        .comboBox(IDC_MP_END_FAMILY, 60, 39, 50, 120)
-        .comboBox(IDC_MP_END_SECTION, 113, 39, 54, 120)
-        .pushButton(IDC_MP_END_SELECT, L"", 170, 39, 70, 13)
-        .label(IDC_MP_MORPH_TEXT2, L"", 7, 57, 50, 10)
-        .edit(IDC_MP_MORPH_GROUP1, 60, 55, 50, 12)
-        .label(IDC_MP_MORPH_TEXT3, L"", 113, 57, 50, 10)
-        .edit(IDC_MP_MORPH_GROUP2, 166, 55, 74, 12)
         // Offset.
-        .groupBox(IDC_MP_OFFSET_TEXT, L"", 7, 72, 160, 110)
-        .comboBox(IDC_MP_OFFSET, 13, 84, 148, 150);
+        .groupBox(IDC_MP_OFFSET_TEXT, L"", 7, 42, 160, 110)
+        .comboBox(IDC_MP_OFFSET, 13, 54, 148, 150);
     const int positions[9] = {IDC_MP_POS1, IDC_MP_POS2, IDC_MP_POS3, IDC_MP_POS4, IDC_MP_POS5,
                               IDC_MP_POS6, IDC_MP_POS7, IDC_MP_POS8, IDC_MP_POS9};
     for (int i = 0; i < 9; ++i)
-        t.control(L"Button", positions[i], L"", kPushCheck, 13 + 16 * (i % 3), 102 + 16 * (i / 3), 14, 14);
-    t.label(IDC_MP_X_TEXT, L"", 70, 104, 30, 10)
-        .edit(IDC_MP_X, 103, 102, 58, 12)
-        .label(IDC_MP_Y_TEXT, L"", 70, 120, 30, 10)
-        .edit(IDC_MP_Y, 103, 118, 58, 12)
-        .pushButton(IDC_MP_SECTION_POINT, L"", 70, 136, 91, 13)
+        t.control(L"Button", positions[i], L"", kPushCheck, 13 + 16 * (i % 3), 72 + 16 * (i / 3), 14, 14);
+    t.label(IDC_MP_X_TEXT, L"", 70, 74, 30, 10)
+        .edit(IDC_MP_X, 103, 72, 58, 12)
+        .label(IDC_MP_Y_TEXT, L"", 70, 90, 30, 10)
+        .edit(IDC_MP_Y, 103, 88, 58, 12)
+        .pushButton(IDC_MP_SECTION_POINT, L"", 70, 106, 91, 13)
         // Rotation.
-        .groupBox(IDC_MP_ROTATION_FRAME, L"", 173, 72, 160, 60)
-        .radioButton(IDC_MP_ROT0, L"", 179, 84, 35, 10, WS_GROUP | WS_TABSTOP)
-        .radioButton(IDC_MP_ROT90, L"", 217, 84, 35, 10)
-        .radioButton(IDC_MP_ROT180, L"", 255, 84, 35, 10)
-        .radioButton(IDC_MP_ROT270, L"", 293, 84, 35, 10)
-        .radioButton(IDC_MP_ROT_KEEP, L"", 179, 98, 70, 10)
-        .radioButton(IDC_MP_ROT_OTHER, L"", 179, 114, 70, 10)
-        .edit(IDC_MP_ROT_VALUE, 255, 112, 70, 12)
+        .groupBox(IDC_MP_ROTATION_FRAME, L"", 173, 42, 160, 60)
+        .radioButton(IDC_MP_ROT0, L"", 179, 54, 35, 10, WS_GROUP | WS_TABSTOP)
+        .radioButton(IDC_MP_ROT90, L"", 217, 54, 35, 10)
+        .radioButton(IDC_MP_ROT180, L"", 255, 54, 35, 10)
+        .radioButton(IDC_MP_ROT270, L"", 293, 54, 35, 10)
+        .radioButton(IDC_MP_ROT_KEEP, L"", 179, 68, 70, 10)
+        .radioButton(IDC_MP_ROT_OTHER, L"", 179, 84, 70, 10)
+        .edit(IDC_MP_ROT_VALUE, 255, 82, 70, 12)
         // Base plane.
-        .groupBox(IDC_MP_PLANE_FRAME, L"", 173, 136, 160, 88)
-        .radioButton(IDC_MP_PLANE_WCS, L"", 179, 148, 70, 10, WS_GROUP | WS_TABSTOP)
-        .radioButton(IDC_MP_PLANE_KEEP, L"", 255, 148, 70, 10)
-        .radioButton(IDC_MP_PLANE_PICKED, L"", 179, 162, 146, 10)
-        .radioButton(IDC_MP_PLANE_OBJECT, L"", 179, 176, 70, 10)
-        .comboBox(IDC_MP_AXIS, 255, 174, 70, 80)
-        .radioButton(IDC_MP_PLANE_COORDSYS, L"", 179, 192, 70, 10)
-        .comboBox(IDC_MP_COORDSYS, 255, 190, 70, 80)
-        .pushButton(IDC_MP_PLANE_PICK, L"", 255, 206, 70, 13)
+        .groupBox(IDC_MP_PLANE_FRAME, L"", 173, 106, 160, 88)
+        .radioButton(IDC_MP_PLANE_WCS, L"", 179, 118, 70, 10, WS_GROUP | WS_TABSTOP)
+        .radioButton(IDC_MP_PLANE_KEEP, L"", 255, 118, 70, 10)
+        .radioButton(IDC_MP_PLANE_PICKED, L"", 179, 132, 146, 10)
+        .radioButton(IDC_MP_PLANE_OBJECT, L"", 179, 146, 82, 10)
+        .comboBox(IDC_MP_AXIS, 263, 144, 64, 80)
+        .radioButton(IDC_MP_PLANE_COORDSYS, L"", 179, 162, 82, 10)
+        .comboBox(IDC_MP_COORDSYS, 263, 160, 64, 80)
+        .pushButton(IDC_MP_PLANE_PICK, L"", 263, 176, 64, 13)
         // Placement on the polyline.
-        .control(L"Button", IDC_MP_OPTION, L"", kTriState, 7, 188, 160, 10)
-        .checkBox(IDC_MP_ON_SEGMENT, L"", 7, 202, 160, 10)
-        .label(IDC_MP_SEGMENT_TEXT, L"", 19, 216, 60, 10)
-        .edit(IDC_MP_SEGMENT_NR, 82, 214, 40, 12)
-        .defPushButton(1, L"", 283, 230, 50, 14);
+        .control(L"Button", IDC_MP_OPTION, L"", kTriState, 7, 158, 160, 10)
+        .checkBox(IDC_MP_ON_SEGMENT, L"", 7, 172, 160, 10)
+        .label(IDC_MP_SEGMENT_TEXT, L"", 19, 186, 60, 10)
+        .edit(IDC_MP_SEGMENT_NR, 82, 184, 40, 12)
+        .defPushButton(1, L"", 283, 200, 50, 14)
+        // The morphed end, below the bottom edge: the dialog grows to show it for a
+        // morphed profile.
+        .label(IDC_MP_MORPH_TEXT1, L"", 7, 224, 50, 10)
+        .comboBox(IDC_MP_END_FAMILY, 60, 222, 50, 120)
+        .comboBox(IDC_MP_END_SECTION, 113, 222, 107, 120)
+        .pushButton(IDC_MP_END_SELECT, L"", 223, 222, 70, 13)
+        .label(IDC_MP_MORPH_TEXT2, L"", 7, 242, 50, 10)
+        .edit(IDC_MP_MORPH_GROUP1, 60, 240, 80, 12)
+        .label(IDC_MP_MORPH_TEXT3, L"", 150, 242, 50, 10)
+        .edit(IDC_MP_MORPH_GROUP2, 203, 240, 90, 12);
     return t;
 }
 
