@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/files.h"
+#include "macro_file_tab_records.h"
 #include "win/files.h"
 
 namespace {
@@ -17,13 +18,7 @@ const wchar_t* const kCutWords[kCutOffsetTypeCount] = {
     L"CutOutsideOffset", L"CutChamferOffset1", L"CutChamferOffset2", L"CutRadius",
 };
 
-struct Field {
-    std::wstring key;    // empty for a positional word
-    std::wstring value;
-    // Where the field stands in its line: [begin, end) the whole field, value text (quotes
-    // included) from valueBegin.
-    size_t begin = 0, valueBegin = 0, end = 0;
-};
+using macrofile::Field;
 
 bool isBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r'; }
 
@@ -127,6 +122,8 @@ struct RecordLine {
     std::vector<Field> fields;
     int owner = -1;
     int item = -1;
+    int sub = -1;             // a segment's index in its segmented profile
+    bool tabRecord = false;   // one of the tab's records (macro_file_tab_records.h)
 };
 
 class Parser {
@@ -178,6 +175,13 @@ private:
         record.keyword = fields[0].value;
         record.fields = fields;
         const std::wstring& k = record.keyword;
+        if (m_lastWasTabRecord) {
+            record.tabRecord = true;
+            record.owner = m_tab;
+            record.item = m_lastItem;
+            record.sub = m_lastSub;
+            return record;
+        }
         if (k == L"genvar") record.item = m_macro.genVars.length() - 1;
         else if (k == L"baseprofile") record.item = m_macro.baseProfiles.length() - 1;
         else if (k == L"module") record.item = m_module;
@@ -287,6 +291,13 @@ private:
             }
             m_macro.baseProfiles.append(prof);
             return true;
+        }
+        m_lastWasTabRecord = false;
+        if (macrofile::isTabRecordKeyword(keyword) && !(keyword == L"pattern" && m_module >= 0)) {
+            if (m_tab < 0) return (why = L"\"" + keyword + L"\" outside a tab"), false;
+            if (!split(fields, wordsOf(fields), words, named, why)) return false;
+            m_lastWasTabRecord = true;
+            return macrofile::parseTabRecord(keyword, m_data.tabs[m_tab], words, named, m_lastItem, m_lastSub, why);
         }
         if (keyword == L"module") return parseModule(fields, why);
         if (keyword == L"var" || keyword == L"cut" || keyword == L"pattern" || keyword == L"placement") {
@@ -430,6 +441,7 @@ private:
         std::vector<std::wstring> words;
         std::vector<Field> named;
         if (!split(fields, 1, words, named, why)) return false;
+        std::vector<Field> rest;
         MacroTabData tab;
         tab.name = Zk_String(words[0]);
         tab.index = m_data.tabs.length();
@@ -440,9 +452,10 @@ private:
             } else if (f.key == L"template") {
                 tab.templateName = Zk_String(f.value);
             } else {
-                return (why = unknownKey(f)), false;
+                rest.push_back(f);
             }
         }
+        if (!macrofile::parseTabDetails(tab, rest, why)) return false;
         m_data.tabs.append(tab);
         m_tab = m_data.tabs.length() - 1;
         m_module = -1;
@@ -454,12 +467,14 @@ private:
         std::vector<Field> named;
         if (!split(fields, 0, words, named, why)) return false;
         if (tab.hasBoltData) return (why = L"bolts given twice"), false;
+        std::vector<Field> rest;
         for (const Field& f : named) {
             if (f.key == L"diameter") tab.bolt.diameter = Zk_String(f.value);
             else if (f.key == L"holeoffset") tab.bolt.holeOffset = Zk_String(f.value);
             else if (f.key == L"assembly") tab.bolt.assembly = Zk_String(f.value);
-            else return (why = unknownKey(f)), false;
+            else rest.push_back(f);
         }
+        if (!macrofile::parseBoltDetails(tab.bolt, rest, why)) return false;
         tab.hasBoltData = true;
         return true;
     }
@@ -471,15 +486,24 @@ private:
         MacroCell cell;
         cell.name = Zk_String(words[0]);
         if (tab.findCell(cell.name)) return (why = L"cell given twice"), false;
+        std::vector<Field> rest;
         for (const Field& f : named) {
             if (f.key == L"value") cell.value = Zk_String(f.value);
             else if (f.key == L"caption") cell.caption = Zk_String(f.value);
             else if (f.key == L"editable") {
                 if (!flag(f.value, cell.editable)) return (why = badValue(f)), false;
-            } else return (why = unknownKey(f)), false;
+            } else rest.push_back(f);
         }
+        if (!macrofile::parseCellDetails(cell, rest, why)) return false;
         tab.cells.append(cell);
         return true;
+    }
+
+    // The number of positional words of a line; the record checks how many it needs.
+    static size_t wordsOf(const std::vector<Field>& fields) {
+        size_t n = 0;
+        for (size_t k = 1; k < fields.size() && fields[k].key.empty(); ++k) ++n;
+        return n;
     }
 
     Zk_String m_fileName;
@@ -489,6 +513,9 @@ private:
     int m_line = 0;
     int m_module = -1;
     int m_tab = -1;
+    bool m_lastWasTabRecord = false;
+    int m_lastItem = -1;
+    int m_lastSub = -1;
 };
 
 }  // namespace
@@ -545,16 +572,32 @@ Zk_String macroToText(const Zk_Macro& macro, const MacroData& data) {
             line(Zk_String(L"  placement ") + quoted(p.name) + field(L"group", p.groupName) +
                  field(L"section", p.sectionName) + field(L"material", p.material) + field(L"member", p.memberName));
     }
+    auto details = [](const std::vector<Field>& fields) {
+        Zk_String text;
+        for (const Field& f : fields) text += Zk_String(macrofile::fieldText(f));
+        return text;
+    };
     for (const MacroTabData& tab : data.tabs) {
+        std::vector<Field> more;
         Zk_String head = Zk_String(L"tab ") + quoted(tab.name) + field(L"kind", Zk_String(tab.kind));
         if (!tab.templateName.isEmpty()) head += field(L"template", tab.templateName);
-        line(head);
-        if (tab.hasBoltData)
+        macrofile::renderTabDetails(tab, more);
+        line(head + details(more));
+        if (tab.hasBoltData) {
+            more.clear();
+            macrofile::renderBoltDetails(tab.bolt, more);
             line(Zk_String(L"  bolts") + field(L"diameter", tab.bolt.diameter) +
-                 field(L"holeoffset", tab.bolt.holeOffset) + field(L"assembly", tab.bolt.assembly));
-        for (const MacroCell& c : tab.cells)
+                 field(L"holeoffset", tab.bolt.holeOffset) + field(L"assembly", tab.bolt.assembly) + details(more));
+        }
+        for (const MacroCell& c : tab.cells) {
+            more.clear();
+            macrofile::renderCellDetails(c, more);
             line(Zk_String(L"  cell ") + quoted(c.name) + field(L"value", c.value) + field(L"caption", c.caption) +
-                 field(L"editable", flagText(c.editable)));
+                 field(L"editable", flagText(c.editable)) + details(more));
+        }
+        std::vector<std::wstring> records;
+        macrofile::writeTabRecords(tab, records);
+        for (const std::wstring& r : records) line(Zk_String(r));
     }
     return out;
 }
@@ -591,6 +634,7 @@ std::vector<Field> renderRecord(const RecordLine& record, const Zk_Macro& macro,
     auto field = [&out](const wchar_t* key, const Zk_String& text) { out.push_back({key, text.wstr()}); };
     auto flag = [](bool value) { return Zk_String(value ? L"1" : L"0"); };
     const std::wstring& k = record.keyword;
+    if (record.tabRecord) return macrofile::renderTabRecord(k, data.tabs[record.owner], record.item, record.sub);
     if (k == L"macro") {
         word(macro.name);
     } else if (k == L"caption") {
@@ -640,17 +684,20 @@ std::vector<Field> renderRecord(const RecordLine& record, const Zk_Macro& macro,
         word(tab.name);
         field(L"kind", Zk_String(tab.kind));
         if (!tab.templateName.isEmpty()) field(L"template", tab.templateName);
+        macrofile::renderTabDetails(tab, out);
     } else if (k == L"bolts") {
         const MacroBoltData& b = data.tabs[record.owner].bolt;
         field(L"diameter", b.diameter);
         field(L"holeoffset", b.holeOffset);
         field(L"assembly", b.assembly);
+        macrofile::renderBoltDetails(b, out);
     } else if (k == L"cell") {
         const MacroCell& c = data.tabs[record.owner].cells[record.item];
         word(c.name);
         field(L"value", c.value);
         field(L"caption", c.caption);
         field(L"editable", flag(c.editable));
+        macrofile::renderCellDetails(c, out);
     }
     return out;
 }
@@ -671,6 +718,7 @@ std::wstring shapeOf(const Zk_Macro& macro, const MacroData& data) {
     for (const MacroTabData& tab : data.tabs) {
         s += L"t" + tab.name.wstr() + (tab.hasBoltData ? L"+" : L"-") + L'\n';
         for (const MacroCell& c : tab.cells) s += L"e" + c.name.wstr() + L'\n';
+        s += macrofile::tabRecordsShape(tab);
     }
     return s;
 }

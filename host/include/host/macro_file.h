@@ -27,7 +27,10 @@
 //              CutChamferOffset2, CutRadius
 //   pattern    class (281 one direction, 282 two), bolts1, bolts2, reverse1, reverse2 (0/1)
 //   placement  group, section, material, member
-//   tab        kind, template; bolts: diameter, holeoffset, assembly; cell: value, caption, editable
+//   tab        kind, template, advbuttons; bolts: diameter, holeoffset, assembly and the bolt
+//              details; cell: value, caption, editable, kind, choices
+// Inside a tab also "slot", "holecolumn", "pattern" (the page's bolt pattern), "profile",
+// "segmented" and "segment" (docs/MACRO_FILE.md lists their keys).
 // Unknown keywords or keys, bad numbers, duplicate names and lines out of place are
 // errors reported as "<file>(<line>): <what>"; nothing is taken from a rejected file.
 #pragma once
