@@ -96,6 +96,7 @@ void CTabEditVars::formatVarRows(int first, int last) {
     HWND h = varsGrid.GetSafeHwnd();
     if (!h || last < first) return;
     SSSetTypeEdit(h, 1, first, 1, last, 0, SS_CASE_NOCASE);
+    SSSetAlign(h, 1, first, 1, last, SS_ALIGN_LEFT);
     varsGrid.setNumberType(2, first, 2, last, 3);
     SSSetTypeComboBox(h, 3, first, 3, last, kindItems().c_str(), FALSE);
     setEditorGridRowFont(varsGrid, first, last);

@@ -4,6 +4,7 @@
 #include "host/settings.h"
 #include "host/texts.h"
 #include "macroedit/dlg_edit_macro.h"
+#include "win/window.h"
 
 namespace {
 
@@ -36,8 +37,15 @@ BOOL CTabMacroCommands::OnInitDialog() {
     for (int code = 0; code < kEmcCommandCount; ++code) {
         CButtonST& button = m_buttons[code];
         button.SubclassDlgItem(IDC_EMC_FIRST + code, this);
-        if (kCommands[code].picture) button.LoadBitmapFile(CString((icons + kCommands[code].picture).c_str()), 0xFF00FF);
-        if (kCommands[code].tooltip != 0) button.SetTooltipText(dialString(kCommands[code].tooltip).c_str());
+        const bool pictured =
+            kCommands[code].picture && button.LoadBitmapFile(CString((icons + kCommands[code].picture).c_str()), 0xFF00FF);
+        if (kCommands[code].tooltip == 0) continue;
+        button.SetTooltipText(dialString(kCommands[code].tooltip).c_str());
+        // Without its picture the button says what it does.
+        if (!pictured) {
+            button.ModifyStyle(BS_BITMAP, 0);
+            button.SetWindowText(dialString(kCommands[code].tooltip).c_str());
+        }
     }
     return TRUE;
 }

@@ -19,7 +19,7 @@ mfc::DialogTemplate mainDialog() {
     t.cx = 400;
     t.cy = 300;
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-    t.pushButton(IDC_EM_SELECT_MACRO, L"", 7, 7, 64, 14, BS_ICON)
+    t.pushButton(IDC_EM_SELECT_MACRO, L"", 7, 7, 64, 14)
         .comboBox(IDC_EM_MODULE, 76, 7, 120, 120)
         .pushButton(IDC_EM_ADD_MODULE, L"", 200, 7, 16, 14, BS_ICON)
         .pushButton(IDC_EM_RENAME_MODULE, L"", 220, 7, 54, 14)
@@ -85,7 +85,7 @@ mfc::DialogTemplate commandsPage() {
     t.cy = 230;
     t.style = kPage;
     for (int i = 0; i < kEmcCommandCount; ++i)
-        t.pushButton(IDC_EMC_FIRST + i, L"", 10 + 36 * (i % 7), 10 + 34 * (i / 7), 30, 28, BS_BITMAP);
+        t.pushButton(IDC_EMC_FIRST + i, L"", 10 + 74 * (i % 5), 10 + 34 * (i / 5), 70, 28, BS_BITMAP);
     return t;
 }
 

@@ -170,6 +170,10 @@ TEST_F(EditorDialog, CommandButtonsCarryTheirPicturesAndTips) {
             ASSERT_NE(parallel, nullptr);
             EXPECT_NE(parallel->GetBitmap(), nullptr);
             EXPECT_EQ(parallel->GetTooltipText(), CString(dialString(903).c_str()));
+            // A picture that cannot be read leaves the button its name.
+            EXPECT_EQ(CWnd::FromHandle(pageItem(dlg, Page::kCommandsPage, 1025))->GetWindowTextString(),
+                      CString(dialString(904).c_str()));
+            EXPECT_TRUE(parallel->GetWindowTextString().IsEmpty());
             auto* none = static_cast<CButtonST*>(CWnd::FromHandlePermanent(pageItem(dlg, Page::kCommandsPage, 1034)));
             EXPECT_EQ(none->GetBitmap(), nullptr);
             EXPECT_TRUE(none->GetTooltipText().IsEmpty());
