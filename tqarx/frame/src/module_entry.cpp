@@ -8,6 +8,7 @@
 #include "frame/standards_launchers.h"
 #include "frame/tq_dlgs_mgr.h"
 #include "host/dialog_support.h"
+#include "macroedit/edit_macro_launch.h"
 #include "mfc/dialog_template.h"
 #include "mfc/gdi.h"
 #include "mfc/resources.h"
@@ -21,7 +22,7 @@ namespace {
 HINSTANCE gInstance = nullptr;
 std::unique_ptr<CBitmap> gCheckOn;
 std::unique_ptr<CBitmap> gCheckOff;
-KmConstraintEditorCloser gConstraintCloser = nullptr;
+KmConstraintEditorCloser gConstraintCloser = &closeModelessEditMacro;
 
 // The module's extension-module record: while initialised, the window framework finds
 // this module's resources (registered for its instance).

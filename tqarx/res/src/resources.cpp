@@ -10,6 +10,7 @@ void registerDesignerDialog(HINSTANCE module);
 void registerSheetEditorDialogs(HINSTANCE module);
 void registerSectionLibDialogs(HINSTANCE module);
 void registerMacroSubDialogs(HINSTANCE module);
+void registerMacroEditorDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
     registerModuleBitmaps(module);
@@ -20,4 +21,5 @@ void tqRegisterResources(HINSTANCE module) {
     registerSheetEditorDialogs(module);
     registerSectionLibDialogs(module);
     registerMacroSubDialogs(module);
+    registerMacroEditorDialogs(module);
 }

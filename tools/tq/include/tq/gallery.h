@@ -101,6 +101,7 @@ void addDesignerEntries(Gallery& gallery);
 void addSheetEditorEntries(Gallery& gallery);
 void addSectionLibEntries(Gallery& gallery);
 void addMacroSubEntries(Gallery& gallery);
+void addMacroEditEntries(Gallery& gallery);
 // Every entry.
 Gallery allEntries();
 

@@ -89,6 +89,7 @@ Gallery allEntries() {
     addSheetEditorEntries(g);
     addSectionLibEntries(g);
     addMacroSubEntries(g);
+    addMacroEditEntries(g);
     return g;
 }
 

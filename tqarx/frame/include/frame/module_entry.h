@@ -28,8 +28,8 @@ HINSTANCE tqModuleInstance();
 // The check-box pictures loaded at kInitAppMsg (null before or when loading failed).
 CBitmap* tqCheckBitmap(bool checked);
 
-// Ends the modeless constraint editor when one is open. The editor installs its closer;
-// without one this does nothing.
+// Ends the modeless constraint editor when one is open (the macro editor's close unless
+// another closer is set).
 void EndDlgEditConstraints();
 using KmConstraintEditorCloser = void (*)();
 KmConstraintEditorCloser setConstraintEditorCloser(KmConstraintEditorCloser closer);
