@@ -454,6 +454,18 @@ Acad::ErrorStatus KmTqMapping::setMappingToFile(const Zk_String& tqFile, const Z
     return ObjectExportWriteFile(path, lines) ? Acad::eOk : Acad::eInvalidInput;
 }
 
+bool KmTqMapping::getMappingNames(const Zk_String& tqFile, Zk_StringArray& names) {
+    names.clear();
+    Zk_StringArray lines;
+    if (!readMappingLines(tqFile, lines)) {
+        const Zk_String path = mappingFilePath(tqFile);
+        return !fileExists(path) && !folderExists(path);
+    }
+    for (const Zk_String& line : lines)
+        if (line.contains(Zk_String(L"="))) names.append(lineName(line));
+    return true;
+}
+
 bool KmTqMapping::hasSameMapping(const Zk_String& tqFile, Zk_String& name) const {
     Zk_StringArray lines;
     if (!readMappingLines(tqFile, lines)) return false;

@@ -11,6 +11,7 @@ void registerSheetEditorDialogs(HINSTANCE module);
 void registerSectionLibDialogs(HINSTANCE module);
 void registerMacroSubDialogs(HINSTANCE module);
 void registerMacroEditorDialogs(HINSTANCE module);
+void registerMacroSettingsDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
     registerModuleBitmaps(module);
@@ -22,4 +23,5 @@ void tqRegisterResources(HINSTANCE module) {
     registerSectionLibDialogs(module);
     registerMacroSubDialogs(module);
     registerMacroEditorDialogs(module);
+    registerMacroSettingsDialogs(module);
 }

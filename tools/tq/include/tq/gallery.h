@@ -102,6 +102,7 @@ void addSheetEditorEntries(Gallery& gallery);
 void addSectionLibEntries(Gallery& gallery);
 void addMacroSubEntries(Gallery& gallery);
 void addMacroEditEntries(Gallery& gallery);
+void addMacroSettingsEntries(Gallery& gallery);
 // Every entry.
 Gallery allEntries();
 

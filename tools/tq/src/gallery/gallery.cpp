@@ -90,6 +90,7 @@ Gallery allEntries() {
     addSectionLibEntries(g);
     addMacroSubEntries(g);
     addMacroEditEntries(g);
+    addMacroSettingsEntries(g);
     return g;
 }
 

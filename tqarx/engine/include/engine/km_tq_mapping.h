@@ -61,6 +61,9 @@ public:
     Acad::ErrorStatus getMappingFromFile(const Zk_String& tqFile, const Zk_String& mappingName);
     // Stores this mapping under mappingName; an unchanged mapping is not written.
     Acad::ErrorStatus setMappingToFile(const Zk_String& tqFile, const Zk_String& mappingName) const;
+    // The names of the mappings in the file (none when it does not exist); false when it
+    // exists but cannot be read.
+    static bool getMappingNames(const Zk_String& tqFile, Zk_StringArray& names);
     // True, with name set, when the file holds a mapping equal to this one.
     bool hasSameMapping(const Zk_String& tqFile, Zk_String& name) const;
 
