@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/macro_file.h"
+#include "win/files.h"
 #include "win/paths.h"
 
 namespace {
@@ -245,6 +246,30 @@ TEST(MacroFileTabs, AnUpdateChangesOnlyTheValuesThatChanged) {
     EXPECT_EQ(reshaped.find("# slots"), std::string::npos);
     EXPECT_NE(reshaped.find("  slot active=1 radius=11.0 length=30\n  holecolumn"), std::string::npos) << reshaped;
     EXPECT_NE(reshaped.find("\n    segment 1 value=100\n"), std::string::npos) << reshaped;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MacroFileTabs, AnEvaluationOfTheExampleChangesOnlyItsValuesAndKeepsTheTabRecords) {
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(WindowsPathFromHost(std::string(TQ_SOURCE_DIR) + "/examples/macros/EndPlate.macro"), bytes,
+                              1 << 20));
+    Zk_DbMacro db;
+    MacroData data;
+    Zk_String error;
+    ASSERT_TRUE(parseMacroFileBytes(bytes, Zk_String(L"EndPlate.macro"), db, data, error)) << error.toUtf8();
+    db.macroWrite().modules[0].variables[1].value = 260;  // Width, as the standard gives it
+    data.tabs[1].bolt.diameter = Zk_String(L"16");
+    std::string expected = bytes;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"var Width 200", "var Width 260"},
+                                   {"bolts diameter=20", "bolts diameter=16"}}) {
+        const std::size_t at = expected.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        expected.replace(at, from.size(), to);
+    }
+    EXPECT_EQ(updatedMacroText(bytes, db.macro(), data), expected);
 }
 
 }  // namespace

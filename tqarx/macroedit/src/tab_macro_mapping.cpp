@@ -154,8 +154,14 @@ void CTabMacroMapping::readGrid() {
         if (!shown.isEmpty() && shown != kEntireMacro && m_data->moduleNames.contains(shown)) {
             target = TabMappingData::moduleTarget(shown);
         } else {
-            // The mapping this spreadsheet had for the macro, unless that was a module.
-            before.getMapping(name, target);
+            // The mapping this spreadsheet had for the macro, unless that was a module. A
+            // row that keeps its spreadsheet keeps its own (a spreadsheet may be listed twice).
+            const int index = row - 1;
+            if (before.standards.isValidIndex(index) && before.standards[index] == name &&
+                before.mappings.isValidIndex(index))
+                target = before.mappings[index];
+            else
+                before.getMapping(name, target);
             if (TabMappingData::isModuleTarget(target)) target.clear();
         }
         names.append(name);

@@ -205,6 +205,19 @@ TEST_F(MappingPage, RowsAreInsertedMovedAndRemovedAroundTheCurrentRow) {
     EXPECT_TRUE(data.mapping.mappingChanged);
 }
 
+TEST_F(MappingPage, ASpreadsheetListedTwiceKeepsTheMappingOfEachRow) {
+    data.mapping.standards = Zk_StringArray{L"EndPlate", L"EndPlate"};
+    data.mapping.mappings = Zk_StringArray{L"EndPlate", L"Other"};
+    const INT_PTR result = run(data, [](mfc::DialogSteps& s) {
+        toPage(s);
+        typeCell(s, kMapping, IDC_MSM_STANDARDS, 2, 2, L"<Entire macro>");
+        s.ok();
+    });
+    ASSERT_EQ(result, IDOK);
+    EXPECT_EQ(data.mapping.mappings, (Zk_StringArray{L"EndPlate", L"Other"}));
+    EXPECT_FALSE(data.mapping.mappingChanged);
+}
+
 TEST_F(MappingPage, ASpreadsheetThatDoesNotLoadLeavesTheLowerGridEmpty) {
     data.mapping.standards = Zk_StringArray{L"Missing"};
     data.mapping.mappings = Zk_StringArray{L"Missing"};
