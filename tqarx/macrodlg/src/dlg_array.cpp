@@ -71,15 +71,11 @@ BOOL CDlgArray::OnInitDialog() {
 
 void CDlgArray::setTexts() {
     SetWindowText((dialString(1056) + L" (" + m_data.name + L")").c_str());
-    const int labels[][2] = {{IDC_ARRAY_TYPE_LABEL, 1057},      {IDC_ARRAY_IMAGE_LABEL, 228},
-                             {IDC_ARRAY_COUNT_LABEL, 1058},     {IDC_ARRAY_DISTANCE_LABEL, 1059},
-                             {IDC_ARRAY_DIMENSION_LABEL, 1060}, {IDC_ARRAY_START_LABEL, 1061},
-                             {IDC_ARRAY_DIM_NAME1_LABEL, 1062}, {IDC_ARRAY_DIM_NAME2_LABEL, 1063},
-                             {IDC_ARRAY_FIRST_DIM_LABEL, 1064}, {IDC_ARRAY_SECOND_DIM_LABEL, 1065},
-                             {IDC_ARRAY_MIRROR, 1066},          {IDC_ARRAY_ENTRIES_GROUP, 1067},
-                             {IDC_ARRAY_ADD, 171},              {IDC_ARRAY_REMOVE, 172},
-                             {IDC_ARRAY_ADD_ENTRY, 1068},       {IDOK, 1},
-                             {IDCANCEL, 2}};
+    // Control and numbered text of each caption.
+    const int labels[][2] = {{1125, 1057}, {1015, 228},  {1129, 1058}, {1130, 1059}, {1126, 1060},
+                             {1134, 1061}, {1127, 1062}, {1128, 1063}, {1132, 1064}, {1133, 1065},
+                             {1346, 1066}, {1349, 1067}, {1348, 171},  {1087, 172},  {1089, 1068},
+                             {IDOK, 1},    {IDCANCEL, 2}};
     for (const auto& label : labels) SetDlgItemText(label[0], dialString(label[1]).c_str());
     SetDlgItemText(IDC_ARRAY_ALTERNATING, L"Add entries alternating");
     SetDlgItemText(IDC_ARRAY_SKIP_LABEL, L"Nr of entries to skip");

@@ -108,8 +108,8 @@ BOOL CDlgMacroCuts::OnInitDialog() {
     m_grid->SetColWidthInPixels(kFlagCol, 40);
     m_grid->setColumnWidths(Zk_Array<double>{1.0, 1.0, -40.0}, kFlagCol);
     m_grid->writeCellText(kNameCol, 0, dialString(1078));
-    m_grid->writeCellText(kValueCol, 0, dialString(881));
-    m_grid->writeCellText(kFlagCol, 0, dialString(87));
+    m_grid->writeCellText(kValueCol, 0, dialString(87));
+    m_grid->writeCellText(kFlagCol, 0, dialString(881));
     CComboBox* choice = comboAt(this, IDC_CUT_CHOICE);
     for (int nr : {1395, 1396, 1397, 1398}) choice->AddString(dialString(nr).c_str());
 

@@ -151,8 +151,9 @@ void CDlgSelectMacro::fillGrid() {
     for (int pair = 0; pair < pairs; ++pair) {
         const int checkCol = 2 * pair + 1;
         const Zk_String header = pair == 0 ? dialString(1119) : dialString(1120) + L" " + Zk_String(pair);
-        m_grid->writeCellText(checkCol, 0, header);
-        m_grid->AddCellSpan(checkCol, 0, 2, 1);
+        // The pair's heading stands over its name; the narrow check column has none.
+        m_grid->writeCellText(checkCol, 0, Zk_String());
+        m_grid->writeCellText(checkCol + 1, 0, header);
         m_grid->setCheckBoxColumn(checkCol);
         m_grid->SetLock(checkCol + 1, SS_ALLROWS, checkCol + 1, SS_ALLROWS, TRUE);
     }

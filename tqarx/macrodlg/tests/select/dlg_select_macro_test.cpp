@@ -90,8 +90,8 @@ TEST_F(SelectMacroTest, TheFilterGridSwitchesModulesAndPropertiesAndGreysMissing
             ASSERT_TRUE(visible(d, IDC_SHEET));
             EXPECT_EQ(SSGetMaxCols(grid), 6);  // the module and two properties
             EXPECT_EQ(SSGetMaxRows(grid), 2);
-            EXPECT_EQ(cell(d, IDC_SHEET, 1, 0), dialString(1119).wstr());
-            EXPECT_EQ(cell(d, IDC_SHEET, 3, 0), (dialString(1120) + L" 1").wstr());
+            EXPECT_EQ(cell(d, IDC_SHEET, 2, 0), dialString(1119).wstr());
+            EXPECT_EQ(cell(d, IDC_SHEET, 4, 0), (dialString(1120) + L" 1").wstr());
             EXPECT_EQ(cell(d, IDC_SHEET, 2, 1), L"Plates");
             EXPECT_EQ(cell(d, IDC_SHEET, 6, 1), L"Stiffened");
             EXPECT_EQ(cell(d, IDC_SHEET, 1, 2), L"1");
