@@ -12,6 +12,7 @@ void registerSectionLibDialogs(HINSTANCE module);
 void registerMacroSubDialogs(HINSTANCE module);
 void registerMacroEditorDialogs(HINSTANCE module);
 void registerMacroSettingsDialogs(HINSTANCE module);
+void registerMacroSelectDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
     registerModuleBitmaps(module);
@@ -24,4 +25,5 @@ void tqRegisterResources(HINSTANCE module) {
     registerMacroSubDialogs(module);
     registerMacroEditorDialogs(module);
     registerMacroSettingsDialogs(module);
+    registerMacroSelectDialogs(module);
 }

@@ -103,6 +103,7 @@ void addSectionLibEntries(Gallery& gallery);
 void addMacroSubEntries(Gallery& gallery);
 void addMacroEditEntries(Gallery& gallery);
 void addMacroSettingsEntries(Gallery& gallery);
+void addMacroSelectEntries(Gallery& gallery);
 // Every entry.
 Gallery allEntries();
 

@@ -91,6 +91,7 @@ Gallery allEntries() {
     addMacroSubEntries(g);
     addMacroEditEntries(g);
     addMacroSettingsEntries(g);
+    addMacroSelectEntries(g);
     return g;
 }
 
