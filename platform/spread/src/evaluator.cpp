@@ -166,16 +166,20 @@ void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal
         result = EvalVal::Error(Err::Value);
         return;
     }
-    std::vector<SS_CALCVALUE> cv(n.argc ? n.argc : 1);
+    // Arguments on the stack for the usual few, so that a call allocates nothing for them.
+    constexpr int kInlineArgs = 8;
+    SS_CALCVALUE inlineArgs[kInlineArgs];
+    std::vector<SS_CALCVALUE> moreArgs(n.argc > kInlineArgs ? n.argc : 0);
+    SS_CALCVALUE* const cv = n.argc > kInlineArgs ? moreArgs.data() : inlineArgs;
     for (int i = 0; i < n.argc; ++i) {
         EvalVal a = args[i];
         if (a.t == EvalVal::T::Cell && !(flags & SS_CUSTFUNC_WANTCELLREF)) a = Deref(*this, a);
-        ToCalcValue(a, cv[static_cast<std::size_t>(i)]);
+        ToCalcValue(a, cv[i]);
     }
     SS_CALCVALUE res;
     res.Status = SS_VALUE_STATUS_EMPTY;
-    BOOL ok = func(&res, cv.data(), static_cast<short>(n.argc));
-    for (int i = 0; i < n.argc; ++i) FreeCalcValue(cv[static_cast<std::size_t>(i)]);
+    BOOL ok = func(&res, cv, static_cast<short>(n.argc));
+    for (int i = 0; i < n.argc; ++i) FreeCalcValue(cv[i]);
     if (!ok) {
         result = EvalVal::Error(Err::Value);
     } else {

@@ -35,13 +35,15 @@ std::wstring Style::Key() const {
     return k;
 }
 
+bool SameTypeInfo(const SS_CELLTYPEINFO& a, const SS_CELLTYPEINFO& b) {
+    return a.type == b.type && a.maxLength == b.maxLength && a.caseMode == b.caseMode && a.decimals == b.decimals &&
+           a.minValue == b.minValue && a.maxValue == b.maxValue && a.separator == b.separator &&
+           a.editable == b.editable && a.style == b.style && a.text == b.text && a.items == b.items &&
+           a.picture1 == b.picture1 && a.picture2 == b.picture2;
+}
+
 bool Style::operator==(const Style& o) const {
-    const SS_CELLTYPEINFO& a = type;
-    const SS_CELLTYPEINFO& b = o.type;
-    return has == o.has && a.type == b.type && a.maxLength == b.maxLength && a.caseMode == b.caseMode &&
-           a.decimals == b.decimals && a.minValue == b.minValue && a.maxValue == b.maxValue &&
-           a.separator == b.separator && a.editable == b.editable && a.style == b.style && a.text == b.text &&
-           a.items == b.items && a.picture1 == b.picture1 && a.picture2 == b.picture2 && locked == o.locked &&
+    return has == o.has && SameTypeInfo(type, o.type) && locked == o.locked &&
            back == o.back && fore == o.fore && fontName == o.fontName && fontSize == o.fontSize && bold == o.bold &&
            italic == o.italic && borderSides == o.borderSides && borderStyle == o.borderStyle &&
            borderColor == o.borderColor && align == o.align;

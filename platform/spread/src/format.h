@@ -37,6 +37,9 @@ struct Style {
     bool operator==(const Style& o) const;
 };
 
+// Whether two cell types are the same in every field.
+bool SameTypeInfo(const SS_CELLTYPEINFO& a, const SS_CELLTYPEINFO& b);
+
 class StyleTable {
 public:
     StyleTable();

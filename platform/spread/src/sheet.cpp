@@ -614,6 +614,12 @@ bool Sheet::ApplyStyle(Coord col, Coord row, Coord col2, Coord row2, const Style
     if (!Inside(col, row) || !Inside(col2, row2)) return false;
     if (static_cast<std::int64_t>(col2 - col + 1) * (row2 - row + 1) > kMaxRectArea) return false;
     if (col == col2 && row == row2) {  // one cell (the common case): no memo to build
+        // A cell given the type it has already stays as it is (a value written again).
+        if (groups == kGroupType) {
+            const CellData* c = store_.Find(col, row);
+            if (c && (styles_.Get(c->style).has & kGroupType) && SameTypeInfo(styles_.Get(c->style).type, src.type))
+                return true;
+        }
         CellData& d = store_.Get(col, row);
         d.style = TakeGroups(d.style, src, groups);
         store_.Compact(col, row);

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "acad/command_line.h"
+#include "engine/kept_lookup_sheet.h"
+#include "engine/sheet_file_cache.h"
 #include "host/dialog_support.h"
 #include "mfc/controls.h"
 #include "win/globalmem.h"
@@ -28,6 +30,10 @@ constexpr int kFormulaRows = 4;  // rows 1 to 4 (and 5) show column 4's formula
 bool sameText(const Zk_String& a, const Zk_String& b) {
     return a.length() == b.length() && a.equal(b, true);
 }
+
+void setErrorValue(SS_CALCVALUE* value, LONG code);
+void setLookUpResult(SS_CALCVALUE* result, const KmLookUpCell& cell);
+void printLookUpResult(const SS_CALCVALUE& result);
 
 
 }  // namespace
@@ -120,15 +126,17 @@ void CFormula::readTable() {
     }
 }
 
-Zk_Spread* CFormula::lookUpCallingGrid() const {
+Zk_Spread* CFormula::lookUpCallingGrid() const { return calculatingGrid(callingGrid); }
+
+Zk_Spread* CFormula::calculatingGrid(Zk_Spread* otherwise) {
     if (HWND calculating = SSGetCalcWindow()) {
         if (auto* spread = dynamic_cast<Zk_Spread*>(CWnd::FromHandlePermanent(calculating)))
             return spread;
     }
-    return callingGrid;
+    return otherwise;
 }
 
-Zk_String CFormula::argumentText(const SS_CALCVALUE& value, Zk_Spread* calling) const {
+Zk_String CFormula::argumentText(const SS_CALCVALUE& value, Zk_Spread* calling) {
     switch (value.Type) {
     case SS_VALUE_TYPE_LONG:
         return Zk_String(static_cast<long long>(value.Val.ValLong));
@@ -166,6 +174,9 @@ void CFormula::lookUp() {
     const Zk_String file(SSGetGlobalStr(args[0].Val.hValStr));
     if (file.isEmpty() || !grid.loadFromFile(file))
         return;
+    // A sheet the cache will hand out again is kept for the next look-ups of its keys.
+    if (argCount == 4 && sheetFileBytesKept(grid.loadedBytes()) && !findKeptLookUpSheet(grid.loadedBytes()))
+        keepLookUpSheet(grid.loadedBytes(), KmKeptLookUpSheet::read(grid));
     registerFromTable(&grid);
     Zk_Spread* calling = lookUpCallingGrid();
 
@@ -215,26 +226,7 @@ void CFormula::lookUp() {
         return;
     }
     readResult(col, row);
-
-    if (result->Status != SS_VALUE_STATUS_OK)
-        return;
-    switch (result->Type) {
-    case SS_VALUE_TYPE_LONG:
-        acutPrintf(L"Result is long: %i\n", static_cast<int>(result->Val.ValLong));
-        break;
-    case SS_VALUE_TYPE_DOUBLE:
-        acutPrintf(L"Result is double: %f\n", result->Val.ValDouble);
-        break;
-    case SS_VALUE_TYPE_STR:
-        acutPrintf(L"Result is string: %s\n", SSGetGlobalStr(result->Val.hValStr).c_str());
-        break;
-    case SS_VALUE_TYPE_CELL:
-        acutPrintf(L"Result is cell\n");
-        break;
-    default:
-        acutPrintf(L"Result is range\n");
-        break;
-    }
+    printLookUpResult(*result);
 }
 
 namespace {
@@ -249,12 +241,23 @@ void setErrorValue(SS_CALCVALUE* value, LONG code) {
 }  // namespace
 
 void CFormula::readResult(int col, int row) {
-    Zk_String text;
-    if (!grid.readCellText(col, row, text)) {
+    KmLookUpCell cell;
+    if (!grid.readCellText(col, row, cell.text)) {
         setErrorValue(result, SS_ERROR_REF);
         return;
     }
-    const int typeCode = grid.GetCellType(col, row);
+    cell.type = grid.GetCellType(col, row);
+    cell.isNumber = SSGetFloat(grid.GetSafeHwnd(), col, row, &cell.number) != FALSE;
+    setLookUpResult(result, cell);
+}
+
+namespace {
+
+// The result of a look-up that found cell: a number cell's number, an integer or check
+// box cell's integer, any other cell's text.
+void setLookUpResult(SS_CALCVALUE* result, const KmLookUpCell& cell) {
+    const Zk_String& text = cell.text;
+    const int typeCode = cell.type;
     if (typeCode == SS_TYPE_INTEGER || typeCode == SS_TYPE_CHECKBOX) {
         if (text.isEmpty())
             return;  // an empty cell gives an empty value
@@ -270,11 +273,10 @@ void CFormula::readResult(int col, int row) {
         return;
     }
     if (typeCode == SS_TYPE_NUMBER || typeCode == SS_TYPE_CURRENCY || typeCode == SS_TYPE_PERCENT) {
-        double number = 0.0;
-        if (SSGetFloat(grid.GetSafeHwnd(), col, row, &number)) {
+        if (cell.isNumber) {
             result->Status = SS_VALUE_STATUS_OK;
             result->Type = SS_VALUE_TYPE_DOUBLE;
-            result->Val.ValDouble = number;
+            result->Val.ValDouble = cell.number;
         } else if (!text.isEmpty()) {
             // An error value (or text that is no number) in a number cell.
             setErrorValue(result, SS_ERROR_VALUE);
@@ -300,7 +302,27 @@ void CFormula::readResult(int col, int row) {
     result->Val.hValStr = block;
 }
 
-namespace {
+void printLookUpResult(const SS_CALCVALUE& result) {
+    if (result.Status != SS_VALUE_STATUS_OK)
+        return;
+    switch (result.Type) {
+    case SS_VALUE_TYPE_LONG:
+        acutPrintf(L"Result is long: %i\n", static_cast<int>(result.Val.ValLong));
+        break;
+    case SS_VALUE_TYPE_DOUBLE:
+        acutPrintf(L"Result is double: %f\n", result.Val.ValDouble);
+        break;
+    case SS_VALUE_TYPE_STR:
+        acutPrintf(L"Result is string: %s\n", SSGetGlobalStr(result.Val.hValStr).c_str());
+        break;
+    case SS_VALUE_TYPE_CELL:
+        acutPrintf(L"Result is cell\n");
+        break;
+    default:
+        acutPrintf(L"Result is range\n");
+        break;
+    }
+}
 
 // Files of the look-ups open now, outermost first.
 std::vector<std::wstring>& openLookUps() {
@@ -317,6 +339,37 @@ struct LookUpScope {
 
 }  // namespace
 
+bool CFormula::lookUpInKeptSheet(SS_CALCVALUE* resultValue, SS_CALCVALUE* arguments, short count) {
+    // What a look-up window would do before it reads the sheet, in the same order.
+    if (resultValue == nullptr || arguments == nullptr || count != 4)
+        return false;
+    for (short i = 0; i < count; ++i)
+        if (arguments[i].Status != SS_VALUE_STATUS_OK)
+            return false;
+    if (arguments[0].Type != SS_VALUE_TYPE_STR)
+        return false;
+    const Zk_String file(SSGetGlobalStr(arguments[0].Val.hValStr));
+    if (file.isEmpty())
+        return false;
+    const std::shared_ptr<KmKeptLookUpSheet> sheet =
+        findKeptLookUpSheet(keptSheetFileBytes(file.wstr(), SS_LIMIT_FILE_BYTES));
+    if (!sheet)
+        return false;
+    // The window is opened on no file of its own.
+    acutPrintf(L"Loading spreadsheet:%s\n", L"");
+    resultValue->Status = SS_VALUE_STATUS_EMPTY;
+    Zk_Spread* calling = calculatingGrid(gCurrentFormulaGrid);
+    const int keyCol = sheet->column(argumentText(arguments[1], calling));
+    const int valueCol = sheet->column(argumentText(arguments[2], calling));
+    const Zk_String key = argumentText(arguments[3], calling);
+    const int keyRow = keyCol > 0 && valueCol > 0 ? sheet->row(keyCol, key) : -1;
+    if (keyRow < 0)
+        return true;
+    setLookUpResult(resultValue, sheet->cell(valueCol, keyRow));
+    printLookUpResult(*resultValue);
+    return true;
+}
+
 BOOL CFormula::fromTable(SS_CALCVALUE* resultValue, SS_CALCVALUE* arguments, short count) {
     std::wstring file;
     if (count > 0 && arguments != nullptr && arguments[0].Status == SS_VALUE_STATUS_OK &&
@@ -331,6 +384,8 @@ BOOL CFormula::fromTable(SS_CALCVALUE* resultValue, SS_CALCVALUE* arguments, sho
         return TRUE;
     }
     LookUpScope scope(file);
+    if (lookUpInKeptSheet(resultValue, arguments, count))
+        return TRUE;
     CFormula window;
     window.mode = kModeLookUp;
     window.result = resultValue;

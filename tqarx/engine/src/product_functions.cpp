@@ -64,7 +64,7 @@ bool tableLookup(const Args& args, KmFuncValue& result, bool translate) {
         return productSectionSystemName(field, sys) ? sys : field;
     };
     bool found = translate ? lookupTableValue(*rows, buildTableKey(parts), value, toSystemName)
-                           : lookupTableValue(*rows, buildTableKey(parts), value);
+                           : lookupKeptTableValue(rows, buildTableKey(parts), value);
     if (!found) return false;
     setText(result, value);
     return true;

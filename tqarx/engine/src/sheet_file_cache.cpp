@@ -30,24 +30,50 @@ Cache& cache() {
 
 }  // namespace
 
-std::shared_ptr<const std::string> readSheetFileBytes(const std::wstring& path, std::uint64_t maxBytes) {
-    if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return nullptr;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(path.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return nullptr;
-    FindClose(find);
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return nullptr;
-    const std::uint64_t size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    if (size > maxBytes) return nullptr;
+namespace {
 
+// The file's entry as the file system reports it; false for a missing file, a folder or
+// one larger than maxBytes.
+bool findFile(const std::wstring& path, std::uint64_t maxBytes, WIN32_FIND_DATAW& data, std::uint64_t& size) {
+    if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;
+    HANDLE find = FindFirstFileW(path.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return false;
+    FindClose(find);
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return size <= maxBytes;
+}
+
+// The kept entry of path when the file is unchanged since it was kept; a changed file's
+// entry is dropped.
+const Entry* unchangedEntry(const std::wstring& path, std::uint64_t size, const WIN32_FIND_DATAW& data) {
     Cache& c = cache();
     const auto it = c.files.find(path);
-    if (it != c.files.end()) {
-        if (it->second.size == size && CompareFileTime(&it->second.written, &data.ftLastWriteTime) == 0)
-            return it->second.bytes;
-        c.bytes -= it->second.bytes->size();
-        c.files.erase(it);
-    }
+    if (it == c.files.end()) return nullptr;
+    if (it->second.size == size && CompareFileTime(&it->second.written, &data.ftLastWriteTime) == 0)
+        return &it->second;
+    c.bytes -= it->second.bytes->size();
+    c.files.erase(it);
+    return nullptr;
+}
+
+}  // namespace
+
+std::shared_ptr<const std::string> keptSheetFileBytes(const std::wstring& path, std::uint64_t maxBytes) {
+    WIN32_FIND_DATAW data;
+    std::uint64_t size = 0;
+    if (!findFile(path, maxBytes, data, size)) return nullptr;
+    const Entry* kept = unchangedEntry(path, size, data);
+    return kept ? kept->bytes : nullptr;
+}
+
+std::shared_ptr<const std::string> readSheetFileBytes(const std::wstring& path, std::uint64_t maxBytes) {
+    WIN32_FIND_DATAW data;
+    std::uint64_t size = 0;
+    if (!findFile(path, maxBytes, data, size)) return nullptr;
+    if (const Entry* kept = unchangedEntry(path, size, data)) return kept->bytes;
+
+    Cache& c = cache();
     auto bytes = std::make_shared<std::string>();
     if (!ReadFileBytes(path, *bytes, maxBytes)) return nullptr;
     ++c.reads;
@@ -59,6 +85,13 @@ std::shared_ptr<const std::string> readSheetFileBytes(const std::wstring& path, 
         c.bytes += size;
     }
     return bytes;
+}
+
+bool sheetFileBytesKept(const std::shared_ptr<const std::string>& bytes) {
+    if (!bytes) return false;
+    for (const auto& [path, entry] : cache().files)
+        if (entry.bytes == bytes) return true;
+    return false;
 }
 
 std::size_t sheetFileReads() { return cache().reads; }

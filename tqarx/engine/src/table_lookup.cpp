@@ -1,8 +1,10 @@
 #include "engine/table_lookup.h"
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "engine/file_write_time.h"
 #include "host/settings.h"
@@ -336,4 +338,55 @@ bool lookupTableValue(const KmTableRows& rows, const Zk_String& key, Zk_String& 
         return true;
     }
     return false;
+}
+
+namespace {
+
+// Per kept table: the first row of each key. The rows are held, so their identity
+// cannot be reused while the index is kept.
+struct KeyIndex {
+    std::shared_ptr<const KmTableRows> rows;
+    std::unordered_map<std::wstring, std::size_t> firstRow;
+};
+
+constexpr std::size_t kMaxKeyIndexes = 16;
+
+std::vector<KeyIndex>& keyIndexes() {
+    static std::vector<KeyIndex> indexes;  // most recently used first
+    return indexes;
+}
+
+const KeyIndex& keyIndexOf(const std::shared_ptr<const KmTableRows>& rows) {
+    auto& indexes = keyIndexes();
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        if (indexes[i].rows != rows) continue;
+        std::rotate(indexes.begin(), indexes.begin() + static_cast<std::ptrdiff_t>(i),
+                    indexes.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        return indexes.front();
+    }
+    // Tables nobody else holds any more (their file changed) are never asked for again.
+    indexes.erase(std::remove_if(indexes.begin(), indexes.end(),
+                                 [](const KeyIndex& k) { return k.rows.use_count() == 1; }),
+                  indexes.end());
+    if (indexes.size() >= kMaxKeyIndexes) indexes.pop_back();
+    KeyIndex index;
+    index.rows = rows;
+    index.firstRow.reserve(rows->size());
+    for (std::size_t r = 0; r < rows->size(); ++r)
+        if (!(*rows)[r].isEmpty()) index.firstRow.emplace((*rows)[r][0].wstr(), r);  // the first row wins
+    indexes.insert(indexes.begin(), std::move(index));
+    return indexes.front();
+}
+
+}  // namespace
+
+bool lookupKeptTableValue(const std::shared_ptr<const KmTableRows>& rows, const Zk_String& key, Zk_String& value) {
+    if (!rows) return false;
+    const KeyIndex& index = keyIndexOf(rows);
+    const auto it = index.firstRow.find(key.wstr());
+    if (it == index.firstRow.end()) return false;
+    const Zk_StringArray& row = (*rows)[it->second];
+    if (row.length() < 2) return false;
+    value = row[1];
+    return true;
 }

@@ -88,11 +88,16 @@ public:
 private:
     void readTable();
     void lookUp();
+    // A four-argument look-up answered from the kept copy of an unchanged sheet without
+    // formulas (engine/kept_lookup_sheet.h), with the same result and command-line
+    // output as a window; false (nothing done) when no such copy is kept.
+    static bool lookUpInKeptSheet(SS_CALCVALUE* result, SS_CALCVALUE* args, short argCount);
     void setReferenceStyle(short style);
     // The sheet whose formula called FROMTABLE: the calculating control, else the
     // current grid.
     Zk_Spread* lookUpCallingGrid() const;
-    Zk_String argumentText(const SS_CALCVALUE& value, Zk_Spread* calling) const;
+    static Zk_Spread* calculatingGrid(Zk_Spread* otherwise);
+    static Zk_String argumentText(const SS_CALCVALUE& value, Zk_Spread* calling);
     void readResult(int col, int row);
 };
 

@@ -14,6 +14,12 @@
 // larger than maxBytes (then nothing is read; the caller's own read says why).
 std::shared_ptr<const std::string> readSheetFileBytes(const std::wstring& path, std::uint64_t maxBytes);
 
+// The bytes kept for the file when it is unchanged since, else null (nothing is read).
+std::shared_ptr<const std::string> keptSheetFileBytes(const std::wstring& path, std::uint64_t maxBytes);
+// Whether these bytes are the ones the cache keeps for their file (read again they are
+// handed out as the same object while the file is unchanged).
+bool sheetFileBytesKept(const std::shared_ptr<const std::string>& bytes);
+
 // Reads from disk made so far (for tests), and emptying the cache.
 std::size_t sheetFileReads();
 void clearSheetFileCache();

@@ -66,3 +66,7 @@ Zk_String buildTableKey(const std::vector<KmTableKeyPart>& parts);
 // field.
 bool lookupTableValue(const KmTableRows& rows, const Zk_String& key, Zk_String& value,
                       const std::function<Zk_String(const Zk_String&)>& translateKey = {});
+// As lookupTableValue without a key translation, through an index of the first row of
+// each key made on the first look-up into rows and kept with them (for the rows
+// readDataTable hands out again while their file is unchanged).
+bool lookupKeptTableValue(const std::shared_ptr<const KmTableRows>& rows, const Zk_String& key, Zk_String& value);
