@@ -18,7 +18,7 @@ struct Entry {
     std::shared_ptr<KmKeptLookUpSheet> sheet;
 };
 
-constexpr std::size_t kMaxKept = 16;
+constexpr std::size_t kMaxKept = 8;
 
 struct Store {
     std::vector<Entry> entries;  // most recently used first

@@ -32,7 +32,7 @@ struct KmLookUpCell {
 class KmKeptLookUpSheet {
 public:
     // Sheets with more cells than this are not kept.
-    static constexpr std::size_t kMaxCells = 250000;
+    static constexpr std::size_t kMaxCells = 100000;
 
     // The loaded grid read whole; null when it holds a formula or is larger than kMaxCells.
     static std::shared_ptr<KmKeptLookUpSheet> read(const Zk_Spread& grid);
