@@ -9,6 +9,7 @@ void registerStandardsDialogs(HINSTANCE module);
 void registerDesignerDialog(HINSTANCE module);
 void registerSheetEditorDialogs(HINSTANCE module);
 void registerSectionLibDialogs(HINSTANCE module);
+void registerMacroDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
     registerModuleBitmaps(module);
@@ -18,4 +19,5 @@ void tqRegisterResources(HINSTANCE module) {
     registerDesignerDialog(module);
     registerSheetEditorDialogs(module);
     registerSectionLibDialogs(module);
+    registerMacroDialogs(module);
 }

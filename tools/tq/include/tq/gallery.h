@@ -100,6 +100,7 @@ void addFrameEntries(Gallery& gallery);
 void addDesignerEntries(Gallery& gallery);
 void addSheetEditorEntries(Gallery& gallery);
 void addSectionLibEntries(Gallery& gallery);
+void addMacroDlgEntries(Gallery& gallery);
 // Every entry.
 Gallery allEntries();
 

@@ -88,6 +88,7 @@ Gallery allEntries() {
     addDesignerEntries(g);
     addSheetEditorEntries(g);
     addSectionLibEntries(g);
+    addMacroDlgEntries(g);
     return g;
 }
 
