@@ -1,5 +1,6 @@
 // The stand-in's host operations on placed macros: scripted answers, recorded calls.
 #include "host/macro_host_calls.h"
+#include "host/macro_prop_files.h"
 
 #include "host/macro_prof_records.h"
 
@@ -79,7 +80,10 @@ void MacroHostStandIn::record(const Zk_String& name, const Zk_String& tabName, c
 
 MacroHostStandIn& macroHost() { return instance(); }
 
-void resetMacroHost() { instance() = MacroHostStandIn(); }
+void resetMacroHost() {
+    instance() = MacroHostStandIn();
+    macroPropFiles() = MacroPropFilesStandIn();
+}
 
 bool UpdateModule(const Zk_String& tabName, MacroData& data, const MacroChanges& changes) {
     MacroHostStandIn& host = instance();

@@ -13,6 +13,7 @@ void registerMacroSubDialogs(HINSTANCE module);
 void registerMacroEditorDialogs(HINSTANCE module);
 void registerMacroSettingsDialogs(HINSTANCE module);
 void registerMacroSelectDialogs(HINSTANCE module);
+void registerMacroDialogs(HINSTANCE module);
 
 void tqRegisterResources(HINSTANCE module) {
     registerModuleBitmaps(module);
@@ -26,4 +27,5 @@ void tqRegisterResources(HINSTANCE module) {
     registerMacroEditorDialogs(module);
     registerMacroSettingsDialogs(module);
     registerMacroSelectDialogs(module);
+    registerMacroDialogs(module);
 }

@@ -104,6 +104,7 @@ void addMacroSubEntries(Gallery& gallery);
 void addMacroEditEntries(Gallery& gallery);
 void addMacroSettingsEntries(Gallery& gallery);
 void addMacroSelectEntries(Gallery& gallery);
+void addMacroDlgEntries(Gallery& gallery);
 // Every entry.
 Gallery allEntries();
 

@@ -92,6 +92,7 @@ Gallery allEntries() {
     addMacroEditEntries(g);
     addMacroSettingsEntries(g);
     addMacroSelectEntries(g);
+    addMacroDlgEntries(g);
     return g;
 }
 

@@ -1,7 +1,7 @@
-// Resource and control ids of the module frame's own dialogs.
+// Resource ids of the module frame. The macro dialog that the frame's launchers open
+// has its ids in res/macrodlg_ids.h.
 #pragma once
 
-// The macro dialog (modeless property window of placed macros).
-constexpr unsigned IDD_TQ_MACRO = 8131;
-constexpr int IDC_MACRO_CAPTION = 1179;  // static: the macro data's caption
-constexpr int IDC_MACRO_TABS = 1175;     // tab control: one tab per MacroTabData
+#include "res/macrodlg_ids.h"
+
+constexpr unsigned IDD_TQ_MACRO = IDD_MACRO;
