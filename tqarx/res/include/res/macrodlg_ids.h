@@ -31,8 +31,7 @@ constexpr unsigned IDI_MACRO_CLASH = 237;
 constexpr unsigned IDI_MACRO_STANDARDS = 259;
 
 // A general page (kinds 0, 1 and 3; kind 1 shows the bolt band).
-// 8137 is the section library's main dialog here, so the general page takes 8142.
-constexpr unsigned IDD_MACRO_TAB_GENERAL = 8142;
+constexpr unsigned IDD_MACRO_TAB_GENERAL = 8137;
 constexpr int IDC_PAGE_GRID_GENERAL = 1001;   // placeholder of the variables grid
 constexpr int IDC_BOLT_ASSEMBLY = 1091;
 constexpr int IDC_BOLT_DIAMETER = 1092;

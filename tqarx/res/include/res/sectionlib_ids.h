@@ -1,7 +1,7 @@
 // Resource and control ids of the section library dialogs.
 #pragma once
 
-constexpr unsigned IDD_EDIT_LIB_SECTIONS = 8137;
+constexpr unsigned IDD_EDIT_LIB_SECTIONS = 8721;  // 8137 is the macro dialog's general page
 constexpr unsigned IDD_TAB_LIB_GROUPS = 8138;
 constexpr unsigned IDD_TAB_LIB_TYPES = 8139;
 constexpr unsigned IDD_TAB_LIB_VALUES = 8716;
