@@ -35,7 +35,7 @@ mfc::DialogTemplate macroDialog() {
         .label(IDC_MACRO_FILTER_LABEL, L"", 94, 22, 28, 10)
         .comboBox(IDC_MACRO_FILTER, 122, 20, 58, 100)
         .tabControl(IDC_MACRO_TAB, 4, 36, 176, 112)
-        .pushButton(IDC_MACRO_REAPPLY, L"", 74, 152, 52, 14)
+        .pushButton(IDC_MACRO_REAPPLY, L"", 58, 152, 68, 14)
         .pushButton(1, L"", 130, 152, 50, 14);
     return t;
 }
@@ -64,20 +64,20 @@ mfc::DialogTemplate profilePage() {
     t.style = kPage;
     t.label(IDC_PAGE_GRID_PROF, L"", 2, 2, 196, 40)
         .label(IDC_PROF_GROUP_LABEL, L"", 2, 52, 50, 10)
-        .comboBox(IDC_PROF_GROUP, 54, 50, 90, 100)
-        .comboBox(IDC_PROF_PROFILE, 54, 66, 90, 100)
+        .comboBox(IDC_PROF_GROUP, 54, 50, 76, 100)
+        .comboBox(IDC_PROF_PROFILE, 54, 66, 76, 100)
         .label(IDC_PROF_SECTION_LABEL, L"", 2, 84, 50, 10)
-        .comboBox(IDC_PROF_SECTION, 54, 82, 90, 100)
-        .pushButton(IDC_PROF_SELECT_SECTION, L"", 148, 82, 50, 13)
+        .comboBox(IDC_PROF_SECTION, 54, 82, 76, 100)
+        .pushButton(IDC_PROF_SELECT_SECTION, L"", 134, 82, 64, 13)
         .label(IDC_PROF_OFFSET_LABEL, L"", 2, 100, 50, 10)
-        .comboBox(IDC_PROF_OFFSET, 54, 98, 90, 100)
+        .comboBox(IDC_PROF_OFFSET, 54, 98, 76, 100)
         .label(IDC_PROF_ROTATION_LABEL, L"", 2, 116, 50, 10)
-        .comboBox(IDC_PROF_ROTATION, 54, 114, 90, 100, kEditableCombo)
+        .comboBox(IDC_PROF_ROTATION, 54, 114, 76, 100, kEditableCombo)
         .label(IDC_PROF_PLANE_LABEL, L"", 2, 132, 50, 10)
-        .comboBox(IDC_PROF_PLANE, 54, 130, 90, 100)
-        .pushButton(IDC_PROF_PICK_PLANE, L"", 148, 130, 50, 13)
-        .pushButton(IDC_PAGE_ADVANCED, L"", 148, 50, 50, 13)
-        .pushButton(IDC_PROF_SEGMENTED, L"", 148, 66, 50, 13);
+        .comboBox(IDC_PROF_PLANE, 54, 130, 76, 100)
+        .pushButton(IDC_PROF_PICK_PLANE, L"", 134, 130, 64, 13)
+        .pushButton(IDC_PAGE_ADVANCED, L"", 134, 50, 64, 13)
+        .pushButton(IDC_PROF_SEGMENTED, L"", 134, 66, 64, 13);
     return t;
 }
 

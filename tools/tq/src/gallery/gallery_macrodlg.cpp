@@ -1,9 +1,12 @@
-// Gallery entries of the macro dialogs: the macro dialog on each of its pages, for a
-// column end plate with its plate, bolt and profile tabs.
+// Gallery entries of the macro dialogs: the macro dialog on each of its pages, for the
+// example end plate macro (the examples' "macros" folder beside the library), or for a
+// column end plate made here when the library has no such folder beside it.
 #include <string>
 
 #include "frame/macro_registry.h"
+#include "host/macro_file.h"
 #include "host/macro_host_calls.h"
+#include "host/settings.h"
 #include "host/macro_model.h"
 #include "res/macrodlg_ids.h"
 #include "tq/gallery.h"
@@ -81,6 +84,17 @@ MacroData endPlateMacro() {
     return data;
 }
 
+// The example macro's dialog data, else the one made here.
+MacroData galleryMacro() {
+    Zk_DbMacro macro;
+    MacroData data;
+    Zk_String error;
+    if (readMacroFile(gSettings.libDir + Zk_String(L"..\\macros\\EndPlate.macro"), macro, data, error) &&
+        !data.tabs.isEmpty())
+        return data;
+    return endPlateMacro();
+}
+
 }  // namespace
 
 void addMacroDlgEntries(Gallery& gallery) {
@@ -90,7 +104,7 @@ void addMacroDlgEntries(Gallery& gallery) {
         macroHost().diameters[L"M-8.8"] = Zk_StringArray{L"16", L"20", L"24"};
         macroHost().offsetTypeStrings = Zk_StringArray{L"Centre", L"By reference", L"Top", L"Bottom"};
         macroHost().basePlaneStrings = Zk_StringArray{L"Plane", L"Object", L"Coordinate system", L"Keep"};
-        MacroData data = endPlateMacro();
+        MacroData data = galleryMacro();
         auto& steps = camera.onDialog(IDD_MACRO);
         for (int i = 0; i < data.tabs.length(); ++i)
             steps.selectTab(IDC_MACRO_TAB, i).then(camera.shot(data.tabs[i].name.toUtf8()));
