@@ -8,22 +8,6 @@
 
 namespace macro_settings {
 
-void prepareGrid(Zk_Spread& grid, int cols, int rows) {
-    const HWND h = grid.GetSafeHwnd();
-    if (h == nullptr) return;
-    SSReset(h);
-    for (short index : {8, 12, 7, 26, 18}) SSSetBool(h, index, FALSE);
-    for (short index : {21, 34, 32}) SSSetBool(h, index, TRUE);
-    SSSetSelColor(h, RGB(10, 36, 106), RGB(255, 255, 255));
-    for (short index : {11, 3}) SSSetBool(h, index, TRUE);
-    for (short index : {10, 4}) SSSetBool(h, index, FALSE);
-    grid.setColCount(cols);
-    grid.setRowCount(rows < 1 ? 1 : rows);
-    SSSetFont(h, SS_ALLCOLS, SS_ALLROWS, SS_ALLCOLS, SS_ALLROWS, L"Tahoma", grid.fontSize, FALSE, FALSE);
-    SSSetDefaultFont(h, L"Tahoma", grid.fontSize);
-    SSSetBool(h, 8, TRUE);
-}
-
 void setUpIconButton(CButtonST& button, int id, CWnd* page, unsigned icon, int tooltipText) {
     button.SubclassDlgItem(id, page);
     button.SetIcon(icon);

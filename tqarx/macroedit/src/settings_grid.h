@@ -1,5 +1,6 @@
-// What the pages of the macro settings dialog share: the preparation of their grids, the
-// icon buttons and the reading of numbers typed as text.
+// What the pages of the macro settings dialog share: the icon buttons and the reading of
+// numbers typed as text. Their grids are prepared as every editor grid
+// (macroedit/editor_grid.h).
 #pragma once
 
 #include "host/zk_string.h"
@@ -9,11 +10,6 @@ class CButtonST;
 class CWnd;
 
 namespace macro_settings {
-
-// The preparation every grid of the macro editor gets before it is filled: a reset
-// control with the editor's settings, selection colours and font, cols columns and at
-// least one row.
-void prepareGrid(Zk_Spread& grid, int cols, int rows);
 
 // A flat icon button with a tooltip (a dialog text).
 void setUpIconButton(CButtonST& button, int id, CWnd* page, unsigned icon, int tooltipText);

@@ -2,6 +2,7 @@
 
 #include "filter_picker.h"
 #include "host/texts.h"
+#include "macroedit/editor_grid.h"
 #include "settings_grid.h"
 #include "win/window.h"
 
@@ -58,7 +59,7 @@ BOOL CTabMacroFilter::OnInitDialog() {
     macro_settings::setUpIconButton(m_add, IDC_MSF_SECTION_ADD, this, IDI_MS_ADD, kTextAddRow);
     macro_settings::setUpIconButton(m_remove, IDC_MSF_SECTION_REMOVE, this, IDI_MS_REMOVE, kTextRemoveRow);
     m_grid.createFromPlaceholder(this, IDC_MS_GRID, true);
-    macro_settings::prepareGrid(m_grid, 2, 1);
+    prepareEditorGrid(m_grid, 2, 1);
     m_grid.writeCellText(1, 0, dialString(kTextPairFirst));
     m_grid.writeCellText(2, 0, dialString(kTextPairSecond));
     m_grid.setColumnWidths(Zk_Array<double>{1.0, 1.0});

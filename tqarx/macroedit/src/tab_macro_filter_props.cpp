@@ -3,6 +3,7 @@
 #include "designer/zk_dlg_designer_data.h"
 #include "host/texts.h"
 #include "mfc/controls.h"
+#include "macroedit/editor_grid.h"
 #include "settings_grid.h"
 #include "win/window.h"
 
@@ -43,7 +44,7 @@ BOOL CTabMacroFilterProps::OnInitDialog() {
     macro_settings::setUpIconButton(m_add, IDC_MS_ADD, this, IDI_MS_ADD, kTextAddRow);
     macro_settings::setUpIconButton(m_remove, IDC_MS_REMOVE, this, IDI_MS_REMOVE, kTextRemoveRow);
     m_grid.createFromPlaceholder(this, IDC_MSP_GRID, true);
-    macro_settings::prepareGrid(m_grid, 1, 1);
+    prepareEditorGrid(m_grid, 1, 1);
     m_grid.writeCellText(1, 0, dialString(kTextProperty));
     m_grid.setColumnWidths(Zk_Array<double>{1.0});
 

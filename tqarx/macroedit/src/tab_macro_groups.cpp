@@ -1,6 +1,7 @@
 #include "macroedit/tab_macro_groups.h"
 
 #include "host/texts.h"
+#include "macroedit/editor_grid.h"
 #include "settings_grid.h"
 #include "win/window.h"
 
@@ -49,7 +50,7 @@ BOOL CTabMacroGroups::OnInitDialog() {
 
     m_grid.createFromPlaceholder(this, IDC_MSG_GRID, true);
     const int rows = m_data->names.length();
-    macro_settings::prepareGrid(m_grid, 3, rows);
+    prepareEditorGrid(m_grid, 3, rows);
     m_grid.writeCellText(1, 0, dialString(kTextColumn1));
     m_grid.writeCellText(2, 0, dialString(kTextColumn2));
     m_grid.writeCellText(3, 0, dialString(kTextColumn3));

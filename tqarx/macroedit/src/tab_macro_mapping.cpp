@@ -4,6 +4,7 @@
 #include "host/random_string.h"
 #include "host/settings.h"
 #include "host/texts.h"
+#include "macroedit/editor_grid.h"
 #include "settings_grid.h"
 #include "win/window.h"
 
@@ -117,7 +118,7 @@ BOOL CTabMacroMapping::OnInitDialog() {
 
 void CTabMacroMapping::fillStandards(int selectRow) {
     const int rows = m_data->standards.length();
-    macro_settings::prepareGrid(m_standards, 2, rows);
+    prepareEditorGrid(m_standards, 2, rows);
     m_standards.writeCellText(kSpreadsheetCol, 0, Zk_String(L"Spreadsheet"));
     m_standards.writeCellText(kTargetCol, 0, Zk_String(L"Maps to"));
     // A stored spreadsheet that is not in the folder is still offered, so that it shows.
@@ -182,7 +183,7 @@ void CTabMacroMapping::loadRow(int row) {
     m_loadedChoices.clear();
     m_cells.resetVarCells();
     m_loadedRow = -1;
-    macro_settings::prepareGrid(m_objects, 3, 1);
+    prepareEditorGrid(m_objects, 3, 1);
     m_objects.writeCellText(kTypeCol, 0, Zk_String(L"Type"));
     m_objects.writeCellText(kNameCol, 0, Zk_String(L"Std Name"));
     m_objects.writeCellText(kObjectCol, 0, Zk_String(L"Macro object"));

@@ -3,6 +3,7 @@
 #include "host/string_arr.h"
 #include "host/texts.h"
 #include "mfc/controls.h"
+#include "macroedit/editor_grid.h"
 #include "settings_grid.h"
 #include "win/window.h"
 
@@ -53,7 +54,7 @@ BOOL CTabMacroVariables::OnInitDialog() {
 
     m_grid.createFromPlaceholder(this, IDC_MSV_GRID, true);
     const int rows = m_data->names.length();
-    macro_settings::prepareGrid(m_grid, 2, rows);
+    prepareEditorGrid(m_grid, 2, rows);
     m_grid.writeCellText(1, 0, dialString(kTextName));
     m_grid.writeCellText(2, 0, dialString(kTextValue));
     m_grid.setNumberType(2, 1, 2, m_grid.getRowCount(), 2);
