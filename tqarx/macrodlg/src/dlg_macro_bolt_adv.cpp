@@ -61,6 +61,7 @@ CDlgMacroBoltAdv::~CDlgMacroBoltAdv() = default;
 
 BOOL CDlgMacroBoltAdv::OnInitDialog() {
     CDialog::OnInitDialog();
+    m_slots.SubclassDlgItem(IDC_MB_SLOTS, this);
     SetWindowText(dialString(kTextCaption).c_str());
     subdlg::setIconsPicture(*this, IDC_MB_PICTURE, Zk_String(L"DrawBolt2.bmp"));
     subdlg::setTexts(*this, {{IDC_MB_ASSEMBLY_TEXT, 275}, {IDC_MB_TOLERANCE_TEXT, 278},
@@ -113,8 +114,7 @@ void CDlgMacroBoltAdv::fill() {
     }
     fillHoleGrid();
 
-    auto* slots = static_cast<CCheckComboBox*>(GetDlgItem(IDC_MB_SLOTS));
-    if (slots) {
+    if (CCheckComboBox* slots = m_slots.GetSafeHwnd() ? &m_slots : nullptr) {
         slots->ResetContent();
         for (int i = 0; i < m_bolt.slottedHoles.length(); ++i) {
             const Zk_String item = dialString(kTextSlotItem) + Zk_String(L" nr: ") + Zk_String(i + 1);
@@ -267,8 +267,8 @@ BOOL CDlgMacroBoltAdv::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (code == TQ_CBN_CHECKCHANGE && id == IDC_MB_SLOTS) {
         // A ticked item switches its slot on or off.
-        auto* slots = static_cast<CCheckComboBox*>(GetDlgItem(IDC_MB_SLOTS));
-        const int item = slots ? slots->GetLastToggled() : -1;
+        CCheckComboBox* slots = &m_slots;
+        const int item = slots->GetLastToggled();
         if (m_bolt.slottedHoles.isValidIndex(item)) {
             storeShownSlot();
             m_bolt.slottedHoles[item].active = slots->GetCheck(item) ? 1 : 0;

@@ -9,6 +9,7 @@
 #include "host/zk_string.h"
 #include "macrodlg/macro_page_owner.h"
 #include "mfc/cdialog.h"
+#include "mfc/check_combo.h"
 
 class Zk_Spread;
 
@@ -48,5 +49,6 @@ private:
     Zk_StringArray m_diameters;
     MacroPageOwner* m_owner = nullptr;
     int m_shownSlot = -1;
+    CCheckComboBox m_slots;  // 1108, one item per slotted hole
     std::unique_ptr<Zk_Spread> m_holeGrid;
 };
