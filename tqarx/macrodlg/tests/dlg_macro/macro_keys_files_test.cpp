@@ -150,6 +150,20 @@ TEST_F(MacroKeysFiles, CancellingTheOpenOrSaveDialogChangesNothing) {
     EXPECT_EQ(propFiles(), std::vector<std::string>{"Light.mpf"});
 }
 
+TEST_F(MacroKeysFiles, MacrosThatMayNotUsePropertyFilesGreyBothButtons) {
+    macroPropFiles().allowed = false;
+    CDlgMacro dlg;
+    dlg.macroData() = plateMacro();
+    ScriptedUser user;
+    user.onDialog(IDD_MACRO)
+        .then([](CDialog& d) {
+            EXPECT_FALSE(::IsWindowEnabled(d.GetDlgItem(IDC_MACRO_LOAD_PROPS)->GetSafeHwnd()));
+            EXPECT_FALSE(::IsWindowEnabled(d.GetDlgItem(IDC_MACRO_SAVE_PROPS)->GetSafeHwnd()));
+        })
+        .ok();
+    dlg.DoModal();
+}
+
 TEST_F(MacroKeysFiles, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     // Larger than any text file the host reads.
     writeFile("props/Huge.mpf", "Plate\tWidth\t300\n");
