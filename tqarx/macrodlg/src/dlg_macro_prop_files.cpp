@@ -18,6 +18,12 @@ bool chooseFile(CWnd* parent, const MacroData& data, bool save, Zk_String& path)
     path = dlg.m_data.fileName;
     return true;
 }
+
+void reportFileFailure(CWnd* parent, bool save, const Zk_String& path) {
+    const Zk_String text =
+        Zk_String(save ? L"The property file could not be saved:\n" : L"The property file could not be read:\n") + path;
+    parent->MessageBox(text.c_str(), dialString(save ? 979 : 978).c_str(), MB_OK | MB_ICONWARNING);
+}
 }  // namespace
 
 void CDlgMacro::onLoadProperties() {
@@ -25,7 +31,11 @@ void CDlgMacro::onLoadProperties() {
     if (!chooseFile(this, m_macroData, false, path)) return;
     const MacroData before = m_macroData;
     int unplaced = 0;
-    if (!readPropFile(m_macroData, path, unplaced)) return;
+    if (!readPropFile(m_macroData, path, unplaced)) {
+        // Nothing was read: say so rather than leave the user thinking the values came in.
+        reportFileFailure(this, false, path);
+        return;
+    }
     if (unplaced != 0) {
         const Zk_String text = dialString(1507) + L".\n" + dialString(1508) + L" " + Zk_String(unplaced) + L" " +
                                dialString(1509) + L".\n\n" + dialString(1510);
@@ -42,5 +52,5 @@ void CDlgMacro::onSaveProperties() {
         if (p && p->GetSafeHwnd()) p->applyPage();
     Zk_String path;
     if (!chooseFile(this, m_macroData, true, path)) return;
-    writePropFile(m_macroData, path);
+    if (!writePropFile(m_macroData, path)) reportFileFailure(this, true, path);
 }
