@@ -4,64 +4,17 @@ the preview of each example macro drawing ("Macros/<module>/<name>.bmp", beside 
 stand-in drawing and its property list) and the pictures of the six cut kinds
 ("icons/Cut*.bmp") that the cut dialog offers."""
 import os
-import struct
+
+from panel_pictures import WHITE, Picture
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 LIB = os.path.join(HERE, "..", "library")
 
-WHITE = (255, 255, 255)
 STEEL = (96, 112, 128)
 PLATE = (176, 188, 200)
 BOLT = (40, 40, 48)
 CUT = (200, 40, 40)
 FRAME = (150, 150, 150)
-
-
-class Picture:
-    def __init__(self, width, height):
-        self.w, self.h = width, height
-        self.px = [[WHITE] * width for _ in range(height)]
-
-    def put(self, x, y, c):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y][x] = c
-
-    def fill(self, l, t, r, b, c):
-        for y in range(t, b):
-            for x in range(l, r):
-                self.put(x, y, c)
-
-    def frame(self, l, t, r, b, c):
-        for x in range(l, r):
-            self.put(x, t, c)
-            self.put(x, b - 1, c)
-        for y in range(t, b):
-            self.put(l, y, c)
-            self.put(r - 1, y, c)
-
-    def line(self, x0, y0, x1, y1, c):
-        steps = max(abs(x1 - x0), abs(y1 - y0), 1)
-        for i in range(steps + 1):
-            self.put(round(x0 + (x1 - x0) * i / steps), round(y0 + (y1 - y0) * i / steps), c)
-
-    def disc(self, cx, cy, r, c):
-        for y in range(cy - r, cy + r + 1):
-            for x in range(cx - r, cx + r + 1):
-                if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
-                    self.put(x, y, c)
-
-    def save(self, path):
-        row_pad = (4 - (self.w * 3) % 4) % 4
-        data = b""
-        for y in range(self.h - 1, -1, -1):
-            for r, g, b in self.px[y]:
-                data += bytes((b, g, r))
-            data += b"\0" * row_pad
-        header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, self.w, self.h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(header + info + data)
 
 
 def preview():
@@ -204,14 +157,14 @@ def main():
     for module, name, props, draw in MACROS:
         folder = os.path.join(LIB, "Macros", module)
         os.makedirs(folder, exist_ok=True)
-        draw().save(os.path.join(folder, name + ".bmp"))
+        draw().save_to(os.path.join(folder, name + ".bmp"))
         with open(os.path.join(folder, name + ".dwg"), "w") as f:
             f.write("Stand-in drawing of the example macro %s.\n" % name)
         if props:
             with open(os.path.join(folder, name + ".props"), "w") as f:
                 f.write("".join(p + "\n" for p in props))
     for name, draw in ICONS:
-        draw().save(os.path.join(LIB, "icons", name + ".bmp"))
+        draw().save_to(os.path.join(LIB, "icons", name + ".bmp"))
 
 
 if __name__ == "__main__":

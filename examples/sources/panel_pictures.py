@@ -75,6 +75,10 @@ class Picture:
             self.line(x, y, x + 3, y + 5 * s, c)
 
     def save(self, name):
+        self.save_to(os.path.join(OUT, name))
+
+    def save_to(self, path):
+        """Writes the picture as a 24-bit bottom-up BMP file, making its folder."""
         row = (self.w * 3 + 3) & ~3
         data = bytearray()
         for y in range(self.h - 1, -1, -1):
@@ -85,7 +89,8 @@ class Picture:
             data += line
         header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
         info = struct.pack("<IiiHHIIiiII", 40, self.w, self.h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-        with open(os.path.join(OUT, name), "wb") as f:
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
             f.write(header + info + data)
 
 
