@@ -10,6 +10,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "engine/zk_spread.h"
 #include "acad/command_line.h"
 #include "host/macro_host_calls.h"
 #include "host/macro_model.h"
@@ -102,6 +103,16 @@ protected:
                   win::EncodeBmp24(win::Surface(width, height, RGB(220, 225, 230))));
     }
 
+    // The plate panel the page tests share (400 x 100): a caption, the plate width, a
+    // check box linked to the stiffener cell and a field of a cell the tab does not have.
+    void writePlateTemplate() {
+        writeTemplate("Plate", 400, 100,
+                      {{0, 0.02, 0.05, 0.3, 0.2, "Plate sizes", ""},
+                       {2, 0.3, 0.3, 0.5, 0.5, "Width", ""},
+                       {29, 0.3, 0.6, 0.6, 0.8, "Stiffeners", "Stiff"},
+                       {2, 0.6, 0.3, 0.8, 0.5, "Missing", ""}});
+    }
+
     static MacroCell cell(const wchar_t* name, const wchar_t* value, int kind = kCellNumber, bool editable = true) {
         MacroCell c;
         c.name = name;
@@ -131,6 +142,12 @@ protected:
 };
 
 inline CDlgMacro& macroDlg(CDialog& dlg) { return static_cast<CDlgMacro&>(dlg); }
+// The variables grid of a page, and the grid row that shows a cell (0: none).
+inline Zk_Spread& grid(CDialog& d, int tabIndex = 0) { return *macroDlg(d).page(tabIndex)->grid().spread(); }
+inline int gridRowOf(CDialog& d, const wchar_t* cellName, int tabIndex = 0) {
+    const MacroCell* c = macroDlg(d).macroData().tabs[tabIndex].findCell(cellName);
+    return c && c->controlId < 0 ? -c->controlId : 0;
+}
 inline HWND pageItem(CDialog& dlg, int tab, int id) {
     return ::GetDlgItem(macroDlg(dlg).page(tab)->GetSafeHwnd(), id);
 }

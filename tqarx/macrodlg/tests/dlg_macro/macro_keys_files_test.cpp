@@ -18,13 +18,7 @@ class MacroKeysFiles : public MacroDlgTest {
 protected:
     void SetUp() override {
         MacroDlgTest::SetUp();
-        // A caption, the plate width, a check box linked to the stiffener cell and a field
-        // of a cell the tab does not have.
-        writeTemplate("Plate", 400, 100,
-                      {{0, 0.02, 0.05, 0.3, 0.2, "Plate sizes", ""},
-                       {2, 0.3, 0.3, 0.5, 0.5, "Width", ""},
-                       {29, 0.3, 0.6, 0.6, 0.8, "Stiffeners", "Stiff"},
-                       {2, 0.6, 0.3, 0.8, 0.5, "Missing", ""}});
+        writePlateTemplate();
         std::filesystem::create_directories(propFolder());
         macroPropFiles().folder = Zk_String(WindowsPathFromHost(propFolder().string())) + L"\\";
     }
@@ -58,11 +52,6 @@ protected:
     }
     static int widthId(CDialog& d) { return macroDlg(d).page(0)->controlFor(2, L"Width"); }
     static int stiffId(CDialog& d) { return macroDlg(d).macroData().tabs[0].findCell(L"Stiff")->controlId; }
-    static Zk_Spread& grid(CDialog& d) { return *macroDlg(d).page(0)->grid().spread(); }
-    static int gridRowOf(CDialog& d, const wchar_t* cellName) {
-        const MacroCell* c = macroDlg(d).macroData().tabs[0].findCell(cellName);
-        return c && c->controlId < 0 ? -c->controlId : 0;
-    }
     // The page's own child that holds the focus (a combo's edit field counts as its combo).
     static HWND focusedPageControl(CDialog& d) {
         HWND page = macroDlg(d).page(0)->GetSafeHwnd();

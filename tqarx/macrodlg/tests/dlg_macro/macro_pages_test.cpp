@@ -11,13 +11,7 @@ class MacroPages : public MacroDlgTest {
 protected:
     void SetUp() override {
         MacroDlgTest::SetUp();
-        // A 400 x 100 panel: a caption, the plate width, a check box and a field for a
-        // cell the tab does not have.
-        writeTemplate("Plate", 400, 100,
-                      {{0, 0.02, 0.05, 0.3, 0.2, "Plate sizes", ""},
-                       {2, 0.3, 0.3, 0.5, 0.5, "Width", ""},
-                       {29, 0.3, 0.6, 0.6, 0.8, "Stiffeners", "Stiff"},
-                       {2, 0.6, 0.3, 0.8, 0.5, "Missing", ""}});
+        writePlateTemplate();
     }
     MacroData plateMacro() {
         MacroData data = oneMacro();
@@ -31,11 +25,6 @@ protected:
         plate.cells.append(cell(L"Weight", L"31.4", kCellNumber, false));
         data.tabs.append(plate);
         return data;
-    }
-    static Zk_Spread& grid(CDialog& d, int tabIndex = 0) { return *macroDlg(d).page(tabIndex)->grid().spread(); }
-    static int gridRowOf(CDialog& d, const wchar_t* cellName, int tabIndex = 0) {
-        const MacroCell* c = macroDlg(d).macroData().tabs[tabIndex].findCell(cellName);
-        return c && c->controlId < 0 ? -c->controlId : 0;
     }
 };
 
