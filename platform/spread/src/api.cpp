@@ -29,9 +29,18 @@ bool InRangeArgs(const Sheet& s, SS_COORD col, SS_COORD row) {
     return (col == SS_ALLCOLS || (col >= 0 && col <= s.MaxCols())) && (row == SS_ALLROWS || (row >= 0 && row <= s.MaxRows()));
 }
 
+bool SameType(const SS_CELLTYPEINFO& a, const SS_CELLTYPEINFO& b) {
+    return a.type == b.type && a.maxLength == b.maxLength && a.caseMode == b.caseMode && a.decimals == b.decimals &&
+           a.minValue == b.minValue && a.maxValue == b.maxValue && a.separator == b.separator &&
+           a.editable == b.editable && a.style == b.style && a.text == b.text && a.items == b.items &&
+           a.picture1 == b.picture1 && a.picture2 == b.picture2;
+}
+
 BOOL ApplyType(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD col2, SS_COORD row2, const SS_CELLTYPEINFO& t) {
     CTRL(FALSE);
     if (!InRangeArgs(s, col, row) || !InRangeArgs(s, col2, row2)) return FALSE;
+    // A cell given the type it has keeps it (the common case of typing values in again).
+    if (col == col2 && row == row2 && s.InsideCells(col, row) && SameType(s.TypeAt(col, row), t)) return TRUE;
     Style st;
     st.type = t;
     return s.ApplyStyle(col, row, col2, row2, st, spread::kGroupType);
@@ -119,6 +128,37 @@ BOOL SSSetFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula) {
         return FALSE;
     }
     return TRUE;
+}
+BOOL SSEvalFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int cellType, std::wstring& text) {
+    text.clear();
+    CTRL(FALSE);
+    std::wstring err;
+    spread::Value v;
+    if (!s.EvaluateAt(col, row, formula ? std::wstring_view(formula) : std::wstring_view(), cellType, v, &err)) {
+        ctl->lastError = err;
+        return FALSE;
+    }
+    text = spread::PlainText(v);
+    return TRUE;
+}
+BOOL SSGetFormulaReads(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, SS_FORMULAREADS& reads) {
+    reads = SS_FORMULAREADS{};
+    CTRL(FALSE);
+    std::vector<spread::Range> ranges;
+    bool isVolatile = false, callsOther = false;
+    std::wstring err;
+    if (!s.FormulaReads(col, row, W(formula), ranges, isVolatile, callsOther, &err)) {
+        ctl->lastError = err;
+        return FALSE;
+    }
+    for (const spread::Range& r : ranges) reads.ranges.push_back({r.col1, r.row1, r.col2, r.row2});
+    reads.volatileCalls = isVolatile ? TRUE : FALSE;
+    reads.otherCalls = callsOther ? TRUE : FALSE;
+    return TRUE;
+}
+unsigned long long SSGetChangeStamp(HWND hWnd) {
+    CTRL(0);
+    return s.ChangeStamp();
 }
 BOOL SSGetFloat(HWND hWnd, SS_COORD col, SS_COORD row, double* value) {
     CTRL(FALSE);
@@ -560,6 +600,7 @@ BOOL SSSetBool(HWND hWnd, short index, BOOL value) {
     CTRL(FALSE);
     if (index < 0 || index >= SSB_COUNT) return FALSE;
     BOOL old = s.settings.bools[index];
+    if ((old != FALSE) != (value != FALSE)) s.Touch();
     s.settings.bools[index] = value != 0;
     // Switching automatic calculation on brings every formula up to date.
     if (index == SSB_AUTOCALC && value && !old) s.RecalcAll();
@@ -573,6 +614,7 @@ BOOL SSGetBool(HWND hWnd, short index) {
 BOOL SSSetRefStyle(HWND hWnd, short style) {
     CTRL(FALSE);
     if (style < 0 || style > 2) return FALSE;
+    if (s.settings.refStyle != style) s.Touch();
     s.settings.refStyle = style;
     return TRUE;
 }

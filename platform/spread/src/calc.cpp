@@ -9,6 +9,19 @@
 
 namespace spread {
 
+namespace {
+
+// Cells of a number type hold numbers: a logical result is stored as 1 or 0 there.
+Value AsCellHolds(int cellType, Value v) {
+    if (v.kind == Kind::Logical &&
+        (cellType == SS_TYPE_NUMBER || cellType == SS_TYPE_INTEGER || cellType == SS_TYPE_CURRENCY ||
+         cellType == SS_TYPE_PERCENT || cellType == SS_TYPE_CHECKBOX))
+        return Value::Number(v.num);
+    return v;
+}
+
+}  // namespace
+
 void Sheet::FormulasInRange(const Range& r0, std::vector<std::uint32_t>& out) const {
     Range r = r0;
     r.col2 = std::min(r.col2, maxCols_);
@@ -85,14 +98,57 @@ void Sheet::EvaluateFormula(std::uint32_t id) {
     CellData* c = store_.Find(col, row);
     if (!c || c->formula != id || formulas_[id].ast != ast) return;
     formulas_[id].dynamic = std::move(dynamic);
-    // Cells of a number type hold numbers: a logical result is stored as 1 or 0 there.
-    if (v.kind == Kind::Logical) {
-        int type = TypeAt(col, row).type;
-        if (type == SS_TYPE_NUMBER || type == SS_TYPE_INTEGER || type == SS_TYPE_CURRENCY || type == SS_TYPE_PERCENT ||
-            type == SS_TYPE_CHECKBOX)
-            v = Value::Number(v.num);
+    store_.SetValue(*c, AsCellHolds(TypeAt(col, row).type, std::move(v)));
+}
+
+bool Sheet::EvaluateAt(Coord col, Coord row, std::wstring_view text, int cellType, Value& out, std::wstring* error) {
+    out = Value{};
+    if (!InsideCells(col, row)) {
+        if (error) *error = L"cell outside the sheet";
+        return false;
     }
-    store_.SetValue(*c, v);
+    std::wstring_view t = Trim(text);
+    if (!t.empty() && t[0] == L'=') t.remove_prefix(1);
+    std::shared_ptr<const Ast> ast = Parse(col, row, t, error, true);
+    if (!ast) return false;
+    // As in a pass: caches start afresh, and changes callbacks make are deferred to its end.
+    ++cacheGen_;
+    ++calcDepth_;
+    {
+        PushCalcWindow(hwnd);
+        Evaluator ev(*this, col, row);
+        out = AsCellHolds(cellType, ev.Run(*ast));
+        PopCalcWindow();
+    }
+    --calcDepth_;
+    ++cacheGen_;
+    if (!Calculating() && !deferred_.empty()) {
+        std::vector<std::uint32_t> more;
+        more.swap(deferred_);
+        for (std::uint32_t id : more)
+            if (id < formulas_.size() && formulas_[id].live) formulas_[id].state = 1;
+        RunPass(more);
+    }
+    return true;
+}
+
+bool Sheet::FormulaReads(Coord col, Coord row, std::wstring_view text, std::vector<Range>& reads, bool& isVolatile,
+                         bool& callsOther, std::wstring* error) const {
+    reads.clear();
+    isVolatile = false;
+    callsOther = false;
+    std::wstring_view t = Trim(text);
+    if (!t.empty() && t[0] == L'=') t.remove_prefix(1);
+    Formula f;
+    f.ast = Parse(col, row, t, error, true);
+    if (!f.ast) return false;
+    CollectPrecedents(f);
+    for (std::uint64_t k : f.cells) reads.push_back(Range{KeyCol(k), KeyRow(k), KeyCol(k), KeyRow(k)});
+    reads.insert(reads.end(), f.ranges.begin(), f.ranges.end());
+    isVolatile = f.isVolatile;
+    for (const Node& n : f.ast->nodes)
+        if (n.op == Op::Call && n.fn < 0) callsOther = true;
+    return true;
 }
 
 bool Sheet::DynamicRefsSettled(std::uint32_t id, bool& circular, std::uint32_t& cycleFrom) {
@@ -205,6 +261,7 @@ void Sheet::RunPass(std::vector<std::uint32_t>& pending) {
 }
 
 void Sheet::RecalcAll() {
+    Touch();
     if (Calculating()) {
         for (std::uint32_t i = 0; i < formulas_.size(); ++i)
             if (formulas_[i].live) deferred_.push_back(i);
@@ -224,6 +281,7 @@ void Sheet::RecalcAll() {
 }
 
 bool Sheet::RecalcCell(Coord col, Coord row) {
+    Touch();
     if (!InsideCells(col, row)) return false;
     CellData* c = store_.Find(col, row);
     if (!c || c->formula == kNone) return true;

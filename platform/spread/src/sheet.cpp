@@ -70,10 +70,16 @@ SheetSettings::SheetSettings() {
 
 void ForgetParsedFormulas() { parsedFormulas().clear(); }
 
+void Sheet::Touch() {
+    static std::uint64_t last = 0;
+    changeStamp_ = ++last;
+}
+
 Sheet::Sheet() { Reset(); }
 Sheet::~Sheet() = default;
 
 void Sheet::Reset() {
+    Touch();
     maxCols_ = SS_DEFAULT_MAXCOLS;
     maxRows_ = SS_DEFAULT_MAXROWS;
     store_.Clear();
@@ -111,6 +117,7 @@ void Sheet::Reset() {
 }
 
 void Sheet::CopyFrom(const Sheet& o) {
+    Touch();
     if (&o == this) return;
     maxCols_ = o.maxCols_;
     maxRows_ = o.maxRows_;
@@ -152,6 +159,7 @@ void Sheet::CopyFrom(const Sheet& o) {
 // ---------------------------------------------------------------------------- counts
 
 bool Sheet::SetMaxCols(Coord n) {
+    Touch();
     if (n < 0 || n > SS_LIMIT_MAXCOLS) return false;
     if (n < maxCols_) {
         std::vector<std::uint64_t> gone;
@@ -167,6 +175,7 @@ bool Sheet::SetMaxCols(Coord n) {
 }
 
 bool Sheet::SetMaxRows(Coord n) {
+    Touch();
     if (n < 0 || n > SS_LIMIT_MAXROWS) return false;
     if (n < maxRows_) {
         std::vector<std::uint64_t> gone;
@@ -324,11 +333,8 @@ bool Sheet::PutFormula(Coord col, Coord row, std::wstring_view text, std::wstrin
     return ParseAndInstall(col, row, text, error, false);
 }
 
-bool Sheet::ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed) {
-    if (!InsideCells(col, row)) {
-        if (error) *error = L"cell outside the sheet";
-        return false;
-    }
+std::shared_ptr<const Ast> Sheet::Parse(Coord col, Coord row, std::wstring_view text, std::wstring* error,
+                                        bool shareParsed) const {
     if (!text.empty() && text[0] == L'=') text.remove_prefix(1);
     RefStyle st;
     st.r1c1 = RefStyleR1C1();
@@ -336,17 +342,25 @@ bool Sheet::ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::w
     st.hostRow = row;
     st.maxCol = SS_LIMIT_MAXCOLS;
     st.maxRow = SS_LIMIT_MAXROWS;
-    std::shared_ptr<const Ast> ast = shareParsed ? RecentlyParsed(text, st) : nullptr;
-    if (!ast) {
-        auto parsed = std::make_shared<Ast>();
-        std::wstring err;
-        if (!ParseFormula(text, st, *parsed, err)) {
-            if (error) *error = err;
-            return false;
-        }
-        if (shareParsed) RememberParsed(text, st, parsed);
-        ast = std::move(parsed);
+    if (std::shared_ptr<const Ast> ast = shareParsed ? RecentlyParsed(text, st) : nullptr) return ast;
+    auto parsed = std::make_shared<Ast>();
+    std::wstring err;
+    if (!ParseFormula(text, st, *parsed, err)) {
+        if (error) *error = err;
+        return nullptr;
     }
+    if (shareParsed) RememberParsed(text, st, parsed);
+    return parsed;
+}
+
+bool Sheet::ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed) {
+    if (!InsideCells(col, row)) {
+        if (error) *error = L"cell outside the sheet";
+        return false;
+    }
+    if (!text.empty() && text[0] == L'=') text.remove_prefix(1);
+    std::shared_ptr<const Ast> ast = Parse(col, row, text, error, shareParsed);
+    if (!ast) return false;
     InstallFormula(col, row, std::move(ast), std::wstring(text), true);
     return true;
 }
@@ -557,6 +571,7 @@ std::uint32_t Sheet::TakeGroups(std::uint32_t id, const Style& src, std::uint32_
 }
 
 bool Sheet::ApplyStyle(Coord col, Coord row, Coord col2, Coord row2, const Style& src0, std::uint32_t groups) {
+    Touch();
     Style src = src0;
     src.has = groups;
     bool allCols = col == SS_ALLCOLS || col2 == SS_ALLCOLS;
@@ -635,12 +650,14 @@ bool Sheet::ApplyStyle(Coord col, Coord row, Coord col2, Coord row2, const Style
 }
 
 void Sheet::SetLayerStyle(int layer, Coord index, std::uint32_t id) {
+    Touch();
     if (layer == 0) defaultStyle_ = id;
     else if (layer == 1) colStyle_[index] = id;
     else rowStyle_[index] = id;
 }
 
 void Sheet::SetCellStyleId(Coord col, Coord row, std::uint32_t id) {
+    Touch();
     store_.Get(col, row).style = id;
     store_.Compact(col, row);
 }
@@ -728,6 +745,7 @@ void Sheet::RemoveSpan(Coord col, Coord row) {
 // ---------------------------------------------------------------------------- customs
 
 bool Sheet::AddCustom(std::wstring_view name, short minArgs, short maxArgs, SS_CALCFUNC func, LONG flags) {
+    Touch();
     if (name.empty() || !func || minArgs < 0 || (maxArgs >= 0 && maxArgs < minArgs) || maxArgs > SS_LIMIT_FUNC_ARGS) return false;
     wchar_t c0 = name[0];
     if (!((c0 >= L'A' && c0 <= L'Z') || (c0 >= L'a' && c0 <= L'z'))) return false;
@@ -738,7 +756,15 @@ bool Sheet::AddCustom(std::wstring_view name, short minArgs, short maxArgs, SS_C
     return true;
 }
 
-bool Sheet::RemoveCustom(std::wstring_view name) { return customs_.erase(Upper(name)) != 0; }
+bool Sheet::RemoveCustom(std::wstring_view name) {
+    Touch();
+    return customs_.erase(Upper(name)) != 0;
+}
+
+void Sheet::ClearCustoms() {
+    Touch();
+    customs_.clear();
+}
 
 const CustomFunction* Sheet::FindCustom(const std::wstring& upperName) const {
     if (customs_.empty()) return nullptr;

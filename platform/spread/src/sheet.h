@@ -114,13 +114,21 @@ public:
 
     // ---- calculation
     void RecalcAll();
+    // A formula calculated as the formula of (col, row), a cell of type cellType, would be,
+    // without storing it: out is what the cell would hold. False when it does not parse.
+    bool EvaluateAt(Coord col, Coord row, std::wstring_view text, int cellType, Value& out, std::wstring* error);
+    // The cells and ranges a formula standing in (col, row) reads, whether it is volatile
+    // (makes references while calculating or changes by itself) and whether it calls a
+    // function that is not built in.
+    bool FormulaReads(Coord col, Coord row, std::wstring_view text, std::vector<Range>& reads, bool& isVolatile,
+                      bool& callsOther, std::wstring* error) const;
     bool RecalcCell(Coord col, Coord row);
     bool AutoCalc() const { return settings.bools[SSB_AUTOCALC]; }
     bool Calculating() const { return calcDepth_ > 0; }
     bool AddCustom(std::wstring_view name, short minArgs, short maxArgs, SS_CALCFUNC func, LONG flags);
     bool RemoveCustom(std::wstring_view name);
     const CustomFunction* FindCustom(const std::wstring& upperName) const;
-    void ClearCustoms() { customs_.clear(); }
+    void ClearCustoms();
 
     // ---- structure
     bool InsertRows(Coord row, Coord count);
@@ -140,7 +148,13 @@ public:
     int editSelStart = 0, editSelEnd = 0;
     Coord buttonCol = 0, buttonRow = 0;
 
-    void MarkChanged() { settings.bools[SSB_CHANGEMADE] = true; }
+    void MarkChanged() {
+        settings.bools[SSB_CHANGEMADE] = true;
+        Touch();
+    }
+    // Changes with every change of data, formulas or formats and with every load.
+    std::uint64_t ChangeStamp() const { return changeStamp_; }
+    void Touch();
     std::size_t MemoryBytes() const;
 
     // For the file format and the evaluator.
@@ -191,6 +205,10 @@ private:
     bool Restructure(bool rows, int kind, Coord a, Coord n);
     void SetValueAt(Coord col, Coord row, const Value& v);
     bool ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed);
+    // The tree of a formula standing in (col, row); shared with earlier parses of the same
+    // text at the same place when shareParsed. Null when it does not parse.
+    std::shared_ptr<const Ast> Parse(Coord col, Coord row, std::wstring_view text, std::wstring* error,
+                                     bool shareParsed) const;
     std::uint32_t InstallFormula(Coord col, Coord row, std::shared_ptr<const Ast> ast, std::wstring text, bool textValid);
     void ForEachPosition(const Range& r, bool includeEmpty, const std::function<void(Coord, Coord)>& f);
     std::uint32_t StripGroups(std::uint32_t id, std::uint32_t groups);
@@ -215,6 +233,7 @@ private:
     std::unordered_map<Coord, SortedRows> formulaCols_;   // column -> rows holding formulas
     std::unordered_map<std::wstring, CustomFunction> customs_;
     int calcDepth_ = 0;
+    std::uint64_t changeStamp_ = 0;
     std::vector<std::uint32_t> deferred_;   // dependents of changes made while calculating
 
     // Per-pass caches (valid while cacheGen_ is unchanged).

@@ -13,10 +13,15 @@ BOOL CDlgTqStandards::OnInitDialog() {
 }
 
 Acad::ErrorStatus CDlgTqStandards::evaluate() {
-    // Every run starts from the file: values written into the sheet never persist.
+    // Every run starts from the file: values written into the sheet never persist (an
+    // evaluation may start from the sheet of the last one only where that cannot show).
     // Each step is timed (loadFile times itself); a failed step leaves its timer
     // running, which shows where the run stopped.
-    if (m_calc.loadFile(m_data.tqFileName) != Acad::eOk)
+    const bool evaluates = m_data.evalMode == KmDlgStandardsData::kMacroMode ||
+                           m_data.evalMode == KmDlgStandardsData::kValueMode;
+    const Acad::ErrorStatus loaded =
+        evaluates ? m_calc.loadForEvaluation(m_data.tqFileName) : m_calc.loadFile(m_data.tqFileName);
+    if (loaded != Acad::eOk)
         return Acad::eInvalidInput;
 
     switch (m_data.evalMode) {

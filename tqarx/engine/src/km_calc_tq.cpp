@@ -6,6 +6,7 @@
 #include "engine/compiled_standard.h"
 #include "engine/km_dlg_standards_data.h"
 #include "engine/product_functions.h"
+#include "engine/sheet_file_cache.h"
 #include "engine/standards_evaluator.h"
 #include "engine/step_timers.h"
 #include "engine/table_lookup.h"
@@ -50,12 +51,37 @@ Zk_String genVarFormulaText(const Zk_String& value) {
 KmCalcTq::KmCalcTq() = default;
 KmCalcTq::~KmCalcTq() = default;
 
+Zk_String KmCalcTq::standardPath(const Zk_String& name) {
+    return pathExists(name) ? name : standardsFolder() + name + L".kms";
+}
+
+Acad::ErrorStatus KmCalcTq::loadForEvaluation(const Zk_String& name) {
+    if (m_residentBytes && m_residentCompiled && compiledStandardsUsed()) {
+        gLoadFile.start();
+        const Zk_String path = standardPath(name);
+        const bool unchanged = path == tqFile && changeStamp() == m_residentStamp &&
+                               keptSheetFileBytes(path.wstr(), SS_LIMIT_FILE_BYTES) == m_residentBytes;
+        m_residentBytes.reset();
+        if (unchanged) {
+            m_loadedBytes = m_sheetBytes;
+            m_compiled.reset();
+            m_reusedSheet = true;
+            gLoadFile.end();
+            return Acad::eOk;
+        }
+    }
+    return loadFile(name);
+}
+
 Acad::ErrorStatus KmCalcTq::loadFile(const Zk_String& name) {
     gLoadFile.start();
     m_loadedBytes.reset();
     m_compiled.reset();
-    Zk_String path = name;
-    if (!pathExists(name)) path = standardsFolder() + name + L".kms";
+    m_sheetBytes.reset();
+    m_residentBytes.reset();
+    m_residentCompiled.reset();
+    m_reusedSheet = false;
+    const Zk_String path = standardPath(name);
     setBoolProperty(13, true);
     setBoolProperty(8, false);
     setBoolProperty(12, true);
@@ -70,6 +96,7 @@ Acad::ErrorStatus KmCalcTq::loadFile(const Zk_String& name) {
     }
     tqFile = path;
     m_loadedBytes = loadedBytes();
+    m_sheetBytes = m_loadedBytes;
     gLoadFile.end();
     return Acad::eOk;
 }
@@ -83,7 +110,12 @@ Acad::ErrorStatus KmCalcTq::findVarCells() {
 Acad::ErrorStatus KmCalcTq::prepareDeclarations() {
     const std::shared_ptr<const std::string> bytes = compiledStandardsUsed() ? std::move(m_loadedBytes) : nullptr;
     m_loadedBytes.reset();
-    if (auto kept = findCompiledStandard(bytes)) {
+    // A kept sheet holds values in its declaration cells: only its compiled form can say
+    // where they are.
+    std::shared_ptr<const KmCompiledStandard> kept =
+        m_reusedSheet ? std::move(m_residentCompiled) : findCompiledStandard(bytes);
+    m_residentCompiled.reset();
+    if (kept) {
         varCells.resetVarCells();
         for (const KmVarCell& cell : kept->declarations) varCells.append(cell);
         m_compiled = std::move(kept);
@@ -128,7 +160,56 @@ std::shared_ptr<const KmCompiledStandard> KmCalcTq::compile() {
     compiled->planned = true;
     compiled->calcCol = calcCol;
     compiled->calcRow = calcRow;
+    compiled->direct = mayCalculateDirectly(*compiled);
     return compiled;
+}
+
+bool KmCalcTq::mayCalculateDirectly(const KmCompiledStandard& compiled) {
+    const int cols = getColCount();
+    for (int row = 1; row <= compiled.calcRow; ++row) {
+        for (int col = 1; col <= cols; ++col) {
+            Zk_String formula;
+            if (!readCellText(col, row, formula, 1) || !formula.isEmpty()) return false;
+        }
+    }
+    // The last equation assigning each declaration (a child call assigns its arguments).
+    const int equations = static_cast<int>(compiled.equations.size());
+    std::vector<int> lastAssigned(static_cast<std::size_t>(varCells.length()), -1);
+    for (int i = 0; i < equations; ++i) {
+        const KmCompiledEquation& eq = compiled.equations[static_cast<std::size_t>(i)];
+        if (eq.childCall) {
+            KmChildCall call;
+            if (!parseChildCall(eq.expression, call)) continue;
+            for (const Zk_String& arg : call.argNames) {
+                int index = -1;
+                if (varCells.findVarCell(arg, index) == Acad::eOk) lastAssigned[static_cast<std::size_t>(index)] = i;
+            }
+        } else if (eq.index >= 0) {
+            lastAssigned[static_cast<std::size_t>(eq.index)] = i;
+        }
+    }
+    // Set into its cell, an equation reading a variable assigned later is calculated again
+    // then; its value is never read again, but a product function would run again.
+    SS_FORMULAREADS reads;
+    for (int i = 0; i < equations; ++i) {
+        const KmCompiledEquation& eq = compiled.equations[static_cast<std::size_t>(i)];
+        if (eq.childCall || eq.index < 0) continue;
+        // Set as a formula, an empty one leaves the equation's text in its cell to be read.
+        if (eq.formula.trimmed().isEmpty()) return false;
+        if (!formulaReads(eq.col, eq.row, eq.formula, reads)) continue;  // fails either way
+        if (reads.volatileCalls) return false;
+        for (const SS_RANGEREF& r : reads.ranges) {
+            if (r.Row2 > compiled.calcRow) return false;
+            if (!reads.otherCalls) continue;
+            for (int d = 0; d < varCells.length(); ++d) {
+                const KmVarCell& v = varCells[d];
+                if (lastAssigned[static_cast<std::size_t>(d)] >= i && v.col >= r.Col1 && v.col <= r.Col2 &&
+                    v.row >= r.Row1 && v.row <= r.Row2)
+                    return false;
+            }
+        }
+    }
+    return true;
 }
 
 bool KmCalcTq::passIsPlanned() const {
@@ -163,7 +244,7 @@ void KmCalcTq::reportFailedEquation(const Zk_String& target, const Zk_String& ex
 
 Acad::ErrorStatus KmCalcTq::calcAll() {
     gRegisterFuntions.start();
-    registerFunctions();
+    if (!m_reusedSheet) registerFunctions();  // a kept sheet has them, unchanged since
     gRegisterFuntions.end();
 
     const bool planned = passIsPlanned();
@@ -216,12 +297,22 @@ Acad::ErrorStatus KmCalcTq::calcAll() {
     if (planned) {
         gCalcCells.start();
         const std::shared_ptr<const KmCompiledStandard> compiled = m_compiled;  // kept should a child reload
+        Acad::ErrorStatus es = Acad::eOk;
         for (const KmCompiledEquation& eq : compiled->equations) {
-            runEquation(eq);
-            if (gCalcStepsExhausted) return Acad::eInvalidInput;  // a child went past the steps
+            runEquation(eq, compiled->direct);
+            if (gCalcStepsExhausted) {  // a child went past the steps
+                es = Acad::eInvalidInput;
+                break;
+            }
+        }
+        // Only declaration cells changed: the next evaluation may start from this sheet.
+        if (compiled->direct) {
+            m_residentBytes = m_sheetBytes;
+            m_residentCompiled = compiled;
+            m_residentStamp = changeStamp();
         }
         gCalcCells.end();
-        return Acad::eOk;
+        return es;
     }
     collectVarAddresses();
     gCalcCells.start();
@@ -264,7 +355,7 @@ void KmCalcTq::calcCell(int col, int row) {
     if (!readCellText(col, row, text, 3) || text.isEmpty()) return;
     KmCompiledEquation eq;
     splitEquation(col, row, text, eq);
-    runEquation(eq);
+    runEquation(eq, false);
 }
 
 void KmCalcTq::splitEquation(int col, int row, const Zk_String& text, KmCompiledEquation& eq) {
@@ -296,7 +387,7 @@ void KmCalcTq::splitEquation(int col, int row, const Zk_String& text, KmCompiled
     }
 }
 
-void KmCalcTq::runEquation(const KmCompiledEquation& eq) {
+void KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
     const Zk_String& target = eq.target;
     const Zk_String& expression = eq.expression;
     const int col = eq.col;
@@ -318,22 +409,31 @@ void KmCalcTq::runEquation(const KmCompiledEquation& eq) {
         return;
     }
 
-    gCalcCellCalcFunctionsPrepare.start();
-    if (varCells[index].valueType == KmValueType::String)
-        setEditType(col, row, col, row, 200);
-    else
-        setNumberType(col, row, col, row, 7);
-    if (!setFormula(col, row, eq.formula)) {
-        reportFailedEquation(target, expression, row);
-        return;
-    }
-    gCalcCellCalcFunctionsPrepare.end();
-
-    gCalcCellCalcFunctions.start();
+    const bool asNumber = varCells[index].valueType != KmValueType::String;
     Zk_String result;
-    if (!readCellText(col, row, result, 3)) {
-        reportFailedEquation(target, expression, row);
-        return;
+    if (direct) {
+        gCalcCellCalcFunctions.start();
+        if (!evaluateFormula(col, row, eq.formula, asNumber, result)) {
+            reportFailedEquation(target, expression, row);
+            return;
+        }
+    } else {
+        gCalcCellCalcFunctionsPrepare.start();
+        if (asNumber)
+            setNumberType(col, row, col, row, 7);
+        else
+            setEditType(col, row, col, row, 200);
+        if (!setFormula(col, row, eq.formula)) {
+            reportFailedEquation(target, expression, row);
+            return;
+        }
+        gCalcCellCalcFunctionsPrepare.end();
+
+        gCalcCellCalcFunctions.start();
+        if (!readCellText(col, row, result, 3)) {
+            reportFailedEquation(target, expression, row);
+            return;
+        }
     }
     const bool stored = varCells[index].setNewValue(*this, result) == Acad::eOk;
     if (!stored || isErrorText(result)) {

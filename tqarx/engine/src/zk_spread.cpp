@@ -110,6 +110,22 @@ bool Zk_Spread::setFormula(int col, int row, const Zk_String& formula) {
     return m_created && SetFormula(col, row, formula.c_str());
 }
 
+bool Zk_Spread::evaluateFormula(int col, int row, const Zk_String& formula, bool asNumber, Zk_String& value) {
+    value.clear();
+    std::wstring text;
+    if (!m_created || !SSEvalFormula(m_hWnd, col, row, formula.c_str(), asNumber ? SS_TYPE_NUMBER : SS_TYPE_EDIT, text))
+        return false;
+    value = Zk_String(std::move(text));
+    return true;
+}
+
+bool Zk_Spread::formulaReads(int col, int row, const Zk_String& formula, SS_FORMULAREADS& reads) const {
+    reads = SS_FORMULAREADS{};
+    return m_created && SSGetFormulaReads(m_hWnd, col, row, formula.c_str(), reads);
+}
+
+unsigned long long Zk_Spread::changeStamp() const { return m_created ? SSGetChangeStamp(m_hWnd) : 0; }
+
 bool Zk_Spread::setNumberType(int col, int row, int col2, int row2, int decimals, bool separator) {
     return m_created && SetTypeNumber(col, row, col2, row2, static_cast<short>(std::clamp(decimals, 0, 15)), kNumberMin,
                                       kNumberMax, separator ? TRUE : FALSE);

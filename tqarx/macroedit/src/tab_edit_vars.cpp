@@ -186,8 +186,9 @@ void CTabEditVars::onAdd() {
 void CTabEditVars::onRemove() {
     SS_COORD col = 0, row = 0;
     if (!SSGetActiveCell(varsGrid.GetSafeHwnd(), &col, &row) || row < 1 || row > m_rows) return;
+    const int activeRow = static_cast<int>(row);
     if (varsGrid.getRowCount() > 1) {
-        varsGrid.deleteRow(static_cast<int>(row));
+        varsGrid.deleteRow(activeRow);
     } else {
         HWND h = varsGrid.GetSafeHwnd();
         SSClearData(h, 1, 1, 3, 1);

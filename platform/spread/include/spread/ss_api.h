@@ -35,6 +35,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "win/types.h"
@@ -163,6 +164,24 @@ BOOL SSSetValue(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR text);
 // Formula without "=" (a leading "=" is tolerated). Calculated at once. A formula that does
 // not parse fails and leaves the cell unchanged; empty text removes the formula.
 BOOL SSSetFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula);
+// Calculates formula as the formula of cell (col, row) would be calculated, the cell being
+// of type cellType (SS_TYPE_*: a number type holds a logical result as 1 or 0), without
+// storing anything; text is the value as SSGetValue would then read it. FALSE, changing
+// nothing, when the formula does not parse.
+BOOL SSEvalFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int cellType, std::wstring& text);
+// What formula would read standing in cell (col, row): the cells and ranges it names (each
+// as a range), whether it calls a function that makes references while calculating or
+// changes by itself (INDIRECT, OFFSET, TODAY, NOW) and whether it calls a function that is
+// not built in. FALSE when the formula does not parse.
+struct SS_FORMULAREADS {
+    std::vector<SS_RANGEREF> ranges;
+    BOOL volatileCalls = FALSE;
+    BOOL otherCalls = FALSE;
+};
+BOOL SSGetFormulaReads(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, SS_FORMULAREADS& reads);
+// A number that changes with every change of the sheet's data, formulas or formats and with
+// every load; equal stamps mean the sheet was not changed in between.
+unsigned long long SSGetChangeStamp(HWND hWnd);
 BOOL SSGetFloat(HWND hWnd, SS_COORD col, SS_COORD row, double* value);   // FALSE unless a number
 BOOL SSSetFloat(HWND hWnd, SS_COORD col, SS_COORD row, double value);
 BOOL SSGetInteger(HWND hWnd, SS_COORD col, SS_COORD row, LONG* value);

@@ -41,6 +41,10 @@ public:
     // Loads the standards file: name as found on disk, else the standards folder +
     // name + ".kms". tqFile holds the path on success.
     Acad::ErrorStatus loadFile(const Zk_String& name);
+    // loadFile for an evaluation that writes every declaration before it reads the sheet:
+    // the sheet of the last evaluation is kept when it came from the same unchanged file,
+    // its standard is calculated directly and nothing changed the sheet since.
+    Acad::ErrorStatus loadForEvaluation(const Zk_String& name);
     // Empties varCells and reads the Input, Output and Local blocks.
     Acad::ErrorStatus findVarCells();
     // Registers the twelve product functions with the control.
@@ -72,7 +76,11 @@ private:
     // file is unchanged since it was compiled, else read (and compiled when the file's
     // bytes come from the file cache). Used by the evaluations, right after loadFile.
     Acad::ErrorStatus prepareDeclarations();
+    // The standards file a name stands for: as found, else in the standards folder.
+    static Zk_String standardPath(const Zk_String& name);
     std::shared_ptr<const KmCompiledStandard> compile();
+    // Whether the compiled equations may be calculated directly (KmCompiledStandard::direct).
+    bool mayCalculateDirectly(const KmCompiledStandard& compiled);
     // Whether this pass may run from the compiled equations (nothing given to this
     // evaluation changes what the pass would read).
     bool passIsPlanned() const;
@@ -80,7 +88,8 @@ private:
     void calcCell(int col, int row);
     // A Calc cell's text taken apart: target, expression, declaration, formula.
     void splitEquation(int col, int row, const Zk_String& text, KmCompiledEquation& eq);
-    void runEquation(const KmCompiledEquation& eq);
+    // direct: calculated without setting the formula into its cell.
+    void runEquation(const KmCompiledEquation& eq, bool direct);
     // False when the call fails; reported tells whether a message was shown already.
     bool callChild(const Zk_String& expression, int row, bool& reported);
     void replaceVariables(Zk_String& expression);
@@ -90,6 +99,13 @@ private:
     VarAddressTable m_varAddresses;  // names and declaration addresses of this pass
     std::shared_ptr<const std::string> m_loadedBytes;  // of the file just loaded, until its declarations are read
     std::shared_ptr<const KmCompiledStandard> m_compiled;  // of the evaluation under way
+    // The sheet as the last direct pass left it: the bytes it was loaded from, its compiled
+    // form and the sheet's change stamp then. Null when the sheet may not be reused.
+    std::shared_ptr<const std::string> m_sheetBytes;  // of the last load
+    std::shared_ptr<const std::string> m_residentBytes;
+    std::shared_ptr<const KmCompiledStandard> m_residentCompiled;
+    unsigned long long m_residentStamp = 0;
+    bool m_reusedSheet = false;  // this evaluation runs on the kept sheet
 };
 
 // A general variable's value as it goes into a formula: numbers as they are, other

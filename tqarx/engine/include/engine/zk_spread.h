@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/tspread.h"
 #include "res/resources.h"
@@ -80,6 +81,14 @@ public:
     bool writeCellText(int col, int row, const Zk_String& text);
     // Sets a formula; the control calculates it at once.
     bool setFormula(int col, int row, const Zk_String& formula);
+    // The value (mode 3) the formula would give set into (col, row) of a number cell
+    // (asNumber) or a text cell, without setting it. False when it does not parse.
+    bool evaluateFormula(int col, int row, const Zk_String& formula, bool asNumber, Zk_String& value);
+    // What the formula would read standing in (col, row) (SSGetFormulaReads). False when it
+    // does not parse.
+    bool formulaReads(int col, int row, const Zk_String& formula, SS_FORMULAREADS& reads) const;
+    // Changes with every change of the sheet's data, formulas or formats and with every load.
+    unsigned long long changeStamp() const;
     // Number cells (range kNumberMin..kNumberMax) and plain text cells over a range.
     bool setNumberType(int col, int row, int col2, int row2, int decimals, bool separator = false);
     bool setEditType(int col, int row, int col2, int row2, int maxLength);

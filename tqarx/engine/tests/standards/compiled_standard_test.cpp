@@ -254,4 +254,73 @@ TEST_F(CompiledStandard, UnusualLayoutsAndGeneralVariablesEqualFreshEvaluations)
     }
 }
 
+// Standards whose equations are calculated without being set into their cells, and ones
+// that only look as if they could be: what each gives, boxes included, is what a fresh load
+// gives, row after row on the sheet kept from the row before.
+TEST_F(CompiledStandard, EquationsCalculatedDirectlyEqualFreshEvaluations) {
+    const stdtest::Grid head = {{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""},
+                                {L"Double R"}, {L"String T"}, {L"Local"}, {L""}, {L"Double L", L"7"}, {L"Calc"}};
+    auto with = [&](std::vector<std::wstring> equations) {
+        stdtest::Grid grid = head;
+        for (auto& e : equations) grid.push_back({std::move(e)});
+        return grid;
+    };
+    const stdtest::Grid layouts[] = {
+        // A variable clamped by itself with built-in functions only.
+        with({L"L = TONUMBER(GETCELL(\"t.txt\", Key)) * A", L"R = L * 3", L"R = IF(R > 100, 100, R)",
+              L"T = IF(R = 100, \"max\", Key)"}),
+        // A product function reading a variable a later equation assigns: in a sheet that
+        // calculates automatically (layout 2, below) it runs again when the variable is
+        // set, showing its box about the tolerances twice.
+        with({L"L = A", L"R = STDSIZEWITHTOLERANCE(\"s.txt\", 10, L, 0, 0) + TONUMBER(GETCELL(\"t.txt\", Key))",
+              L"L = L + 1", L"T = Key"}),
+        with({L"L = A", L"R = STDSIZEWITHTOLERANCE(\"s.txt\", 10, L, 0, 0) + TONUMBER(GETCELL(\"t.txt\", Key))",
+              L"L = L + 1", L"T = Key"}),
+        // An equation reading a cell of the Calc area by its address.
+        with({L"L = A * 2", L"R = LEN(A13) + L", L"T = Key"}),
+        // A constant beside a declaration, and a formula reading a declaration cell.
+        with({L"L = A * 2 + B11", L"R = L + 1", L"T = Key"}),
+        {{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""}, {L"Double R"}, {L"String T"},
+         {L"Local"}, {L""}, {L"Double L", L"=A2*10"}, {L"Calc"}, {L"L = A * 2 + B11"}, {L"R = L + 1"}, {L"T = Key"}},
+        // A volatile function.
+        with({L"L = A * 2", L"R = L + INDIRECT(\"B11\")", L"T = Key"}),
+        // Text results, logical results into numbers and text, failing formulas.
+        with({L"L = A > 2", L"R = L + (A > 3)", L"T = A > 2", L"T = T & (1 +", L"R = R / 0"}),
+    };
+    const std::vector<Row> rows = {{L"2", L"K1"}, {L"5", L"K2"}, {L"40", L"K3"}, {L"", L""},
+                                   {L"x", L"K4"}, {L"3", L"K1"}, {L"2", L"K1"}};
+    std::ofstream(folder.hostFile("s.txt"), std::ios::binary) << "100\n200\n300\n";
+    age(folder.hostFile("s.txt"), 3600);
+    for (std::size_t l = 0; l < std::size(layouts); ++l) {
+        write(layouts[l], 0);
+        if (l == 2) std::ofstream(folder.hostFile("std.kms"), std::ios::binary | std::ios::app) << "bool\t7\t1\n";
+        age(folder.hostFile("std.kms"), static_cast<int>(3600 + 60 * l));
+        std::vector<Outcome> kept;
+        for (const Row& row : rows) kept.push_back(evaluate(row));
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            ASSERT_EQ(kept[r], evaluateFresh(rows[r])) << "layout " << l << ", row " << r;
+    }
+}
+
+// The sheet kept from the last evaluation is not used once anything changed it, and a
+// load without an evaluation always gives the file as it is.
+TEST_F(CompiledStandard, AChangedKeptSheetIsLoadedAgain) {
+    stdtest::Grid grid = standard(L"R = L + B11");
+    grid[10].push_back(L"5");  // B11, beside the local's declaration
+    write(grid);
+    const Row row{L"2", L"K1"};
+    EXPECT_EQ(evaluate(row).values[2], L"30");
+    ASSERT_TRUE(window.calc().writeCellText(2, 11, Zk_String(L"500")));
+    EXPECT_EQ(evaluate(row).values[2], L"30");
+    ASSERT_TRUE(window.calc().setNumberType(2, 11, 2, 11, 0));
+    EXPECT_EQ(evaluate(row).values[2], L"30");
+
+    window.data().evalMode = 2;  // load only
+    ASSERT_EQ(window.evaluate(), Acad::eOk);
+    Zk_String text;
+    ASSERT_TRUE(window.calc().readCellText(1, 2, text));
+    EXPECT_EQ(text, L"Double A");
+    EXPECT_EQ(evaluate(row).values[2], L"30");
+}
+
 }  // namespace
