@@ -147,6 +147,11 @@ int Zk_String::find(const Zk_String& what, int start, bool ignoreCase) const {
     start = std::max(start, 0);
     const int n = length(), m = what.length();
     if (m == 0) return start <= n ? start : -1;
+    if (!ignoreCase) {
+        if (start > n) return -1;
+        const auto pos = m_text.find(what.m_text, static_cast<std::size_t>(start));
+        return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    }
     for (int i = start; i + m <= n; ++i) {
         int k = 0;
         while (k < m && fold(m_text[static_cast<std::size_t>(i + k)], ignoreCase) ==
@@ -184,11 +189,15 @@ int Zk_String::findLast(wchar_t ch) const {
 bool Zk_String::contains(const Zk_String& what, bool ignoreCase) const { return find(what, 0, ignoreCase) >= 0; }
 
 bool Zk_String::startsWith(const Zk_String& what, bool ignoreCase) const {
-    return what.length() <= length() && left(what.length()).equal(what, ignoreCase);
+    if (what.length() > length()) return false;
+    if (!ignoreCase) return m_text.compare(0, what.m_text.size(), what.m_text) == 0;
+    return left(what.length()).equal(what, ignoreCase);
 }
 
 bool Zk_String::endsWith(const Zk_String& what, bool ignoreCase) const {
-    return what.length() <= length() && right(what.length()).equal(what, ignoreCase);
+    if (what.length() > length()) return false;
+    if (!ignoreCase) return m_text.compare(m_text.size() - what.m_text.size(), what.m_text.size(), what.m_text) == 0;
+    return right(what.length()).equal(what, ignoreCase);
 }
 
 Zk_String Zk_String::mid(int pos, int count) const {

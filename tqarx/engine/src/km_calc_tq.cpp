@@ -20,8 +20,10 @@ namespace {
 bool isErrorText(const Zk_String& text) {
     static const wchar_t* const kErrors[] = {L"#DIV/0!", L"#VALUE!", L"#REF!", L"#NAME?",
                                              L"#N/A",    L"#NUM!",   L"#CIRC!"};
+    const std::wstring& t = text.wstr();
+    if (t.empty() || t[0] != L'#') return false;
     for (const wchar_t* e : kErrors)
-        if (text == e) return true;
+        if (t == e) return true;
     return false;
 }
 
@@ -215,8 +217,9 @@ bool KmCalcTq::mayCalculateDirectly(const KmCompiledStandard& compiled) {
 bool KmCalcTq::passIsPlanned() const {
     if (!m_compiled || !m_compiled->planned || !genVarNames.isEmpty()) return false;
     // A value reading "Calc" could be found before the keyword.
+    static const Zk_String kCalc(L"Calc");
     for (int i = 0; i < varCells.length(); ++i)
-        if (varCells[i].value.contains(Zk_String(L"Calc"))) return false;
+        if (varCells[i].value.contains(kCalc)) return false;
     return true;
 }
 
@@ -435,7 +438,8 @@ void KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
             return;
         }
     }
-    const bool stored = varCells[index].setNewValue(*this, result) == Acad::eOk;
+    // In a planned pass every declaration lies above the Calc area, written with its type.
+    const bool stored = varCells[index].setNewValue(*this, result, m_compiled && m_compiled->planned) == Acad::eOk;
     if (!stored || isErrorText(result)) {
         reportFailedEquation(target, expression, row);
         return;
@@ -526,7 +530,7 @@ Acad::ErrorStatus KmCalcTq::initForMacro(KmDlgStandardsData& data) {
     gTqSGetFromMacro.end();
 
     gSetMacroValuelsToTq.start();
-    if (varCells.setValuesToTq(*this) != Acad::eOk) return Acad::eInvalidInput;
+    if (varCells.setValuesToTq(*this, m_reusedSheet) != Acad::eOk) return Acad::eInvalidInput;
     gSetMacroValuelsToTq.end();
 
     gTqSreplaceGenVars.start();
@@ -552,13 +556,13 @@ Acad::ErrorStatus KmCalcTq::initFromVars(KmDlgStandardsData& data) {
     for (int i = 0; i < varCells.length(); ++i) {
         KmVarCell& cell = varCells[i];
         if (cell.isLocal()) {
-            if (cell.setNewValue(*this, Zk_String()) != Acad::eOk) return Acad::eInvalidInput;
+            if (cell.setNewValue(*this, Zk_String(), m_reusedSheet) != Acad::eOk) return Acad::eInvalidInput;
             continue;
         }
         if (k >= data.varCells.length()) return Acad::eInvalidInput;
         const KmVarCell& given = data.varCells[k++];
         if (cell.isOutput() && given.isInput()) return Acad::eInvalidInput;
-        if (cell.setNewValue(*this, given.value) != Acad::eOk) return Acad::eInvalidInput;
+        if (cell.setNewValue(*this, given.value, m_reusedSheet) != Acad::eOk) return Acad::eInvalidInput;
     }
     replaceGenVars();
     gGetFromVars.end();

@@ -58,23 +58,25 @@ Acad::ErrorStatus KmVarCell::setNewValue(const Zk_String& text) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus KmVarCell::setNewValue(Zk_Spread& spread, const Zk_String& text) {
+Acad::ErrorStatus KmVarCell::setNewValue(Zk_Spread& spread, const Zk_String& text, bool typed) {
     value = text;
-    return setValueToTq(spread);
+    return setValueToTq(spread, typed);
 }
 
-Acad::ErrorStatus KmVarCell::setValueToTq(Zk_Spread& spread) {
-    bool formatted = false;
-    switch (valueType) {
-    case KmValueType::Int:
-        formatted = spread.setNumberType(col, row, col, row, kIntDecimals);
-        break;
-    case KmValueType::Double:
-        formatted = spread.setNumberType(col, row, col, row, kDoubleDecimals);
-        break;
-    case KmValueType::String:
-        formatted = spread.setEditType(col, row, col, row, kStringMaxLength);
-        break;
+Acad::ErrorStatus KmVarCell::setValueToTq(Zk_Spread& spread, bool typed) {
+    bool formatted = true;
+    if (!typed) {
+        switch (valueType) {
+        case KmValueType::Int:
+            formatted = spread.setNumberType(col, row, col, row, kIntDecimals);
+            break;
+        case KmValueType::Double:
+            formatted = spread.setNumberType(col, row, col, row, kDoubleDecimals);
+            break;
+        case KmValueType::String:
+            formatted = spread.setEditType(col, row, col, row, kStringMaxLength);
+            break;
+        }
     }
     if (!formatted || !spread.writeCellText(col, row, value)) return Acad::eInvalidInput;
     return Acad::eOk;

@@ -114,9 +114,9 @@ Acad::ErrorStatus KmVarCells::getValuesFromTq(Zk_Spread& spread) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus KmVarCells::setValuesToTq(Zk_Spread& spread) {
+Acad::ErrorStatus KmVarCells::setValuesToTq(Zk_Spread& spread, bool typed) {
     for (KmVarCell& cell : m_cells)
-        if (cell.setValueToTq(spread) != Acad::eOk) return Acad::eInvalidInput;
+        if (cell.setValueToTq(spread, typed) != Acad::eOk) return Acad::eInvalidInput;
     return Acad::eOk;
 }
 

@@ -42,13 +42,15 @@ public:
     // Takes other's value and writes it into the sheet.
     Acad::ErrorStatus setValueFromOther(Zk_Spread& spread, const KmVarCell& other);
     Acad::ErrorStatus setNewValue(const Zk_String& text);
-    Acad::ErrorStatus setNewValue(Zk_Spread& spread, const Zk_String& text);
+    // typed: the declaration cell has its value type's cell type already (written before
+    // in this evaluation, or on a sheet kept from the last one), only the value is written.
+    Acad::ErrorStatus setNewValue(Zk_Spread& spread, const Zk_String& text, bool typed = false);
 
     friend bool operator==(const KmVarCell&, const KmVarCell&) = default;
 
 private:
     friend class KmVarCells;
     // Formats the declaration cell by value type and writes value into it.
-    Acad::ErrorStatus setValueToTq(Zk_Spread& spread);
+    Acad::ErrorStatus setValueToTq(Zk_Spread& spread, bool typed = false);
     Acad::ErrorStatus getCurrentValue(Zk_Spread& spread, Zk_String& text);
 };

@@ -46,7 +46,8 @@ public:
     // Reads every output's current text from the sheet.
     Acad::ErrorStatus getValuesFromTq(Zk_Spread& spread);
     // Writes every value into its declaration cell.
-    Acad::ErrorStatus setValuesToTq(Zk_Spread& spread);
+    // typed as KmVarCell::setNewValue.
+    Acad::ErrorStatus setValuesToTq(Zk_Spread& spread, bool typed = false);
     // Each input has a cell of the same name, type and value in other.
     bool hasSameInput(const KmVarCells& other) const;
 
