@@ -55,7 +55,7 @@ bool resolveChildFile(const Zk_String& name, const Zk_String& parentFile, Zk_Str
     if (name.isEmpty()) return false;
     Zk_String beside = name;
     if (beside.startsWith(L"\\")) beside.remove(0, 1);
-    const Zk_String candidates[] = {
+    const std::vector<Zk_String> candidates = {
         name,
         folderOf(parentFile) + beside,
         standardsPath(L"", name),
@@ -63,13 +63,8 @@ bool resolveChildFile(const Zk_String& name, const Zk_String& parentFile, Zk_Str
         standardsPath(L"Data\\", name),
         standardsPath(L"Parents\\", name),
     };
-    for (const Zk_String& c : candidates) {
-        if (pathExists(c)) {
-            path = c;
-            return true;
-        }
-    }
-    return false;
+    const std::wstring key = L"\1child\n" + gSettings.libDir.wstr() + L"\n" + parentFile.wstr() + L"\n" + name.wstr();
+    return locateFirstExisting(key, candidates, path);
 }
 
 bool sameSheetPath(const Zk_String& a, const Zk_String& b) {

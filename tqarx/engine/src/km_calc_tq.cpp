@@ -54,7 +54,11 @@ KmCalcTq::KmCalcTq() = default;
 KmCalcTq::~KmCalcTq() = default;
 
 Zk_String KmCalcTq::standardPath(const Zk_String& name) {
-    return pathExists(name) ? name : standardsFolder() + name + L".kms";
+    const Zk_String inFolder = standardsFolder() + name + L".kms";
+    Zk_String path;
+    const std::wstring key = L"\1standard\n" + gSettings.libDir.wstr() + L"\n" + name.wstr();
+    if (locateFirstExisting(key, {name, inFolder}, path) && path == name) return name;
+    return inFolder;
 }
 
 Acad::ErrorStatus KmCalcTq::loadForEvaluation(const Zk_String& name) {
@@ -191,7 +195,9 @@ bool KmCalcTq::mayCalculateDirectly(const KmCompiledStandard& compiled) {
         }
     }
     // Set into its cell, an equation reading a variable assigned later is calculated again
-    // then; its value is never read again, but a product function would run again.
+    // then when the sheet calculates automatically; its value is never read again, but a
+    // product function would run again.
+    const bool recalculates = getBoolProperty(SSB_AUTOCALC);
     SS_FORMULAREADS reads;
     for (int i = 0; i < equations; ++i) {
         const KmCompiledEquation& eq = compiled.equations[static_cast<std::size_t>(i)];
@@ -202,7 +208,7 @@ bool KmCalcTq::mayCalculateDirectly(const KmCompiledStandard& compiled) {
         if (reads.volatileCalls) return false;
         for (const SS_RANGEREF& r : reads.ranges) {
             if (r.Row2 > compiled.calcRow) return false;
-            if (!reads.otherCalls) continue;
+            if (!reads.otherCalls || !recalculates) continue;
             for (int d = 0; d < varCells.length(); ++d) {
                 const KmVarCell& v = varCells[d];
                 if (lastAssigned[static_cast<std::size_t>(d)] >= i && v.col >= r.Col1 && v.col <= r.Col2 &&

@@ -135,13 +135,16 @@ Located* keptLocation(const std::wstring& key) {
     return nullptr;
 }
 
-bool searchDataFile(const Zk_String& name, Zk_String& path, std::vector<Zk_String>* searched) {
-    const Zk_String candidates[] = {
+std::vector<Zk_String> dataFileCandidates(const Zk_String& name) {
+    return {
         name,
         libraryPath(L"Connection Standards\\Data\\", name),
         libraryPath(L"Connection Standards\\", name),
         libraryPath(L"", name),
     };
+}
+
+bool searchFirstExisting(const std::vector<Zk_String>& candidates, Zk_String& path, std::vector<Zk_String>* searched) {
     for (const Zk_String& c : candidates) {
         if (searched) searched->push_back(c);
         if (pathExists(c)) {
@@ -152,12 +155,17 @@ bool searchDataFile(const Zk_String& name, Zk_String& path, std::vector<Zk_Strin
     return false;
 }
 
-// Searches for name and keeps where it was found, with watches on the searched folders.
-Located* locateAndKeep(const std::wstring& key, const Zk_String& name) {
+bool searchDataFile(const Zk_String& name, Zk_String& path, std::vector<Zk_String>* searched) {
+    return searchFirstExisting(dataFileCandidates(name), path, searched);
+}
+
+// Searches the candidates and keeps where the first existing one was found, with watches
+// on the searched folders.
+Located* locateAndKeep(const std::wstring& key, const std::vector<Zk_String>& candidates) {
     std::vector<Zk_String> searched;
     Located l;
     l.found = std::chrono::steady_clock::now();
-    if (!searchDataFile(name, l.path, &searched)) return nullptr;
+    if (!searchFirstExisting(candidates, l.path, &searched)) return nullptr;
     for (const Zk_String& c : searched) {
         HANDLE h = watchFolderOf(c);
         if (h == INVALID_HANDLE_VALUE) {
@@ -171,7 +179,23 @@ Located* locateAndKeep(const std::wstring& key, const Zk_String& name) {
     return &(files.byKey[key] = std::move(l));
 }
 
+Located* locateAndKeep(const std::wstring& key, const Zk_String& name) {
+    return locateAndKeep(key, dataFileCandidates(name));
+}
+
 }  // namespace
+
+bool locateFirstExisting(const std::wstring& key, const std::vector<Zk_String>& candidates, Zk_String& path) {
+    if (const Located* kept = keptLocation(key)) {
+        path = kept->path;
+        return true;
+    }
+    if (const Located* found = locateAndKeep(key, candidates)) {
+        path = found->path;
+        return true;
+    }
+    return searchFirstExisting(candidates, path, nullptr);
+}
 
 bool locateDataFile(const Zk_String& name, Zk_String& path) {
     if (name.isEmpty()) return false;

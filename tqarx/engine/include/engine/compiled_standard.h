@@ -36,9 +36,10 @@ struct KmCompiledStandard {
     bool planned = false;
     // The planned pass may also calculate each equation without setting it into its cell,
     // on a sheet kept from the last evaluation: the sheet holds no formula, no equation
-    // reads a cell of the Calc area or calls a volatile function, and none that calls a
-    // product function reads the cell of a variable it or a later equation assigns (set
-    // into its cell it would be calculated again then). An evaluation then reads and
+    // reads a cell of the Calc area or calls a volatile function, and, in a sheet that
+    // calculates automatically, none that calls a product function reads the cell of a
+    // variable it or a later equation assigns (set into its cell it would be calculated
+    // again then). An evaluation then reads and
     // changes only the declaration cells, all of which it writes before the pass, so what
     // the pass reads and gives is what it would read and give on the freshly loaded sheet.
     bool direct = false;
