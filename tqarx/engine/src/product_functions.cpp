@@ -94,7 +94,8 @@ bool fnGetSysName(const Args& args, KmFuncValue& result) {
 enum class SizeKind { Width, Thickness, Size };
 
 bool standardSize(const Args& args, KmFuncValue& result, SizeKind kind) {
-    Zk_String name, path, text;
+    Zk_String name, path;
+    std::shared_ptr<const Zk_String> text;
     double step = 0.0, thickness = 0.0, value = 0.0, down = 0.0, up = 0.0;
     std::size_t i = 0;
     if (!textArg(args, i++, name) || !numberArg(args, i++, step)) return false;
@@ -102,12 +103,12 @@ bool standardSize(const Args& args, KmFuncValue& result, SizeKind kind) {
     if (!numberArg(args, i++, value) || !numberArg(args, i++, down) || !numberArg(args, i++, up))
         return false;
     KmSizeList sizes;
-    if (!locateDataFile(name, path) || !readDataFileText(path, text)) return false;
+    if (!readDataFileByName(name, path, text)) return false;
     int badLine = 0;
-    if (!parseSizeList(text, sizes, &badLine)) {
+    if (!parseSizeList(*text, sizes, &badLine)) {
         // Only this call fails; the pass goes on.
         if (gSettings.current.standardsDiagnostics)
-            MessageBoxW(SSGetCalcWindow(), malformedSizeLineText(path, text, badLine).c_str(), AfxGetAppName(),
+            MessageBoxW(SSGetCalcWindow(), malformedSizeLineText(path, *text, badLine).c_str(), AfxGetAppName(),
                         MB_ICONEXCLAMATION | MB_OK);
         return false;
     }

@@ -20,6 +20,7 @@ struct CachedFile {
     FILETIME written;
     Zk_String text;
     std::shared_ptr<const KmTableRows> rows;  // parsed on first use as a table
+    std::shared_ptr<const Zk_String> shared;  // text, made on first use by name
 };
 
 // Kept texts by path (as given, Windows form). Bounded so that a long session reading
@@ -68,6 +69,7 @@ struct Located {
     std::vector<HANDLE> watches;
     std::chrono::steady_clock::time_point found;
     std::shared_ptr<const KmTableRows> rows;  // the file's rows once read as a table and kept
+    std::shared_ptr<const Zk_String> text;    // the file's text once read by name and kept
 };
 
 constexpr auto kMaxLocatedAge = std::chrono::seconds(1);
@@ -255,6 +257,7 @@ CachedFile* loadDataFile(const Zk_String& path, Zk_String* error) {
     entry.written = data.ftLastWriteTime;
     entry.text = Zk_String(WideFromUtf8(bytes));
     entry.rows.reset();
+    entry.shared.reset();
     return &entry;
 }
 
@@ -313,6 +316,32 @@ bool readDataTable(const Zk_String& name, std::shared_ptr<const KmTableRows>& ro
     // Rows of a file read as it was being written, or too recently to tell a change of
     // the same size by, are not kept.
     if (file->size != static_cast<std::uint64_t>(-1)) located->rows = rows;
+    return true;
+}
+
+bool readDataFileByName(const Zk_String& name, Zk_String& path, std::shared_ptr<const Zk_String>& text) {
+    if (name.isEmpty()) return false;
+    const std::wstring key = locatedKey(name);
+    Located* located = keptLocation(key);
+    if (located && located->text) {
+        path = located->path;
+        text = located->text;
+        return true;
+    }
+    if (!located) located = locateAndKeep(key, name);
+    if (!located) {
+        Zk_String read;
+        if (!searchDataFile(name, path, nullptr) || !readDataFileText(path, read)) return false;
+        text = std::make_shared<const Zk_String>(std::move(read));
+        return true;
+    }
+    path = located->path;
+    CachedFile* file = loadDataFile(path, nullptr);
+    if (!file) return false;
+    if (!file->shared) file->shared = std::make_shared<const Zk_String>(file->text);
+    text = file->shared;
+    // As for rows: a text read as it was being written, or too recently, is not kept.
+    if (file->size != static_cast<std::uint64_t>(-1)) located->text = text;
     return true;
 }
 

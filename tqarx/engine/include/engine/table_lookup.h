@@ -23,6 +23,9 @@ constexpr std::uint64_t kMaxDataFileBytes = 16u * 1024u * 1024u;
 // library folder itself. False when none exists. Where a name was found is kept while
 // none of the folders searched changes (see readDataTable).
 bool locateDataFile(const Zk_String& name, Zk_String& path);
+// locateDataFile, then the file's text (readDataFileText), kept with where the name was
+// found while none of the folders searched changes, as table rows are.
+bool readDataFileByName(const Zk_String& name, Zk_String& path, std::shared_ptr<const Zk_String>& text);
 
 // Whether a file-system search for path finds an entry.
 bool pathExists(const Zk_String& path);

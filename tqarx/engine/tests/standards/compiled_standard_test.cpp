@@ -12,6 +12,7 @@
 #include "engine/dlg_tq_standards.h"
 #include "engine/km_dlg_standards_data.h"
 #include "engine/sheet_file_cache.h"
+#include "engine/standards_evaluator.h"
 #include "engine/table_lookup.h"
 #include "host/settings.h"
 #include "sheet_files.h"
@@ -41,6 +42,15 @@ void forgetEverythingKept() {
 }
 
 int answerOk(const win::MessageBoxRecord&, void*) { return IDOK; }
+
+// Child calls are evaluated in a window of their own, as the module's pool lends one.
+CDlgTqStandards* gChildWindow = nullptr;
+bool evaluateChild(KmDlgStandardsData& data) {
+    gChildWindow->data() = data;
+    if (gChildWindow->evaluate() != Acad::eOk) return false;
+    data = gChildWindow->data();
+    return true;
+}
 
 // What an evaluation gave: its status, every value handed back and the boxes shown.
 struct Outcome {
@@ -321,6 +331,54 @@ TEST_F(CompiledStandard, AChangedKeptSheetIsLoadedAgain) {
     ASSERT_TRUE(window.calc().readCellText(1, 2, text));
     EXPECT_EQ(text, L"Double A");
     EXPECT_EQ(evaluate(row).values[2], L"30");
+}
+
+// A child sheet is found where a fresh search would find it: one made in a folder searched
+// before the one it was found in takes its place at the next evaluation.
+TEST_F(CompiledStandard, AChildSheetMadeWhereItIsSearchedFirstIsUsed) {
+    write({{L"Input"}, {L"Double A"}, {L"String Key"}, {L""}, {L"Output"}, {L""}, {L"Double R"}, {L"String T"},
+           {L"Local"}, {L""}, {L"Double L"}, {L"Calc"}, {L"CallChild(\"c.kms\", A, R)"}, {L"T = Key"}});
+    auto child = [&](const std::string& file, const std::wstring& factor) {
+        std::filesystem::create_directories(std::filesystem::path(folder.hostFile(file)).parent_path());
+        ASSERT_TRUE(stdtest::writeSheet(folder.hostFile(file), {{L"Input"}, {L"Double A"}, {L"Output"}, {L""},
+                                                                {L"Double R"}, {L"Calc"}, {L"R = A * " + factor}}));
+        age(folder.hostFile(file), 3600);
+    };
+    CDlgTqStandards childWindow;
+    ASSERT_TRUE(childWindow.Create(CDlgTqStandards::IDD, nullptr));
+    gChildWindow = &childWindow;
+    setStandardsEvaluator(&evaluateChild);
+    struct Restore {
+        ~Restore() { setStandardsEvaluator(nullptr); }
+    } restore;
+    child("Connection Standards/Childs/c.kms", L"10");
+    const Row row{L"3", L"K1"};
+    EXPECT_EQ(evaluate(row).values[2], L"30");
+    EXPECT_EQ(evaluate(row).values[2], L"30");
+    child("Connection Standards/c.kms", L"100");
+    EXPECT_EQ(evaluate(row).values[2], L"300");
+    std::filesystem::remove(folder.hostFile("Connection Standards/c.kms"));
+    EXPECT_EQ(evaluate(row).values[2], L"30");
+    EXPECT_EQ(evaluate(row), evaluateFresh(row));
+    childWindow.DestroyWindow();
+}
+
+// A size list rewritten between evaluations (the same size each time) is read again.
+TEST_F(CompiledStandard, ARewrittenSizeListIsSeenAtTheNextEvaluation) {
+    write(standard(L"R = STDSIZEWITHTOLERANCE(\"s.txt\", 10, A, 0, 500)"));
+    auto sizes = [&](const char* text) {
+        std::ofstream(folder.hostFile("s.txt"), std::ios::binary) << text;
+        age(folder.hostFile("s.txt"), 3600);
+    };
+    sizes("100\n200\n");
+    const Row row{L"150", L"K1"};
+    EXPECT_EQ(evaluate(row).values[2], L"200");
+    EXPECT_EQ(evaluate(row).values[2], L"200");
+    sizes("100\n300\n");
+    EXPECT_EQ(evaluate(row).values[2], L"300");
+    sizes("100\n400\n");
+    EXPECT_EQ(evaluate(row).values[2], L"400");
+    EXPECT_EQ(evaluate(row), evaluateFresh(row));
 }
 
 }  // namespace
