@@ -1,6 +1,11 @@
 #include "engine/km_tq_mapping.h"
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 #include "engine/km_dlg_standards_data.h"
+#include "engine/sheet_file_cache.h"
 #include "host/files.h"
 #include "host/list_utils.h"
 #include "host/macro_model.h"
@@ -382,18 +387,56 @@ Acad::ErrorStatus KmTqMapping::initMappingFromLine(const Zk_String& line) {
     return Acad::eOk;
 }
 
+namespace {
+
+// The entries a mapping name gave, kept by the identity of the file's bytes (the sheet file
+// cache hands out the same object while the file is unchanged) so that evaluating one macro
+// after another reads and splits its mapping line once.
+struct KeptMapping {
+    std::shared_ptr<const std::string> bytes;
+    Zk_String name;
+    Zk_Array<KmObjectMap> objects;
+};
+constexpr std::size_t kMaxKeptMappings = 16;
+constexpr std::uint64_t kMaxKeptMappingBytes = 16u * 1024u * 1024u;
+
+std::vector<KeptMapping>& keptMappings() {
+    static std::vector<KeptMapping> kept;
+    return kept;
+}
+
+}  // namespace
+
 Acad::ErrorStatus KmTqMapping::getMappingFromFile(const Zk_String& tqFile, const Zk_String& mappingName) {
+    const std::shared_ptr<const std::string> bytes =
+        readSheetFileBytes(mappingFilePath(tqFile).wstr(), kMaxKeptMappingBytes);
+    auto& kept = keptMappings();
+    if (bytes) {
+        for (const KeptMapping& k : kept) {
+            if (k.bytes != bytes || k.name != mappingName) continue;
+            m_mappedObjects = k.objects;
+            return Acad::eOk;
+        }
+    }
     Zk_StringArray lines;
     if (!readMappingLines(tqFile, lines)) return Acad::eInvalidInput;
     if (lines.isEmpty()) {
         m_mappedObjects.clear();
-        return Acad::eOk;
+    } else {
+        Zk_StringArray names;
+        for (const Zk_String& line : lines) names.append(lineName(line));
+        int index = -1;
+        if (!names.find(mappingName, index, true)) return Acad::eInvalidInput;
+        if (initMappingFromLine(lines[index]) != Acad::eOk) return Acad::eInvalidInput;
     }
-    Zk_StringArray names;
-    for (const Zk_String& line : lines) names.append(lineName(line));
-    int index = -1;
-    if (!names.find(mappingName, index, true)) return Acad::eInvalidInput;
-    return initMappingFromLine(lines[index]);
+    // The bytes read first stand for what was read after only if the file is still unchanged.
+    if (bytes && sheetFileBytesKept(bytes)) {
+        kept.erase(std::remove_if(kept.begin(), kept.end(), [](const KeptMapping& k) { return k.bytes.use_count() == 1; }),
+                   kept.end());
+        if (kept.size() >= kMaxKeptMappings) kept.erase(kept.begin());
+        kept.push_back(KeptMapping{bytes, mappingName, m_mappedObjects});
+    }
+    return Acad::eOk;
 }
 
 Acad::ErrorStatus KmTqMapping::setMappingToFile(const Zk_String& tqFile, const Zk_String& mappingName) const {

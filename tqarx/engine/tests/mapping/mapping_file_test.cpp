@@ -171,3 +171,34 @@ TEST_F(MappingFile, AFailedWriteKeepsTheOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// An unchanged mapping file is split once; rewritten, it is read again at the next use.
+TEST_F(MappingFile, AKeptMappingFollowsTheFile) {
+    const auto path = lib.host() / "Connection Standards" / "EndPlate.map";
+    auto writeWith = [&](const wchar_t* member, int hoursOld) {
+        KmTqMapping m;
+        m.mappedObjectsWrite().append(entry(L"Width", L"Plates", kMapDistance, member));
+        ASSERT_EQ(m.setMappingToFile(Zk_String(L"EndPlate"), Zk_String(L"EndPlate")), Acad::eOk);
+        std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() -
+                                                   std::chrono::hours(hoursOld));
+    };
+    auto member = [&](const wchar_t* name) {
+        KmTqMapping read;
+        EXPECT_EQ(read.getMappingFromFile(Zk_String(L"EndPlate"), Zk_String(name)), Acad::eOk);
+        return read.mappedObjects().isEmpty() ? Zk_String() : read.mappedObjects()[0].memberName;
+    };
+    writeWith(L"W1", 2);
+    EXPECT_EQ(member(L"EndPlate"), L"W1");
+    EXPECT_EQ(member(L"endplate"), L"W1");
+    EXPECT_EQ(member(L"EndPlate"), L"W1");
+    writeWith(L"W2", 3);  // the same size, another write time
+    EXPECT_EQ(member(L"EndPlate"), L"W2");
+    KmTqMapping read;
+    EXPECT_EQ(read.getMappingFromFile(Zk_String(L"EndPlate"), Zk_String(L"Nobody")), Acad::eInvalidInput);
+    std::filesystem::remove(path);
+    EXPECT_EQ(read.getMappingFromFile(Zk_String(L"EndPlate"), Zk_String(L"EndPlate")), Acad::eInvalidInput);
+}
+
+}  // namespace
