@@ -3,7 +3,7 @@
 #include "win/globalmem.h"
 
 #include <cstring>
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <mutex>
 #include <new>
@@ -18,7 +18,7 @@ struct Block {
 };
 
 std::mutex gMutex;
-std::map<HGLOBAL, std::unique_ptr<Block>> gBlocks;
+std::unordered_map<HGLOBAL, std::unique_ptr<Block>> gBlocks;
 int gFailCount = 0;
 
 bool ShouldFail() {
