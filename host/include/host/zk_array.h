@@ -41,6 +41,8 @@ public:
     T& last() { return (*this)[length() - 1]; }
     const T& last() const { return (*this)[length() - 1]; }
 
+    // Room for count elements without growing again.
+    void reserve(int count) { if (count > 0) m_items.reserve(static_cast<std::size_t>(count)); }
     // Appends and returns the new element's index.
     int append(const T& value) { m_items.push_back(value); return length() - 1; }
     int append(T&& value) { m_items.push_back(std::move(value)); return length() - 1; }

@@ -47,6 +47,8 @@ BOOL ApplyType(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD col2, SS_COORD ro
 }
 
 std::wstring W(LPCWSTR t) { return t ? std::wstring(t) : std::wstring(); }
+// A view of t where the callee does not keep the text.
+std::wstring_view V(LPCWSTR t) { return t ? std::wstring_view(t) : std::wstring_view(); }
 
 }  // namespace
 
@@ -118,8 +120,8 @@ BOOL SSGetCellText(HWND hWnd, SS_COORD col, SS_COORD row, int mode, std::wstring
 BOOL SSGetData(HWND hWnd, SS_COORD col, SS_COORD row, std::wstring& text) { return SSGetCellText(hWnd, col, row, 0, text); }
 BOOL SSGetFormula(HWND hWnd, SS_COORD col, SS_COORD row, std::wstring& text) { return SSGetCellText(hWnd, col, row, 1, text); }
 BOOL SSGetValue(HWND hWnd, SS_COORD col, SS_COORD row, std::wstring& text) { return SSGetCellText(hWnd, col, row, 3, text); }
-BOOL SSSetData(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR text) { CTRL(FALSE); return s.SetText(col, row, W(text)); }
-BOOL SSSetValue(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR text) { CTRL(FALSE); return s.SetText(col, row, W(text)); }
+BOOL SSSetData(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR text) { CTRL(FALSE); return s.SetText(col, row, V(text)); }
+BOOL SSSetValue(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR text) { CTRL(FALSE); return s.SetText(col, row, V(text)); }
 BOOL SSSetFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula) {
     CTRL(FALSE);
     std::wstring err;
@@ -134,7 +136,7 @@ BOOL SSEvalFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int c
     CTRL(FALSE);
     std::wstring err;
     spread::Value v;
-    if (!s.EvaluateAt(col, row, formula ? std::wstring_view(formula) : std::wstring_view(), cellType, v, &err)) {
+    if (!s.EvaluateAt(col, row, V(formula), cellType, v, &err)) {
         ctl->lastError = err;
         return FALSE;
     }
@@ -147,7 +149,7 @@ BOOL SSGetFormulaReads(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, S
     std::vector<spread::Range> ranges;
     bool isVolatile = false, callsOther = false;
     std::wstring err;
-    if (!s.FormulaReads(col, row, W(formula), ranges, isVolatile, callsOther, &err)) {
+    if (!s.FormulaReads(col, row, V(formula), ranges, isVolatile, callsOther, &err)) {
         ctl->lastError = err;
         return FALSE;
     }

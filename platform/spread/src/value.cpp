@@ -41,6 +41,19 @@ bool ParseErrorText(std::wstring_view text, Err& e) {
 std::wstring FormatNumber(double n) {
     if (std::isnan(n) || std::isinf(n)) return L"#NUM!";
     if (n == 0) return L"0";
+    // Whole numbers below 1e15 are written in full by "%.15g".
+    if (std::fabs(n) < 1e15 && n == std::trunc(n)) {
+        wchar_t digits[24];
+        wchar_t* end = digits + 24;
+        wchar_t* p = end;
+        unsigned long long u = static_cast<unsigned long long>(std::fabs(n));
+        do {
+            *--p = static_cast<wchar_t>(L'0' + u % 10);
+            u /= 10;
+        } while (u != 0);
+        if (n < 0) *--p = L'-';
+        return std::wstring(p, end);
+    }
     // As "%.15g" writes it (to_chars with a precision is specified to), without the
     // locale and format parsing of printf.
     char buf[64];

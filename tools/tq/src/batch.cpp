@@ -316,6 +316,7 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
         KmDlgStandardsData data;
         data.evalMode = KmDlgStandardsData::kValueMode;
         data.tqFileName = Zk_String(standardFile);
+        data.varCells.reserve(declarations.length());
         int k = 0;
         for (int i = 0; i < declarations.length(); ++i) {
             if (declarations[i].isLocal()) continue;

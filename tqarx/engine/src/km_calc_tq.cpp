@@ -122,8 +122,11 @@ Acad::ErrorStatus KmCalcTq::prepareDeclarations() {
         m_reusedSheet ? std::move(m_residentCompiled) : findCompiledStandard(bytes);
     m_residentCompiled.reset();
     if (kept) {
-        varCells.resetVarCells();
-        for (const KmVarCell& cell : kept->declarations) varCells.append(cell);
+        if (!keepsDeclarations(kept->declarations)) {
+            varCells.resetVarCells();
+            varCells.reserve(kept->declarations.length());
+            for (const KmVarCell& cell : kept->declarations) varCells.append(cell);
+        }
         m_compiled = std::move(kept);
         return Acad::eOk;
     }
@@ -217,6 +220,19 @@ bool KmCalcTq::mayCalculateDirectly(const KmCompiledStandard& compiled) {
             }
         }
     }
+    return true;
+}
+
+bool KmCalcTq::keepsDeclarations(const Zk_Array<KmVarCell>& declarations) {
+    if (varCells.length() != declarations.length()) return false;
+    for (int i = 0; i < declarations.length(); ++i) {
+        const KmVarCell& cell = varCells[i];
+        const KmVarCell& declared = declarations[i];
+        if (cell.varName != declared.varName || cell.cellType != declared.cellType ||
+            cell.valueType != declared.valueType || cell.col != declared.col || cell.row != declared.row)
+            return false;
+    }
+    for (int i = 0; i < declarations.length(); ++i) varCells[i].value = declarations[i].value;
     return true;
 }
 

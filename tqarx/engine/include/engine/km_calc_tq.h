@@ -79,6 +79,9 @@ private:
     // The standards file a name stands for: as found, else in the standards folder.
     static Zk_String standardPath(const Zk_String& name);
     std::shared_ptr<const KmCompiledStandard> compile();
+    // Whether varCells are these declarations already but for their values, which then
+    // become the declared ones (saves copying every name of a large standard again).
+    bool keepsDeclarations(const Zk_Array<KmVarCell>& declarations);
     // Whether the compiled equations may be calculated directly (KmCompiledStandard::direct).
     bool mayCalculateDirectly(const KmCompiledStandard& compiled);
     // Whether this pass may run from the compiled equations (nothing given to this

@@ -23,6 +23,7 @@ public:
     KmVarCell& operator[](int index) { return m_cells[index]; }
     const KmVarCell& operator[](int index) const { return m_cells[index]; }
     void append(const KmVarCell& cell) { m_cells.append(cell); }
+    void reserve(int count) { m_cells.reserve(count); }
     bool removeAt(int index) { return m_cells.removeAt(index); }
     void resetVarCells() { m_cells.removeAll(); }
     // First cell named name (exact comparison); eInvalidInput when none.
