@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <limits>
 #include <memory>
+#include <vector>
 
 #include "engine/standard_sizes.h"
 #include "engine/table_lookup.h"
@@ -93,6 +94,28 @@ bool fnGetSysName(const Args& args, KmFuncValue& result) {
 
 enum class SizeKind { Width, Thickness, Size };
 
+// A size list parsed from a kept file text, remembered by the text's identity (the same
+// object while the file is unchanged): a standard calls the same lists at every evaluation.
+struct ParsedSizes {
+    std::shared_ptr<const Zk_String> text;
+    bool ok = false;
+    int badLine = 0;
+    KmSizeList sizes;
+};
+
+std::shared_ptr<const ParsedSizes> parsedSizes(const std::shared_ptr<const Zk_String>& text) {
+    static std::vector<std::shared_ptr<const ParsedSizes>> kept;  // most recent last
+    for (std::size_t i = kept.size(); i-- > 0;)
+        if (kept[i]->text == text) return kept[i];
+    constexpr std::size_t kMaxKept = 16;
+    if (kept.size() >= kMaxKept) kept.erase(kept.begin());
+    auto parsed = std::make_shared<ParsedSizes>();
+    parsed->text = text;
+    parsed->ok = parseSizeList(*text, parsed->sizes, &parsed->badLine);
+    kept.push_back(parsed);
+    return parsed;
+}
+
 bool standardSize(const Args& args, KmFuncValue& result, SizeKind kind) {
     Zk_String name, path;
     std::shared_ptr<const Zk_String> text;
@@ -102,10 +125,11 @@ bool standardSize(const Args& args, KmFuncValue& result, SizeKind kind) {
     if (kind == SizeKind::Width && !numberArg(args, i++, thickness)) return false;
     if (!numberArg(args, i++, value) || !numberArg(args, i++, down) || !numberArg(args, i++, up))
         return false;
-    KmSizeList sizes;
     if (!readDataFileByName(name, path, text)) return false;
-    int badLine = 0;
-    if (!parseSizeList(*text, sizes, &badLine)) {
+    const std::shared_ptr<const ParsedSizes> parsed = parsedSizes(text);
+    const KmSizeList& sizes = parsed->sizes;
+    const int badLine = parsed->badLine;
+    if (!parsed->ok) {
         // Only this call fails; the pass goes on.
         if (gSettings.current.standardsDiagnostics)
             MessageBoxW(SSGetCalcWindow(), malformedSizeLineText(path, *text, badLine).c_str(), AfxGetAppName(),
