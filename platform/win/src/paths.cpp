@@ -109,20 +109,27 @@ std::string HostPathFromWindowsA(std::string_view path) {
         parts.push_back(std::move(part));
     }
 
-    // Components matched without case where the exact name does not exist.
+    // Components matched without case where the exact name does not exist. A path that
+    // exists as spelt is its own match throughout (one look-up instead of one a component).
+    std::string spelt = root;
+    for (const std::string& part : parts) spelt = Join(spelt, part);
     std::string out = root;
-    bool resolving = true;
-    for (const std::string& part : parts) {
-        std::string candidate = Join(out, part);
-        if (resolving && part != ".." && !Exists(candidate)) {
-            const std::string actual = MatchNoCase(out, part);
-            if (!actual.empty()) {
-                candidate = Join(out, actual);
-            } else {
-                resolving = false;  // nothing below a missing component can exist
+    if (parts.empty() || Exists(spelt)) {
+        out = std::move(spelt);
+    } else {
+        bool resolving = true;
+        for (const std::string& part : parts) {
+            std::string candidate = Join(out, part);
+            if (resolving && part != ".." && !Exists(candidate)) {
+                const std::string actual = MatchNoCase(out, part);
+                if (!actual.empty()) {
+                    candidate = Join(out, actual);
+                } else {
+                    resolving = false;  // nothing below a missing component can exist
+                }
             }
+            out = std::move(candidate);
         }
-        out = std::move(candidate);
     }
     if (out.empty()) out = ".";
     if (trailingSep && out.back() != '/') out += '/';
