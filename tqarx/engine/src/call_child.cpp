@@ -55,13 +55,15 @@ bool resolveChildFile(const Zk_String& name, const Zk_String& parentFile, Zk_Str
     if (name.isEmpty()) return false;
     Zk_String beside = name;
     if (beside.startsWith(L"\\")) beside.remove(0, 1);
-    const std::vector<Zk_String> candidates = {
-        name,
-        folderOf(parentFile) + beside,
-        standardsPath(L"", name),
-        standardsPath(L"Childs\\", name),
-        standardsPath(L"Data\\", name),
-        standardsPath(L"Parents\\", name),
+    auto candidates = [&]() -> std::vector<Zk_String> {
+        return {
+            name,
+            folderOf(parentFile) + beside,
+            standardsPath(L"", name),
+            standardsPath(L"Childs\\", name),
+            standardsPath(L"Data\\", name),
+            standardsPath(L"Parents\\", name),
+        };
     };
     const std::wstring key = L"\1child\n" + gSettings.libDir.wstr() + L"\n" + parentFile.wstr() + L"\n" + name.wstr();
     return locateFirstExisting(key, candidates, path);

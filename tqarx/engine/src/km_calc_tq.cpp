@@ -54,11 +54,11 @@ KmCalcTq::KmCalcTq() = default;
 KmCalcTq::~KmCalcTq() = default;
 
 Zk_String KmCalcTq::standardPath(const Zk_String& name) {
-    const Zk_String inFolder = standardsFolder() + name + L".kms";
     Zk_String path;
     const std::wstring key = L"\1standard\n" + gSettings.libDir.wstr() + L"\n" + name.wstr();
-    if (locateFirstExisting(key, {name, inFolder}, path) && path == name) return name;
-    return inFolder;
+    auto candidates = [&]() -> std::vector<Zk_String> { return {name, standardsFolder() + name + L".kms"}; };
+    if (locateFirstExisting(key, candidates, path)) return path;
+    return standardsFolder() + name + L".kms";
 }
 
 Acad::ErrorStatus KmCalcTq::loadForEvaluation(const Zk_String& name) {

@@ -187,11 +187,13 @@ Located* locateAndKeep(const std::wstring& key, const Zk_String& name) {
 
 }  // namespace
 
-bool locateFirstExisting(const std::wstring& key, const std::vector<Zk_String>& candidates, Zk_String& path) {
+bool locateFirstExisting(const std::wstring& key, const std::function<std::vector<Zk_String>()>& makeCandidates,
+                         Zk_String& path) {
     if (const Located* kept = keptLocation(key)) {
         path = kept->path;
         return true;
     }
+    const std::vector<Zk_String> candidates = makeCandidates();
     if (const Located* found = locateAndKeep(key, candidates)) {
         path = found->path;
         return true;

@@ -32,7 +32,9 @@ bool pathExists(const Zk_String& path);
 // The first of candidates that exists. Where it was found is kept under key (name it after
 // everything the candidates depend on) while none of the folders searched changes, as for
 // data files; false, keeping nothing, when none exists.
-bool locateFirstExisting(const std::wstring& key, const std::vector<Zk_String>& candidates, Zk_String& path);
+// The candidates are only made when nothing is kept.
+bool locateFirstExisting(const std::wstring& key, const std::function<std::vector<Zk_String>()>& candidates,
+                         Zk_String& path);
 
 // The text of a data file, decoded as UTF-8 (invalid bytes kept one by one). Fails for
 // a missing, unreadable, oversized (kMaxDataFileBytes) or binary (holding a NUL byte)
