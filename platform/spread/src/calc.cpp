@@ -272,7 +272,7 @@ void Sheet::RecalcAll() {
     std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
     for (std::uint32_t i = 0; i < formulas_.size(); ++i)
         if (formulas_[i].live) order.push_back({formulas_[i].key, i});
-    std::sort(order.begin(), order.end());
+    if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
     for (auto& [k, id] : order) {
         formulas_[id].state = 1;
         pending.push_back(id);

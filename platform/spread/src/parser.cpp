@@ -288,8 +288,10 @@ bool ParseFormula(std::wstring_view text, const RefStyle& style, Ast& out, std::
         error = L"formula longer than " + std::to_wstring(SS_LIMIT_FORMULA_LEN) + L" characters";
         return false;
     }
-    std::vector<Token> toks;
+    // One token buffer for every parse: loading a sheet parses formula after formula.
+    static thread_local std::vector<Token> toks;
     if (!Tokenize(text, style, toks, error)) return false;
+    out.nodes.reserve(toks.size() + 1);
     Parser p(out, error);
     if (!p.Run(toks)) {
         out = Ast{};
