@@ -307,7 +307,7 @@ Value Evaluator::Run(const Ast& ast) {
         ++pc;
     }
     if (st.empty()) return Value{};
-    EvalVal r = st.back();
+    EvalVal r = std::move(st.back());
     if (r.isRef()) {
         r = Deref(*this, r);
         // A formula showing an empty cell shows 0, as in common spreadsheets.
