@@ -409,6 +409,31 @@ DWORD GetFileAttributesA(LPCSTR path) {
     return AttributesOfHost(HostPathFromWindowsA(path));
 }
 
+BOOL GetFileAttributesExW(LPCWSTR path, GET_FILEEX_INFO_LEVELS level, WIN32_FILE_ATTRIBUTE_DATA* data) {
+    if (!path || !*path || !data || level != GetFileExInfoStandard) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const std::string hostPath = HostPathFromWindows(path);
+    struct stat st {};
+    if (::stat(hostPath.c_str(), &st) != 0) {
+        SetLastError(win::detail::ErrorFromErrno(errno, hostPath));
+        return FALSE;
+    }
+    std::string name = hostPath;
+    while (name.size() > 1 && name.back() == '/') name.pop_back();
+    const auto pos = name.find_last_of('/');
+    data->dwFileAttributes = AttributesOf(pos == std::string::npos ? name : name.substr(pos + 1), st);
+    data->ftCreationTime = win::detail::FileTimeFromTimespec(st.st_ctim);
+    data->ftLastAccessTime = win::detail::FileTimeFromTimespec(st.st_atim);
+    data->ftLastWriteTime = win::detail::FileTimeFromTimespec(st.st_mtim);
+    const auto size = S_ISDIR(st.st_mode) ? std::uint64_t{0} : static_cast<std::uint64_t>(st.st_size);
+    data->nFileSizeHigh = static_cast<DWORD>(size >> 32);
+    data->nFileSizeLow = static_cast<DWORD>(size & 0xFFFFFFFFu);
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
+}
+
 BOOL PathFileExistsW(LPCWSTR path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
 BOOL PathFileExistsA(LPCSTR path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 

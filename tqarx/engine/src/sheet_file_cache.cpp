@@ -34,11 +34,9 @@ namespace {
 
 // The file's entry as the file system reports it; false for a missing file, a folder or
 // one larger than maxBytes.
-bool findFile(const std::wstring& path, std::uint64_t maxBytes, WIN32_FIND_DATAW& data, std::uint64_t& size) {
+bool findFile(const std::wstring& path, std::uint64_t maxBytes, WIN32_FILE_ATTRIBUTE_DATA& data, std::uint64_t& size) {
     if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;
-    HANDLE find = FindFirstFileW(path.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return false;
-    FindClose(find);
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
     size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return size <= maxBytes;
@@ -46,7 +44,7 @@ bool findFile(const std::wstring& path, std::uint64_t maxBytes, WIN32_FIND_DATAW
 
 // The kept entry of path when the file is unchanged since it was kept; a changed file's
 // entry is dropped.
-const Entry* unchangedEntry(const std::wstring& path, std::uint64_t size, const WIN32_FIND_DATAW& data) {
+const Entry* unchangedEntry(const std::wstring& path, std::uint64_t size, const WIN32_FILE_ATTRIBUTE_DATA& data) {
     Cache& c = cache();
     const auto it = c.files.find(path);
     if (it == c.files.end()) return nullptr;
@@ -60,7 +58,7 @@ const Entry* unchangedEntry(const std::wstring& path, std::uint64_t size, const 
 }  // namespace
 
 std::shared_ptr<const std::string> keptSheetFileBytes(const std::wstring& path, std::uint64_t maxBytes) {
-    WIN32_FIND_DATAW data;
+    WIN32_FILE_ATTRIBUTE_DATA data;
     std::uint64_t size = 0;
     if (!findFile(path, maxBytes, data, size)) return nullptr;
     const Entry* kept = unchangedEntry(path, size, data);
@@ -68,7 +66,7 @@ std::shared_ptr<const std::string> keptSheetFileBytes(const std::wstring& path, 
 }
 
 std::shared_ptr<const std::string> readSheetFileBytes(const std::wstring& path, std::uint64_t maxBytes) {
-    WIN32_FIND_DATAW data;
+    WIN32_FILE_ATTRIBUTE_DATA data;
     std::uint64_t size = 0;
     if (!findFile(path, maxBytes, data, size)) return nullptr;
     if (const Entry* kept = unchangedEntry(path, size, data)) return kept->bytes;

@@ -68,6 +68,17 @@ BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* data);
 BOOL FindClose(HANDLE find);
 
 DWORD GetFileAttributesW(LPCWSTR path);  // INVALID_FILE_ATTRIBUTES when missing
+// Attributes, times and size of one file or directory (no search); FALSE when missing.
+struct WIN32_FILE_ATTRIBUTE_DATA {
+    DWORD dwFileAttributes = 0;
+    FILETIME ftCreationTime;
+    FILETIME ftLastAccessTime;
+    FILETIME ftLastWriteTime;
+    DWORD nFileSizeHigh = 0;
+    DWORD nFileSizeLow = 0;
+};
+enum GET_FILEEX_INFO_LEVELS { GetFileExInfoStandard = 0 };
+BOOL GetFileAttributesExW(LPCWSTR path, GET_FILEEX_INFO_LEVELS level, WIN32_FILE_ATTRIBUTE_DATA* data);
 DWORD GetFileAttributesA(LPCSTR path);
 BOOL PathFileExistsW(LPCWSTR path);  // file or directory
 BOOL PathFileExistsA(LPCSTR path);

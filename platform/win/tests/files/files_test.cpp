@@ -52,6 +52,29 @@ TEST(FindFiles, MatchesFilesAndDirectoriesWithoutCase) {
     FindClose(h);
 }
 
+// One entry's attributes, times and size, found without case, as a search reports them.
+TEST(FindFiles, AttributeDataOfOneEntryAgreesWithASearch) {
+    TempDir t;
+    t.write("lib/EndPlate.KMS", "12345");
+    t.mkdir("lib/Acad2000");
+    WIN32_FILE_ATTRIBUTE_DATA one;
+    ASSERT_TRUE(GetFileAttributesExW(L"T:\\LIB\\endplate.kms", GetFileExInfoStandard, &one));
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW(L"T:\\lib\\EndPlate.KMS", &found);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    FindClose(h);
+    EXPECT_EQ(one.dwFileAttributes, found.dwFileAttributes);
+    EXPECT_EQ(one.nFileSizeLow, 5u);
+    EXPECT_EQ(one.nFileSizeHigh, 0u);
+    EXPECT_EQ(CompareFileTime(&one.ftLastWriteTime, &found.ftLastWriteTime), 0);
+    ASSERT_TRUE(GetFileAttributesExW(L"T:\\lib\\acad2000", GetFileExInfoStandard, &one));
+    EXPECT_TRUE(one.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(one.nFileSizeLow, 0u);
+    EXPECT_FALSE(GetFileAttributesExW(L"T:\\lib\\missing.kms", GetFileExInfoStandard, &one));
+    EXPECT_FALSE(GetFileAttributesExW(L"", GetFileExInfoStandard, &one));
+    EXPECT_FALSE(GetFileAttributesExW(L"T:\\lib\\EndPlate.KMS", GetFileExInfoStandard, nullptr));
+}
+
 // Listings of folders unchanged for a while are reused for matching without case; any
 // change to the folder is seen by the next search and path mapping at once.
 TEST(FindFiles, ChangesToALongUnchangedFolderAreSeenAtOnce) {
