@@ -61,6 +61,27 @@ Zk_String::Zk_String(double value, int decimals) {
     decimals = std::clamp(decimals, 0, 20);
     if (std::isnan(value)) { m_text = L"nan"; return; }
     if (std::isinf(value)) { m_text = value < 0 ? L"-inf" : L"inf"; return; }
+    // Whole numbers as "%.*f" writes them, without the formatter (a zero has no sign).
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        long long whole = static_cast<long long>(value);
+        const bool negative = whole < 0;
+        unsigned long long digits = negative ? 0ull - static_cast<unsigned long long>(whole)
+                                              : static_cast<unsigned long long>(whole);
+        wchar_t buf[24];
+        wchar_t* end = buf + 24;
+        wchar_t* p = end;
+        do {
+            *--p = static_cast<wchar_t>(L'0' + digits % 10);
+            digits /= 10;
+        } while (digits != 0);
+        if (negative) *--p = L'-';
+        m_text.assign(p, end);
+        if (decimals > 0) {
+            m_text += L'.';
+            m_text.append(static_cast<std::size_t>(decimals), L'0');
+        }
+        return;
+    }
     char buf[400];
     std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
     std::string s(buf);

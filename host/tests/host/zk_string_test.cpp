@@ -1,5 +1,7 @@
 #include "host/zk_string.h"
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 TEST(ZkString, ConstructionFromNumbersAndCharacters) {
@@ -17,6 +19,14 @@ TEST(ZkString, ConstructionFromNumbersAndCharacters) {
     EXPECT_EQ(Zk_String(1.0, -3), L"1");
     EXPECT_EQ(Zk_String(1.0, 99).length(), 22);
     EXPECT_EQ(Zk_String(static_cast<const wchar_t*>(nullptr)), L"");
+    // Whole numbers and others read as printf writes them (none of these rounds to zero).
+    for (double v : {0.0, 7.0, -7.0, 1e14, -999999999999999.0, 1e15, 123456789012345678.0, 2.5, -2.25}) {
+        for (int decimals : {0, 2, 10}) {
+            char buf[400];
+            std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+            EXPECT_EQ(Zk_String(v, decimals).toUtf8(), std::string(buf)) << v << " " << decimals;
+        }
+    }
 }
 
 TEST(ZkString, Utf8RoundTripAndInvalidBytes) {
