@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -63,19 +64,9 @@ Zk_String::Zk_String(double value, int decimals) {
     if (std::isinf(value)) { m_text = value < 0 ? L"-inf" : L"inf"; return; }
     // Whole numbers as "%.*f" writes them, without the formatter (a zero has no sign).
     if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        long long whole = static_cast<long long>(value);
-        const bool negative = whole < 0;
-        unsigned long long digits = negative ? 0ull - static_cast<unsigned long long>(whole)
-                                              : static_cast<unsigned long long>(whole);
-        wchar_t buf[24];
-        wchar_t* end = buf + 24;
-        wchar_t* p = end;
-        do {
-            *--p = static_cast<wchar_t>(L'0' + digits % 10);
-            digits /= 10;
-        } while (digits != 0);
-        if (negative) *--p = L'-';
-        m_text.assign(p, end);
+        char digits[24];
+        const auto r = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value));
+        m_text.assign(digits, r.ptr);
         if (decimals > 0) {
             m_text += L'.';
             m_text.append(static_cast<std::size_t>(decimals), L'0');

@@ -107,8 +107,7 @@ bool Sheet::EvaluateAt(Coord col, Coord row, std::wstring_view text, int cellTyp
         if (error) *error = L"cell outside the sheet";
         return false;
     }
-    std::wstring_view t = Trim(text);
-    if (!t.empty() && t[0] == L'=') t.remove_prefix(1);
+    const std::wstring_view t = FormulaBody(text);
     std::shared_ptr<const Ast> ast = Parse(col, row, t, error, true);
     if (!ast) return false;
     // As in a pass: caches start afresh, and changes callbacks make are deferred to its end.
@@ -122,11 +121,9 @@ bool Sheet::EvaluateAt(Coord col, Coord row, std::wstring_view text, int cellTyp
     }
     --calcDepth_;
     ++cacheGen_;
-    if (!Calculating() && !deferred_.empty()) {
+    if (!Calculating()) {
         std::vector<std::uint32_t> more;
-        more.swap(deferred_);
-        for (std::uint32_t id : more)
-            if (id < formulas_.size() && formulas_[id].live) formulas_[id].state = 1;
+        TakeDeferred(more);
         RunPass(more);
     }
     return true;
@@ -137,8 +134,7 @@ bool Sheet::FormulaReads(Coord col, Coord row, std::wstring_view text, std::vect
     reads.clear();
     isVolatile = false;
     callsOther = false;
-    std::wstring_view t = Trim(text);
-    if (!t.empty() && t[0] == L'=') t.remove_prefix(1);
+    const std::wstring_view t = FormulaBody(text);
     Formula f;
     f.ast = Parse(col, row, t, error, true);
     if (!f.ast) return false;
@@ -245,19 +241,22 @@ void Sheet::RunPass(std::vector<std::uint32_t>& pending) {
             }
         }
         pending.clear();
-        // Changes made by callbacks while calculating.
-        std::vector<std::uint32_t> more;
-        more.swap(deferred_);
-        for (std::uint32_t id : more)
-            if (id < formulas_.size() && formulas_[id].live) {
-                formulas_[id].state = 1;
-                pending.push_back(id);
-            }
+        TakeDeferred(pending);  // changes made by callbacks while calculating
     }
     for (std::uint32_t id : pending)
         if (id < formulas_.size()) formulas_[id].state = 0;
     --calcDepth_;
     ++cacheGen_;
+}
+
+void Sheet::TakeDeferred(std::vector<std::uint32_t>& pending) {
+    std::vector<std::uint32_t> more;
+    more.swap(deferred_);
+    for (std::uint32_t id : more)
+        if (id < formulas_.size() && formulas_[id].live) {
+            formulas_[id].state = 1;
+            pending.push_back(id);
+        }
 }
 
 void Sheet::RecalcAll() {

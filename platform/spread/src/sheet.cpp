@@ -70,6 +70,12 @@ SheetSettings::SheetSettings() {
 
 void ForgetParsedFormulas() { parsedFormulas().clear(); }
 
+std::wstring_view FormulaBody(std::wstring_view text) {
+    std::wstring_view t = Trim(text);
+    if (!t.empty() && t[0] == L'=') t.remove_prefix(1);
+    return t;
+}
+
 void Sheet::Touch() {
     static std::uint64_t last = 0;
     changeStamp_ = ++last;
@@ -358,17 +364,16 @@ bool Sheet::ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::w
         if (error) *error = L"cell outside the sheet";
         return false;
     }
-    if (!text.empty() && text[0] == L'=') text.remove_prefix(1);
     std::shared_ptr<const Ast> ast = Parse(col, row, text, error, shareParsed);
     if (!ast) return false;
+    if (!text.empty() && text[0] == L'=') text.remove_prefix(1);  // kept as Parse read it
     InstallFormula(col, row, std::move(ast), std::wstring(text), true);
     return true;
 }
 
 bool Sheet::SetFormula(Coord col, Coord row, std::wstring_view text, std::wstring* error) {
     if (!InsideCells(col, row)) return false;
-    std::wstring_view t = Trim(text);
-    if (!t.empty() && t[0] == L'=') t.remove_prefix(1);
+    std::wstring_view t = FormulaBody(text);
     if (Trim(t).empty()) {
         CellData* c = store_.Find(col, row);
         if (c && c->formula != kNone) {

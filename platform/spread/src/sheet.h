@@ -192,6 +192,8 @@ private:
     void DropFormula(CellData& c);
     void EvaluateFormula(std::uint32_t id);
     void RunPass(std::vector<std::uint32_t>& pending);
+    // Moves the formulas changes made while calculating marked for calculation into pending.
+    void TakeDeferred(std::vector<std::uint32_t>& pending);
     void MarkDependents(Coord col, Coord row, std::vector<std::uint32_t>& out);
     // Whether no formula would follow a change (none reads a cell, none is volatile).
     bool NoDependents() const { return deps_.Empty() && volatiles_.empty(); }
@@ -205,8 +207,9 @@ private:
     bool Restructure(bool rows, int kind, Coord a, Coord n);
     void SetValueAt(Coord col, Coord row, const Value& v);
     bool ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed);
-    // The tree of a formula standing in (col, row); shared with earlier parses of the same
-    // text at the same place when shareParsed. Null when it does not parse.
+    // The tree of a formula (a leading "=" left out) standing in (col, row); shared with
+    // earlier parses of the same text at the same place when shareParsed. Null when it does
+    // not parse.
     std::shared_ptr<const Ast> Parse(Coord col, Coord row, std::wstring_view text, std::wstring* error,
                                      bool shareParsed) const;
     std::uint32_t InstallFormula(Coord col, Coord row, std::shared_ptr<const Ast> ast, std::wstring text, bool textValid);
@@ -246,6 +249,9 @@ private:
 
 // Drops the formula trees kept for formulas typed again (see SetFormula).
 void ForgetParsedFormulas();
+
+// A formula as typed without surrounding blanks and one leading "=".
+std::wstring_view FormulaBody(std::wstring_view text);
 
 // The control calculating right now (stack of nested calculations).
 void PushCalcWindow(HWND h);

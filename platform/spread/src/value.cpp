@@ -43,16 +43,9 @@ std::wstring FormatNumber(double n) {
     if (n == 0) return L"0";
     // Whole numbers below 1e15 are written in full by "%.15g".
     if (std::fabs(n) < 1e15 && n == std::trunc(n)) {
-        wchar_t digits[24];
-        wchar_t* end = digits + 24;
-        wchar_t* p = end;
-        unsigned long long u = static_cast<unsigned long long>(std::fabs(n));
-        do {
-            *--p = static_cast<wchar_t>(L'0' + u % 10);
-            u /= 10;
-        } while (u != 0);
-        if (n < 0) *--p = L'-';
-        return std::wstring(p, end);
+        char digits[24];
+        const auto r = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(n));
+        return std::wstring(digits, r.ptr);
     }
     // As "%.15g" writes it (to_chars with a precision is specified to), without the
     // locale and format parsing of printf.

@@ -117,15 +117,21 @@ DWORD AttributesOf(const std::string& name, const struct stat& st) {
     return attrs;
 }
 
+// Attributes, times and size of an entry named name, as the file system reports it in st.
 template <typename Data>
-void FillCommon(const Entry& e, Data& data) {
-    data.dwFileAttributes = AttributesOf(e.name, e.st);
-    data.ftCreationTime = win::detail::FileTimeFromTimespec(e.st.st_ctim);
-    data.ftLastAccessTime = win::detail::FileTimeFromTimespec(e.st.st_atim);
-    data.ftLastWriteTime = win::detail::FileTimeFromTimespec(e.st.st_mtim);
-    const auto size = S_ISDIR(e.st.st_mode) ? std::uint64_t{0} : static_cast<std::uint64_t>(e.st.st_size);
+void FillAttributeData(const std::string& name, const struct stat& st, Data& data) {
+    data.dwFileAttributes = AttributesOf(name, st);
+    data.ftCreationTime = win::detail::FileTimeFromTimespec(st.st_ctim);
+    data.ftLastAccessTime = win::detail::FileTimeFromTimespec(st.st_atim);
+    data.ftLastWriteTime = win::detail::FileTimeFromTimespec(st.st_mtim);
+    const auto size = S_ISDIR(st.st_mode) ? std::uint64_t{0} : static_cast<std::uint64_t>(st.st_size);
     data.nFileSizeHigh = static_cast<DWORD>(size >> 32);
     data.nFileSizeLow = static_cast<DWORD>(size & 0xFFFFFFFFu);
+}
+
+template <typename Data>
+void FillCommon(const Entry& e, Data& data) {
+    FillAttributeData(e.name, e.st, data);
     data.dwReserved0 = data.dwReserved1 = 0;
     data.cAlternateFileName[0] = 0;
 }
@@ -244,16 +250,23 @@ BOOL FindNext(HANDLE h, Data* data) {
     return TRUE;
 }
 
-DWORD AttributesOfHost(const std::string& hostPath) {
-    struct stat st {};
+// The entry at hostPath and its name; false, with the last error set, when it is missing.
+bool StatHost(const std::string& hostPath, struct stat& st, std::string& name) {
     if (::stat(hostPath.c_str(), &st) != 0) {
         SetLastError(win::detail::ErrorFromErrno(errno, hostPath));
-        return INVALID_FILE_ATTRIBUTES;
+        return false;
     }
-    std::string name = hostPath;
+    name = hostPath;
     while (name.size() > 1 && name.back() == '/') name.pop_back();
     const auto pos = name.find_last_of('/');
-    return AttributesOf(pos == std::string::npos ? name : name.substr(pos + 1), st);
+    if (pos != std::string::npos) name.erase(0, pos + 1);
+    return true;
+}
+
+DWORD AttributesOfHost(const std::string& hostPath) {
+    struct stat st {};
+    std::string name;
+    return StatHost(hostPath, st, name) ? AttributesOf(name, st) : INVALID_FILE_ATTRIBUTES;
 }
 
 BOOL CopyHost(const std::string& src, const std::string& dst, BOOL failIfExists) {
@@ -414,22 +427,10 @@ BOOL GetFileAttributesExW(LPCWSTR path, GET_FILEEX_INFO_LEVELS level, WIN32_FILE
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const std::string hostPath = HostPathFromWindows(path);
     struct stat st {};
-    if (::stat(hostPath.c_str(), &st) != 0) {
-        SetLastError(win::detail::ErrorFromErrno(errno, hostPath));
-        return FALSE;
-    }
-    std::string name = hostPath;
-    while (name.size() > 1 && name.back() == '/') name.pop_back();
-    const auto pos = name.find_last_of('/');
-    data->dwFileAttributes = AttributesOf(pos == std::string::npos ? name : name.substr(pos + 1), st);
-    data->ftCreationTime = win::detail::FileTimeFromTimespec(st.st_ctim);
-    data->ftLastAccessTime = win::detail::FileTimeFromTimespec(st.st_atim);
-    data->ftLastWriteTime = win::detail::FileTimeFromTimespec(st.st_mtim);
-    const auto size = S_ISDIR(st.st_mode) ? std::uint64_t{0} : static_cast<std::uint64_t>(st.st_size);
-    data->nFileSizeHigh = static_cast<DWORD>(size >> 32);
-    data->nFileSizeLow = static_cast<DWORD>(size & 0xFFFFFFFFu);
+    std::string name;
+    if (!StatHost(HostPathFromWindows(path), st, name)) return FALSE;
+    FillAttributeData(name, st, *data);
     SetLastError(ERROR_SUCCESS);
     return TRUE;
 }

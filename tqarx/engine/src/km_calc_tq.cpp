@@ -62,32 +62,33 @@ Zk_String KmCalcTq::standardPath(const Zk_String& name) {
 }
 
 Acad::ErrorStatus KmCalcTq::loadForEvaluation(const Zk_String& name) {
-    if (m_residentBytes && m_residentCompiled && compiledStandardsUsed()) {
-        gLoadFile.start();
-        const Zk_String path = standardPath(name);
-        const bool unchanged = path == tqFile && changeStamp() == m_residentStamp &&
-                               keptSheetFileBytes(path.wstr(), SS_LIMIT_FILE_BYTES) == m_residentBytes;
+    gLoadFile.start();
+    const Zk_String path = standardPath(name);
+    if (m_residentBytes && m_residentCompiled && compiledStandardsUsed() && path == tqFile &&
+        changeStamp() == m_residentStamp &&
+        keptSheetFileBytes(path.wstr(), SS_LIMIT_FILE_BYTES) == m_residentBytes) {
         m_residentBytes.reset();
-        if (unchanged) {
-            m_loadedBytes = m_sheetBytes;
-            m_compiled.reset();
-            m_reusedSheet = true;
-            gLoadFile.end();
-            return Acad::eOk;
-        }
+        m_loadedBytes = m_sheetBytes;
+        m_compiled.reset();
+        m_reusedSheet = true;
+        gLoadFile.end();
+        return Acad::eOk;
     }
-    return loadFile(name);
+    return loadPath(path);
 }
 
 Acad::ErrorStatus KmCalcTq::loadFile(const Zk_String& name) {
     gLoadFile.start();
+    return loadPath(standardPath(name));
+}
+
+Acad::ErrorStatus KmCalcTq::loadPath(const Zk_String& path) {
     m_loadedBytes.reset();
     m_compiled.reset();
     m_sheetBytes.reset();
     m_residentBytes.reset();
     m_residentCompiled.reset();
     m_reusedSheet = false;
-    const Zk_String path = standardPath(name);
     setBoolProperty(13, true);
     setBoolProperty(8, false);
     setBoolProperty(12, true);

@@ -272,22 +272,59 @@ bool readDataFileText(const Zk_String& path, Zk_String& text, Zk_String* error) 
     return true;
 }
 
-bool readTableFile(const Zk_String& path, std::shared_ptr<const KmTableRows>& rows, Zk_String* error) {
-    CachedFile* file = loadDataFile(path, error);
-    if (!file) return false;
-    if (!file->rows) file->rows = std::make_shared<const KmTableRows>(parseTableText(file->text));
-    if (file->rows->empty()) {
+namespace {
+
+// The rows of a read file, parsed on first use; a file without rows fails.
+bool tableRowsOf(CachedFile& file, const Zk_String& path, std::shared_ptr<const KmTableRows>& rows, Zk_String* error) {
+    if (!file.rows) file.rows = std::make_shared<const KmTableRows>(parseTableText(file.text));
+    if (file.rows->empty()) {
         setError(error, Zk_String(L"Table has no rows: ") + path);
         return false;
     }
-    rows = file->rows;
+    rows = file.rows;
     return true;
+}
+
+}  // namespace
+
+bool readTableFile(const Zk_String& path, std::shared_ptr<const KmTableRows>& rows, Zk_String* error) {
+    CachedFile* file = loadDataFile(path, error);
+    return file && tableRowsOf(*file, path, rows, error);
 }
 
 void clearDataFileCache() {
     fileCache().clear();
     locatedFiles().clear();
 }
+
+namespace {
+
+// A data file named by a product function, read (from the cache when unchanged).
+struct NamedFile {
+    Zk_String path;
+    CachedFile* file = nullptr;
+    // Where to keep what is derived from the file (rows, text): null when the location cannot
+    // be kept, or the file was read as it was being written or too recently to tell a change
+    // of the same size by.
+    Located* keep = nullptr;
+};
+
+// located: the kept location of name under key when there is one.
+bool readNamedFile(const std::wstring& key, const Zk_String& name, Located* located, NamedFile& out, Zk_String* error) {
+    if (!located) located = locateAndKeep(key, name);
+    if (located) {
+        out.path = located->path;
+    } else if (!searchDataFile(name, out.path, nullptr)) {
+        setError(error, Zk_String(L"File not found: ") + name);
+        return false;
+    }
+    out.file = loadDataFile(out.path, error);
+    if (!out.file) return false;
+    out.keep = located && out.file->size != static_cast<std::uint64_t>(-1) ? located : nullptr;
+    return true;
+}
+
+}  // namespace
 
 bool readDataTable(const Zk_String& name, std::shared_ptr<const KmTableRows>& rows, Zk_String* error) {
     if (name.isEmpty()) return false;
@@ -297,27 +334,10 @@ bool readDataTable(const Zk_String& name, std::shared_ptr<const KmTableRows>& ro
         rows = located->rows;
         return true;
     }
-    if (!located) located = locateAndKeep(key, name);
-    Zk_String path;
-    if (!located) {
-        if (!searchDataFile(name, path, nullptr)) {
-            setError(error, Zk_String(L"File not found: ") + name);
-            return false;
-        }
-        return readTableFile(path, rows, error);
-    }
-    path = located->path;
-    CachedFile* file = loadDataFile(path, error);
-    if (!file) return false;
-    if (!file->rows) file->rows = std::make_shared<const KmTableRows>(parseTableText(file->text));
-    if (file->rows->empty()) {
-        setError(error, Zk_String(L"Table has no rows: ") + path);
+    NamedFile named;
+    if (!readNamedFile(key, name, located, named, error) || !tableRowsOf(*named.file, named.path, rows, error))
         return false;
-    }
-    rows = file->rows;
-    // Rows of a file read as it was being written, or too recently to tell a change of
-    // the same size by, are not kept.
-    if (file->size != static_cast<std::uint64_t>(-1)) located->rows = rows;
+    if (named.keep) named.keep->rows = rows;
     return true;
 }
 
@@ -330,20 +350,12 @@ bool readDataFileByName(const Zk_String& name, Zk_String& path, std::shared_ptr<
         text = located->text;
         return true;
     }
-    if (!located) located = locateAndKeep(key, name);
-    if (!located) {
-        Zk_String read;
-        if (!searchDataFile(name, path, nullptr) || !readDataFileText(path, read)) return false;
-        text = std::make_shared<const Zk_String>(std::move(read));
-        return true;
-    }
-    path = located->path;
-    CachedFile* file = loadDataFile(path, nullptr);
-    if (!file) return false;
-    if (!file->shared) file->shared = std::make_shared<const Zk_String>(file->text);
-    text = file->shared;
-    // As for rows: a text read as it was being written, or too recently, is not kept.
-    if (file->size != static_cast<std::uint64_t>(-1)) located->text = text;
+    NamedFile named;
+    if (!readNamedFile(key, name, located, named, nullptr)) return false;
+    path = named.path;
+    if (!named.file->shared) named.file->shared = std::make_shared<const Zk_String>(named.file->text);
+    text = named.file->shared;
+    if (named.keep) named.keep->text = text;
     return true;
 }
 

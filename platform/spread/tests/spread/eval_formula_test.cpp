@@ -30,7 +30,7 @@ TEST_F(EvalFormulaTest, GivesWhatTheCellWouldHoldAndStoresNothing) {
     ASSERT_TRUE(SSSetData(ss, 1, 2, L"text"));
     ASSERT_TRUE(SSSetData(ss, 3, 3, L"x = A1 * 2"));
     const wchar_t* formulas[] = {L"A1*2.5", L"A2&\"!\"", L"A1>3", L"A1/0", L"ROUND(A1/3, 4)", L"=A1+1",
-                                 L"IF(A1>3, \"big\", 1)", L"A9", L"ROW()*10+COLUMN()"};
+                                 L"IF(A1>3, \"big\", 1)", L"A9", L"ROW()*10+COLUMN()", L" ==A1*3 "};
     for (const int type : {SS_TYPE_NUMBER, SS_TYPE_EDIT}) {
         for (const wchar_t* f : formulas) {
             std::wstring direct;

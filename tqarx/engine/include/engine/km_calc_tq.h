@@ -78,6 +78,8 @@ private:
     Acad::ErrorStatus prepareDeclarations();
     // The standards file a name stands for: as found, else in the standards folder.
     static Zk_String standardPath(const Zk_String& name);
+    // loadFile of the file the name stands for (timer running).
+    Acad::ErrorStatus loadPath(const Zk_String& path);
     std::shared_ptr<const KmCompiledStandard> compile();
     // Whether varCells are these declarations already but for their values, which then
     // become the declared ones (saves copying every name of a large standard again).
