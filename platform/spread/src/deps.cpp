@@ -34,7 +34,7 @@ void CollectPrecedents(Formula& f) {
 }
 
 void DepIndex::Add(std::uint32_t id, const Formula& f) {
-    for (std::uint64_t k : f.cells) singles_[k].push_back(id);
+    for (std::uint64_t k : f.cells) singles_[k].Add(id);
     for (const Range& r : f.ranges) {
         if (r.col2 - r.col1 < kNarrow) {
             for (Coord c = r.col1; c <= r.col2; ++c) byCol_[c].push_back({r, id});
@@ -48,9 +48,8 @@ void DepIndex::Remove(std::uint32_t id, const Formula& f) {
     for (std::uint64_t k : f.cells) {
         auto it = singles_.find(k);
         if (it == singles_.end()) continue;
-        auto& v = it->second;
-        v.erase(std::remove(v.begin(), v.end(), id), v.end());
-        if (v.empty()) singles_.erase(it);
+        it->second.Erase(id);
+        if (it->second.Empty()) singles_.erase(it);
     }
     auto drop = [id](std::vector<RangeDep>& v) {
         v.erase(std::remove_if(v.begin(), v.end(), [id](const RangeDep& d) { return d.id == id; }), v.end());

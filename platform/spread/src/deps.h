@@ -52,6 +52,37 @@ private:
     std::vector<Coord> v_;
 };
 
+// Formulas reading one cell, in the order they were added. Most cells have one reader,
+// kept without a heap block of its own.
+class IdList {
+public:
+    void Add(std::uint32_t id) {
+        if (first_ == kNoId) first_ = id;
+        else more_.push_back(id);
+    }
+    void Erase(std::uint32_t id) {
+        more_.erase(std::remove(more_.begin(), more_.end(), id), more_.end());
+        if (first_ != id) return;
+        if (more_.empty()) {
+            first_ = kNoId;
+        } else {
+            first_ = more_.front();
+            more_.erase(more_.begin());
+        }
+    }
+    bool Empty() const { return first_ == kNoId; }
+    template <class F> void ForEach(F&& f) const {
+        if (first_ == kNoId) return;
+        f(first_);
+        for (std::uint32_t id : more_) f(id);
+    }
+
+private:
+    static constexpr std::uint32_t kNoId = 0xFFFFFFFFu;
+    std::uint32_t first_ = kNoId;
+    std::vector<std::uint32_t> more_;
+};
+
 // Fills cells, ranges and the volatile and SUBTOTAL flags of f from its tree.
 void CollectPrecedents(Formula& f);
 
@@ -60,12 +91,13 @@ public:
     void Add(std::uint32_t id, const Formula& f);
     void Remove(std::uint32_t id, const Formula& f);
     void Clear();
+    // Room for the readers of this many cells (a load knows how many formulas come).
+    void Reserve(std::size_t cells) { singles_.reserve(cells); }
     bool Empty() const { return singles_.empty() && byCol_.empty() && wide_.empty(); }
     // Formulas that read (col, row) directly or through a range.
     template <class F> void ForEachDependent(Coord col, Coord row, F&& f) const {
         auto it = singles_.find(CellKey(col, row));
-        if (it != singles_.end())
-            for (std::uint32_t id : it->second) f(id);
+        if (it != singles_.end()) it->second.ForEach(f);
         auto c = byCol_.find(col);
         if (c != byCol_.end())
             for (const RangeDep& d : c->second)
@@ -77,7 +109,7 @@ public:
 private:
     struct RangeDep { Range r; std::uint32_t id; };
     static constexpr Coord kNarrow = 16;   // ranges this wide or less are indexed per column
-    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> singles_;
+    std::unordered_map<std::uint64_t, IdList> singles_;
     std::unordered_map<Coord, std::vector<RangeDep>> byCol_;
     std::vector<RangeDep> wide_;
 };

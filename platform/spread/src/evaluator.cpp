@@ -43,6 +43,25 @@ EvalVal Arith(Op op, const EvalVal& a, const EvalVal& b) {
     return EvalVal::Num(r);
 }
 
+// The four arithmetic operators on two numbers, the result left in a; false where Arith
+// must decide (a quotient by zero, a result that is no finite number).
+bool NumericInPlace(Op op, EvalVal& a, const EvalVal& b) {
+    double r = 0;
+    switch (op) {
+    case Op::Add: r = a.num + b.num; break;
+    case Op::Sub: r = a.num - b.num; break;
+    case Op::Mul: r = a.num * b.num; break;
+    case Op::Div:
+        if (b.num == 0) return false;
+        r = a.num / b.num;
+        break;
+    default: return false;
+    }
+    if (std::isnan(r) || std::isinf(r)) return false;
+    a.num = r;
+    return true;
+}
+
 EvalVal Compare(Op op, const EvalVal& a, const EvalVal& b) {
     if (a.isError()) return a;
     if (b.isError()) return b;
@@ -215,17 +234,39 @@ Value Evaluator::Run(const Ast& ast) {
     std::vector<EvalVal>& st = lease.get();
     const std::vector<Node>& nodes = ast.nodes;
     std::size_t pc = 0;
-    auto scalar = [&](EvalVal& v) { if (v.isRef()) v = Deref(*this, v); };
+    // A reference as the value of its cell; numbers and empty cells in place.
+    auto scalar = [&](EvalVal& v) {
+        if (v.t == EvalVal::T::Cell) {
+            const CellView c = View(v.r.col1, v.r.row1);
+            if (c.kind == Kind::Number || c.kind == Kind::Empty) {
+                v.t = c.kind == Kind::Number ? EvalVal::T::Number : EvalVal::T::Empty;
+                v.num = c.kind == Kind::Number ? c.num : 0;
+                v.r = Range{};
+                return;
+            }
+        }
+        if (v.isRef()) v = Deref(*this, v);
+    };
     while (pc < nodes.size()) {
         const Node& n = nodes[pc];
         switch (n.op) {
-        case Op::Num: st.push_back(EvalVal::Num(n.num)); break;
+        case Op::Num: {
+            EvalVal& v = st.emplace_back();
+            v.t = EvalVal::T::Number;
+            v.num = n.num;
+            break;
+        }
         case Op::Bool: st.push_back(EvalVal::Bool(n.num != 0)); break;
         case Op::Str: st.push_back(EvalVal::Str(ast.strings[n.str])); break;
         case Op::Error: st.push_back(EvalVal::Error(n.err)); break;
         case Op::Ref:
-            if (n.refInvalid || n.a.col < 1 || n.a.row < 1) st.push_back(EvalVal::Error(Err::Ref));
-            else st.push_back(EvalVal::Cell(n.a.col, n.a.row));
+            if (n.refInvalid || n.a.col < 1 || n.a.row < 1) {
+                st.push_back(EvalVal::Error(Err::Ref));
+            } else {
+                EvalVal& v = st.emplace_back();
+                v.t = EvalVal::T::Cell;
+                v.r = {n.a.col, n.a.row, n.a.col, n.a.row};
+            }
             break;
         case Op::Range:
             if (n.refInvalid || n.a.col < 1 || n.a.row < 1) st.push_back(EvalVal::Error(Err::Ref));
@@ -247,11 +288,15 @@ Value Evaluator::Run(const Ast& ast) {
         case Op::Paren: break;
         case Op::Add: case Op::Sub: case Op::Mul: case Op::Div: case Op::Pow:
         case Op::Cat: case Op::Eq: case Op::Ne: case Op::Lt: case Op::Le: case Op::Gt: case Op::Ge: {
-            EvalVal b = std::move(st.back());
-            st.pop_back();
-            EvalVal& a = st.back();
+            EvalVal& a = st[st.size() - 2];
+            EvalVal& b = st.back();
             scalar(a);
             scalar(b);
+            if (a.t == EvalVal::T::Number && b.t == EvalVal::T::Number && n.op <= Op::Div &&
+                NumericInPlace(n.op, a, b)) {
+                st.pop_back();
+                break;
+            }
             if (n.op == Op::Cat) {
                 std::wstring x, y;
                 Err e = Err::None;
@@ -262,6 +307,7 @@ Value Evaluator::Run(const Ast& ast) {
             } else {
                 a = Arith(n.op, a, b);
             }
+            st.pop_back();
             break;
         }
         case Op::IfJump: {
@@ -288,13 +334,16 @@ Value Evaluator::Run(const Ast& ast) {
             pc = n.target + 1;
             continue;
         case Op::Call: {
-            if (n.fn >= 0 && Builtin(n.fn).body != nullptr && ast.strings[n.str] == L"IF" && n.argc >= 2) {
+            static const int kIf = FindBuiltin(L"IF");
+            if (n.fn >= 0 && n.fn == kIf && Builtin(n.fn).body != nullptr && n.argc >= 2) {
                 break;   // lazy IF: the chosen operand is already on the stack
             }
             std::size_t first = st.size() - n.argc;
             EvalVal result;
             bool found = false;
-            CallCustom(ast, n, st.data() + first, result, found);
+            // A built-in function is only looked up among the custom ones when one of
+            // those has a built-in name.
+            if (n.fn < 0 || sheet_.CustomShadowsBuiltin()) CallCustom(ast, n, st.data() + first, result, found);
             if (!found) {
                 if (n.fn >= 0) CallBuiltin(n.fn, *this, st.data() + first, n.argc, result);
                 else result = EvalVal::Error(Err::Name);

@@ -5,6 +5,7 @@
 #include <map>
 #include <tuple>
 
+#include "fill_parser.h"
 #include "parser.h"
 #include "win/encoding.h"
 
@@ -375,6 +376,8 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
     short refStyle = sh.settings.refStyle;
     sh.settings.refStyle = SS_REFSTYLE_A1;
     sh.Store().Reserve(fieldCount + sh.Store().Size());
+    sh.ReserveReaders(fieldCount);
+    FillParser fill;
     std::wstring scratch;
     auto apply = [&](PendingCell& pc) {
         if (!pc.raw.empty()) {
@@ -396,7 +399,7 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
         }
         if (pc.formula) {
             std::wstring err;
-            if (!sh.PutFormula(pc.col, pc.row, pc.text, &err)) return rd.Fail(L"bad formula \"" + pc.text + L"\": " + err);
+            if (!sh.PutFormula(pc.col, pc.row, std::move(pc.text), &err, &fill)) return rd.Fail(L"bad formula \"" + pc.text + L"\": " + err);
         } else {
             // Literal text stays text even where it reads as a number.
             Value val;

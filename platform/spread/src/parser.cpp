@@ -72,7 +72,9 @@ Op BinaryOp(const std::wstring& t) {
 
 class Parser {
 public:
-    Parser(Ast& out, std::wstring& error) : ast_(out), error_(error) {}
+    Parser(Ast& out, std::wstring& error, std::vector<StackItem>& stack) : ast_(out), error_(error), stack_(stack) {
+        stack_.clear();
+    }
 
     bool Run(const std::vector<Token>& toks) {
         bool expectOperand = true;
@@ -89,9 +91,7 @@ public:
                     Node& n = Emit(Op::Range);
                     n.a = t.a;
                     n.b = t.b;
-                    // Corners in order: top-left first.
-                    if (n.a.col > n.b.col) { std::swap(n.a.col, n.b.col); std::swap(n.a.colAbs, n.b.colAbs); }
-                    if (n.a.row > n.b.row) { std::swap(n.a.row, n.b.row); std::swap(n.a.rowAbs, n.b.rowAbs); }
+                    OrderCorners(n.a, n.b);
                     expectOperand = false;
                     break;
                 }
@@ -277,25 +277,33 @@ private:
 
     Ast& ast_;
     std::wstring& error_;
-    std::vector<StackItem> stack_;
+    std::vector<StackItem>& stack_;
 };
 
 }  // namespace
 
-bool ParseFormula(std::wstring_view text, const RefStyle& style, Ast& out, std::wstring& error) {
+bool ParseFormula(std::wstring_view text, const RefStyle& style, Ast& out, std::wstring& error,
+                  std::vector<Token>* refTokens) {
     out = Ast{};
     if (text.size() > static_cast<std::size_t>(SS_LIMIT_FORMULA_LEN)) {
         error = L"formula longer than " + std::to_wstring(SS_LIMIT_FORMULA_LEN) + L" characters";
         return false;
     }
-    // One token buffer for every parse: loading a sheet parses formula after formula.
+    // One token buffer and one operator stack for every parse: loading a sheet parses
+    // formula after formula.
     static thread_local std::vector<Token> toks;
+    static thread_local std::vector<StackItem> stack;
     if (!Tokenize(text, style, toks, error)) return false;
     out.nodes.reserve(toks.size() + 1);
-    Parser p(out, error);
+    Parser p(out, error, stack);
     if (!p.Run(toks)) {
         out = Ast{};
         return false;
+    }
+    if (refTokens) {
+        refTokens->clear();
+        for (const Token& t : toks)
+            if (t.kind == Tok::Ref || t.kind == Tok::Range) refTokens->push_back(t);
     }
     return true;
 }

@@ -2,6 +2,8 @@
 // texts of a reference.
 #pragma once
 
+#include <utility>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,6 +28,12 @@ struct Ref {
     bool colAbs = false;
     bool rowAbs = false;
 };
+
+// The corners of a range in order, top-left first (each part keeps its anchoring).
+inline void OrderCorners(Ref& a, Ref& b) {
+    if (a.col > b.col) { std::swap(a.col, b.col); std::swap(a.colAbs, b.colAbs); }
+    if (a.row > b.row) { std::swap(a.row, b.row); std::swap(a.rowAbs, b.rowAbs); }
+}
 
 struct Range {
     Coord col1 = 0, row1 = 0, col2 = 0, row2 = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fill_parser.h"
 #include "parser.h"
 
 namespace spread {
@@ -108,6 +109,7 @@ void Sheet::Reset() {
     volatiles_.clear();
     formulaCols_.clear();
     customs_.clear();
+    customShadowsBuiltin_ = false;
     deferred_.clear();
     aggCache_.clear();
     indexCache_.clear();
@@ -144,6 +146,7 @@ void Sheet::CopyFrom(const Sheet& o) {
     deps_ = o.deps_;
     formulaCols_ = o.formulaCols_;
     customs_ = o.customs_;
+    customShadowsBuiltin_ = o.customShadowsBuiltin_;
     calcDepth_ = 0;
     deferred_.clear();
     aggCache_.clear();
@@ -335,19 +338,41 @@ std::uint32_t Sheet::InstallFormula(Coord col, Coord row, std::shared_ptr<const 
     return id;
 }
 
-bool Sheet::PutFormula(Coord col, Coord row, std::wstring_view text, std::wstring* error) {
-    return ParseAndInstall(col, row, text, error, false);
+bool Sheet::PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser* fill) {
+    if (!InsideCells(col, row)) {
+        if (error) *error = L"cell outside the sheet";
+        return false;
+    }
+    std::shared_ptr<const Ast> ast;
+    if (fill) {
+        std::wstring_view body = text;
+        if (!body.empty() && body[0] == L'=') body.remove_prefix(1);
+        std::wstring err;
+        ast = fill->Parse(body, ParseStyle(col, row), err);
+        if (!ast && error) *error = err;
+    } else {
+        ast = Parse(col, row, text, error, false);
+    }
+    if (!ast) return false;
+    if (!text.empty() && text[0] == L'=') text.erase(0, 1);  // kept as Parse read it
+    InstallFormula(col, row, std::move(ast), std::move(text), true);
+    return true;
 }
 
-std::shared_ptr<const Ast> Sheet::Parse(Coord col, Coord row, std::wstring_view text, std::wstring* error,
-                                        bool shareParsed) const {
-    if (!text.empty() && text[0] == L'=') text.remove_prefix(1);
+RefStyle Sheet::ParseStyle(Coord col, Coord row) const {
     RefStyle st;
     st.r1c1 = RefStyleR1C1();
     st.hostCol = col;
     st.hostRow = row;
     st.maxCol = SS_LIMIT_MAXCOLS;
     st.maxRow = SS_LIMIT_MAXROWS;
+    return st;
+}
+
+std::shared_ptr<const Ast> Sheet::Parse(Coord col, Coord row, std::wstring_view text, std::wstring* error,
+                                        bool shareParsed) const {
+    if (!text.empty() && text[0] == L'=') text.remove_prefix(1);
+    const RefStyle st = ParseStyle(col, row);
     if (std::shared_ptr<const Ast> ast = shareParsed ? RecentlyParsed(text, st) : nullptr) return ast;
     auto parsed = std::make_shared<Ast>();
     std::wstring err;
@@ -758,17 +783,27 @@ bool Sheet::AddCustom(std::wstring_view name, short minArgs, short maxArgs, SS_C
         if (!((c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') || c == L'_' || c == L'.')) return false;
     CustomFunction f{std::wstring(name), minArgs, maxArgs < 0 ? static_cast<short>(-1) : maxArgs, func, flags};
     customs_[Upper(name)] = f;
+    NoteCustomsChanged();
     return true;
 }
 
 bool Sheet::RemoveCustom(std::wstring_view name) {
     Touch();
-    return customs_.erase(Upper(name)) != 0;
+    const bool removed = customs_.erase(Upper(name)) != 0;
+    NoteCustomsChanged();
+    return removed;
 }
 
 void Sheet::ClearCustoms() {
     Touch();
     customs_.clear();
+    NoteCustomsChanged();
+}
+
+void Sheet::NoteCustomsChanged() {
+    customShadowsBuiltin_ = false;
+    for (const auto& entry : customs_)
+        if (FindBuiltin(entry.first) >= 0) customShadowsBuiltin_ = true;
 }
 
 const CustomFunction* Sheet::FindCustom(const std::wstring& upperName) const {

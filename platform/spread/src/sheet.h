@@ -25,6 +25,9 @@ struct CellExtra {
     bool empty() const { return tag.empty() && note.empty() && tip.empty(); }
 };
 
+struct RefStyle;
+class FillParser;
+
 struct CustomFunction {
     std::wstring name;   // as registered
     short minArgs = 0, maxArgs = -1;
@@ -128,6 +131,8 @@ public:
     bool AddCustom(std::wstring_view name, short minArgs, short maxArgs, SS_CALCFUNC func, LONG flags);
     bool RemoveCustom(std::wstring_view name);
     const CustomFunction* FindCustom(const std::wstring& upperName) const;
+    // Whether a custom function has the name of a built-in one (and so replaces it).
+    bool CustomShadowsBuiltin() const { return customShadowsBuiltin_; }
     void ClearCustoms();
 
     // ---- structure
@@ -174,8 +179,12 @@ public:
     // Sets a whole-column, whole-row or default style id directly (loading).
     void SetLayerStyle(int layer /*0 default 1 col 2 row*/, Coord index, std::uint32_t id);
     void SetCellStyleId(Coord col, Coord row, std::uint32_t id);
-    // Stores a parsed formula without calculating (loading); CalcAfterLoad finishes.
-    bool PutFormula(Coord col, Coord row, std::wstring_view text, std::wstring* error);
+    // Stores a parsed formula without calculating (loading); CalcAfterLoad finishes. The
+    // text is taken over when it parses and left as it was when it does not.
+    // fill (when given) is the load's parser, which reuses the trees of filled formulas.
+    bool PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser* fill = nullptr);
+    // Room for the readers of this many cells, before a load installs its formulas.
+    void ReserveReaders(std::size_t cells) { deps_.Reserve(cells); }
 
     // Evaluation support (evaluator.cpp).
     CellView View(Coord col, Coord row) const;
@@ -207,6 +216,8 @@ private:
     bool Restructure(bool rows, int kind, Coord a, Coord n);
     void SetValueAt(Coord col, Coord row, const Value& v);
     bool ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed);
+    // How formulas of (col, row) are read: the reference style, the host cell, the limits.
+    RefStyle ParseStyle(Coord col, Coord row) const;
     // The tree of a formula (a leading "=" left out) standing in (col, row); shared with
     // earlier parses of the same text at the same place when shareParsed. Null when it does
     // not parse.
@@ -235,6 +246,8 @@ private:
     std::set<std::uint32_t> volatiles_;   // formulas calculated on every change
     std::unordered_map<Coord, SortedRows> formulaCols_;   // column -> rows holding formulas
     std::unordered_map<std::wstring, CustomFunction> customs_;
+    bool customShadowsBuiltin_ = false;
+    void NoteCustomsChanged();
     int calcDepth_ = 0;
     std::uint64_t changeStamp_ = 0;
     std::vector<std::uint32_t> deferred_;   // dependents of changes made while calculating

@@ -10,6 +10,13 @@ bool IsLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <=
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool IsNameChar(wchar_t c) { return IsLetter(c) || IsDigit(c) || c == L'_' || c == L'.' || c > 127; }
 
+// Value of a run of at most 18 decimal digits (callers limit the length).
+long long Digits(std::wstring_view d) {
+    long long v = 0;
+    for (wchar_t c : d) v = v * 10 + (c - L'0');
+    return v;
+}
+
 class Lexer {
 public:
     Lexer(std::wstring_view s, const RefStyle& st) : s_(s), st_(st) {}
@@ -36,7 +43,7 @@ public:
             r.rowAbs = true;
         } else {
             if (q - ds > 9) return false;
-            long long row = std::stoll(std::wstring(s_.substr(ds, q - ds)));
+            long long row = Digits(s_.substr(ds, q - ds));
             if (row < 1 || row > SS_LIMIT_MAXROWS) return false;
             r.row = static_cast<Coord>(row);
         }
@@ -55,7 +62,7 @@ public:
             std::size_t ds = q;
             while (q < s_.size() && IsDigit(s_[q])) ++q;
             if (q - ds > 9) return false;
-            v = static_cast<Coord>(std::stoll(std::wstring(s_.substr(ds, q - ds))));
+            v = static_cast<Coord>(Digits(s_.substr(ds, q - ds)));
             abs = true;
         } else if (q < s_.size() && s_[q] == L'[') {
             ++q;
@@ -64,7 +71,8 @@ public:
             std::size_t dd = q;
             while (q < s_.size() && IsDigit(s_[q])) ++q;
             if (q == dd || q - dd > 9 || q >= s_.size() || s_[q] != L']') return false;
-            long long off = std::stoll(std::wstring(s_.substr(ds, q - ds)));
+            long long off = Digits(s_.substr(dd, q - dd));
+            if (s_[ds] == L'-') off = -off;
             ++q;
             long long t = host + off;
             if (t < -2147483647LL || t > 2147483647LL) return false;
@@ -81,6 +89,38 @@ public:
         if (q < s_.size() && (IsNameChar(s_[q]) || s_[q] == L'(')) return false;
         p = q;
         return true;
+    }
+
+    // A reference or range at p: 1 read (p past it), 0 none there, -1 a malformed range
+    // (badRange: where its second half should start).
+    int Reference(std::size_t& p, Token& t, std::size_t& badRange) const {
+        std::size_t q = p;
+        Ref a;
+        bool whole = false;
+        bool isRef = st_.r1c1 ? R1C1(q, a) : A1(q, a, true, whole);
+        if (isRef && !st_.r1c1 && whole) {
+            // A whole column is only a reference as the first half of "A:B".
+            if (!(q < s_.size() && s_[q] == L':')) isRef = false;
+        }
+        if (!isRef) return 0;
+        t.kind = Tok::Ref;
+        t.a = a;
+        if (q < s_.size() && s_[q] == L':') {
+            std::size_t q2 = q + 1;
+            Ref b;
+            bool whole2 = false;
+            bool ok = st_.r1c1 ? R1C1(q2, b) : A1(q2, b, whole, whole2);
+            if (!ok || whole != whole2) {
+                badRange = q;
+                return -1;
+            }
+            if (whole) { t.a.row = 1; b.row = st_.maxRow > 0 ? st_.maxRow : SS_LIMIT_MAXROWS; }
+            t.kind = Tok::Range;
+            t.b = b;
+            q = q2;
+        }
+        p = q;
+        return 1;
     }
 
     bool Run(std::vector<Token>& out, std::wstring& error) {
@@ -107,7 +147,11 @@ public:
                     }
                 }
                 double v = 0;
-                if (!ParseNumber(s_.substr(p, q - p), v)) return Fail(error, p, L"bad number");
+                // Up to 15 digits alone are an exact whole number; anything else is read in full.
+                bool whole = q - p <= 15;
+                for (std::size_t k = p; whole && k < q; ++k) whole = IsDigit(s_[k]);
+                if (whole) v = static_cast<double>(Digits(s_.substr(p, q - p)));
+                else if (!ParseNumber(s_.substr(p, q - p), v)) return Fail(error, p, L"bad number");
                 t.kind = Tok::Number;
                 t.num = v;
                 p = q;
@@ -137,27 +181,10 @@ public:
                 p = q;
             } else if (IsLetter(c) || c == L'$' || c == L'_') {
                 std::size_t q = p;
-                Ref a;
-                bool whole = false;
-                bool isRef = st_.r1c1 ? R1C1(q, a) : A1(q, a, true, whole);
-                if (isRef && !st_.r1c1 && whole) {
-                    // A whole column is only a reference as the first half of "A:B".
-                    if (!(q < s_.size() && s_[q] == L':')) isRef = false;
-                }
-                if (isRef) {
-                    t.kind = Tok::Ref;
-                    t.a = a;
-                    if (q < s_.size() && s_[q] == L':') {
-                        std::size_t q2 = q + 1;
-                        Ref b;
-                        bool whole2 = false;
-                        bool ok = st_.r1c1 ? R1C1(q2, b) : A1(q2, b, whole, whole2);
-                        if (!ok || whole != whole2) return Fail(error, q, L"bad range");
-                        if (whole) { t.a.row = 1; b.row = st_.maxRow > 0 ? st_.maxRow : SS_LIMIT_MAXROWS; }
-                        t.kind = Tok::Range;
-                        t.b = b;
-                        q = q2;
-                    }
+                std::size_t badRange = 0;
+                const int ref = Reference(q, t, badRange);
+                if (ref < 0) return Fail(error, badRange, L"bad range");
+                if (ref > 0) {
                     p = q;
                 } else {
                     if (c == L'$') return Fail(error, p, L"bad reference");
@@ -182,6 +209,7 @@ public:
             } else {
                 return Fail(error, p, L"unexpected character");
             }
+            t.end = p;
             out.push_back(std::move(t));
         }
         return true;
@@ -201,6 +229,19 @@ private:
 bool Tokenize(std::wstring_view text, const RefStyle& style, std::vector<Token>& out, std::wstring& error) {
     out.clear();
     return Lexer(text, style).Run(out, error);
+}
+
+bool LexReference(std::wstring_view text, const RefStyle& style, std::size_t& p, Token& out) {
+    if (p >= text.size()) return false;
+    const wchar_t c = text[p];
+    if (!(IsLetter(c) || c == L'$' || c == L'_')) return false;
+    std::size_t q = p, badRange = 0;
+    out = Token{};
+    if (Lexer(text, style).Reference(q, out, badRange) <= 0) return false;
+    out.pos = p;
+    out.end = q;
+    p = q;
+    return true;
 }
 
 }  // namespace spread

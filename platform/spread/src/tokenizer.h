@@ -20,6 +20,7 @@ struct Token {
     Err err = Err::None;
     Ref a, b;              // Ref: a; Range: a..b
     std::size_t pos = 0;   // position in the formula text
+    std::size_t end = 0;   // just past the token
     bool spaceBefore = false;
 };
 
@@ -31,5 +32,9 @@ struct RefStyle {
 
 // False with a message (position and what was wrong) for text that is not a formula.
 bool Tokenize(std::wstring_view text, const RefStyle& style, std::vector<Token>& out, std::wstring& error);
+
+// The reference or range the tokenizer reads at p (which holds a letter, "$" or "_"), as
+// a Ref or Range token with p moved past it; false where it reads something else there.
+bool LexReference(std::wstring_view text, const RefStyle& style, std::size_t& p, Token& out);
 
 }  // namespace spread

@@ -89,6 +89,18 @@ TEST_F(CalcTest, WrongArgumentCountsAndFailuresLeaveErrorsWithoutCalls) {
     EXPECT_FALSE(SSAddCustomFunctionExt(ss, L"OK", 3, 1, Recorder, 0));
 }
 
+TEST_F(CalcTest, ACustomFunctionWithABuiltInNameReplacesItUntilRemoved) {
+    EXPECT_EQ(Calc(L"ROUND(2.4,0)"), L"2");
+    ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"round", 0, 3, Recorder, 0));
+    EXPECT_EQ(Calc(L"ROUND(2.4,0)"), L"3");   // two arguments: 1.5 * 2
+    EXPECT_EQ(gSeen.calls, 1);
+    ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"Other", 0, 3, Recorder, 0));
+    EXPECT_EQ(Calc(L"ROUND(2.6)"), L"1.5");
+    ASSERT_TRUE(SSRemoveCustomFunction(ss, L"ROUND"));
+    EXPECT_EQ(Calc(L"ROUND(2.4,0)"), L"2");
+    EXPECT_EQ(gSeen.calls, 2);
+}
+
 TEST_F(CalcTest, CircularReferencesEndInErrors) {
     ASSERT_TRUE(SSSetFormula(ss, 1, 1, L"B1+1"));
     ASSERT_TRUE(SSSetFormula(ss, 2, 1, L"A1+1"));
