@@ -79,8 +79,9 @@ EvalVal Compare(Op op, const EvalVal& a, const EvalVal& b) {
     return EvalVal::Bool(r);
 }
 
-// Value for a custom function argument; strings get a new global block (freed by the caller).
-void ToCalcValue(const EvalVal& v, SS_CALCVALUE& out) {
+// Value for a custom function argument; strings get a new global block (freed by the
+// caller), or with byRef a view of v's text.
+void ToCalcValue(const EvalVal& v, SS_CALCVALUE& out, bool byRef) {
     out = SS_CALCVALUE{};
     switch (v.t) {
     case EvalVal::T::Empty: out.Status = SS_VALUE_STATUS_EMPTY; break;
@@ -101,7 +102,14 @@ void ToCalcValue(const EvalVal& v, SS_CALCVALUE& out) {
         }
         break;
     case EvalVal::T::Text:
-        if (!SSSetCalcValueStr(&out, v.text)) { out.Status = SS_VALUE_STATUS_ERROR; out.Val.ValLong = SS_ERROR_VALUE; }
+        if (byRef) {
+            out.Status = SS_VALUE_STATUS_OK;
+            out.Type = SS_VALUE_TYPE_STRREF;
+            out.Val.ValStrRef = {v.text.data(), static_cast<LONG>(v.text.size())};
+        } else if (!SSSetCalcValueStr(&out, v.text)) {
+            out.Status = SS_VALUE_STATUS_ERROR;
+            out.Val.ValLong = SS_ERROR_VALUE;
+        }
         break;
     case EvalVal::T::Error:
         out.Status = SS_VALUE_STATUS_ERROR;
@@ -140,6 +148,11 @@ EvalVal FromCalcValue(const SS_CALCVALUE& v) {
     case SS_VALUE_TYPE_LONG: return EvalVal::Num(static_cast<double>(v.Val.ValLong));
     case SS_VALUE_TYPE_DOUBLE: return EvalVal::Num(v.Val.ValDouble);
     case SS_VALUE_TYPE_STR: return EvalVal::Str(SSGetGlobalStr(v.Val.hValStr));
+    case SS_VALUE_TYPE_STRREF: {
+        const SS_STRREF& r = v.Val.ValStrRef;
+        if (r.Len < 0 || (r.Len > 0 && !r.Ptr)) return EvalVal::Error(Err::Value);
+        return EvalVal::Str(std::wstring(r.Ptr, static_cast<std::size_t>(r.Len)));
+    }
     case SS_VALUE_TYPE_CELL: return EvalVal::Cell(v.Val.ValCell.Col, v.Val.ValCell.Row);
     case SS_VALUE_TYPE_RANGE: {
         const SS_RANGEREF& r = v.Val.ValRange;
@@ -190,10 +203,14 @@ void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal
     SS_CALCVALUE inlineArgs[kInlineArgs];
     std::vector<SS_CALCVALUE> moreArgs(n.argc > kInlineArgs ? n.argc : 0);
     SS_CALCVALUE* const cv = n.argc > kInlineArgs ? moreArgs.data() : inlineArgs;
+    // The arguments are this call's own stack entries: cells are read in place, and a
+    // string passed by reference stays put while the callback runs (a calculation it
+    // starts uses a stack of its own).
+    const bool byRef = (flags & SS_CUSTFUNC_WANTSTRREF) != 0;
     for (int i = 0; i < n.argc; ++i) {
-        EvalVal a = args[i];
+        EvalVal& a = args[i];
         if (a.t == EvalVal::T::Cell && !(flags & SS_CUSTFUNC_WANTCELLREF)) a = Deref(*this, a);
-        ToCalcValue(a, cv[i]);
+        ToCalcValue(a, cv[i], byRef);
     }
     SS_CALCVALUE res;
     res.Status = SS_VALUE_STATUS_EMPTY;
@@ -217,15 +234,17 @@ std::deque<std::vector<EvalVal>>& StackPool() {
 }
 std::size_t gDepth = 0;
 struct StackLease {
-    std::size_t level;
-    StackLease() : level(gDepth++) {
-        if (StackPool().size() <= level) StackPool().resize(level + 1);
+    std::vector<EvalVal>* stack;
+    StackLease() {
+        auto& pool = StackPool();
+        if (pool.size() <= gDepth) pool.resize(gDepth + 1);
+        stack = &pool[gDepth++];
     }
     ~StackLease() {
-        StackPool()[level].clear();
+        stack->clear();
         --gDepth;
     }
-    std::vector<EvalVal>& get() { return StackPool()[level]; }
+    std::vector<EvalVal>& get() { return *stack; }
 };
 }  // namespace
 

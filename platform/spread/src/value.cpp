@@ -83,9 +83,47 @@ std::wstring FormatFixed(double n, int decimals, bool separator) {
     return std::wstring(s.begin(), s.end());
 }
 
+namespace {
+
+// "[-]digits[.digits]" with at most 15 digits in all: the digits as a whole number are
+// exact in a double, and so is the power of ten; their quotient is then the correctly
+// rounded value, the same the general reader gives. False for any other form.
+bool ParseShortDecimal(std::wstring_view t, double& out) {
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 0;
+    const bool negative = !t.empty() && t[0] == L'-';
+    if (negative) ++i;
+    long long whole = 0;
+    int digits = 0, decimals = 0;
+    bool point = false, digitAfterPoint = false;
+    for (; i < t.size(); ++i) {
+        const wchar_t c = t[i];
+        if (c >= L'0' && c <= L'9') {
+            if (++digits > 15) return false;
+            whole = whole * 10 + (c - L'0');
+            if (point) {
+                ++decimals;
+                digitAfterPoint = true;
+            }
+        } else if (c == L'.' && !point && digits > 0) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || (point && !digitAfterPoint)) return false;
+    double v = static_cast<double>(whole);
+    if (decimals > 0) v /= kPow10[decimals];
+    out = negative ? -v : v;
+    return true;
+}
+
+}  // namespace
+
 bool ParseNumber(std::wstring_view text, double& out, bool allowSeparators) {
     text = Trim(text);
     if (text.empty() || text.size() > 300) return false;
+    if (ParseShortDecimal(text, out)) return true;
     char buf[320];
     std::size_t n = 0;
     bool digits = false;

@@ -63,6 +63,7 @@ Zk_String KmCalcTq::standardPath(const Zk_String& name) {
 
 Acad::ErrorStatus KmCalcTq::loadForEvaluation(const Zk_String& name) {
     gLoadFile.start();
+    m_deferredWrite.clear();  // only the values of this evaluation may be left to its pass
     const Zk_String path = standardPath(name);
     if (m_residentBytes && m_residentCompiled && compiledStandardsUsed() && path == tqFile &&
         changeStamp() == m_residentStamp &&
@@ -89,6 +90,7 @@ Acad::ErrorStatus KmCalcTq::loadPath(const Zk_String& path) {
     m_residentBytes.reset();
     m_residentCompiled.reset();
     m_reusedSheet = false;
+    m_deferredWrite.clear();
     setBoolProperty(13, true);
     setBoolProperty(8, false);
     setBoolProperty(12, true);
@@ -171,7 +173,64 @@ std::shared_ptr<const KmCompiledStandard> KmCalcTq::compile() {
     compiled->calcCol = calcCol;
     compiled->calcRow = calcRow;
     compiled->direct = mayCalculateDirectly(*compiled);
+    if (compiled->direct) compiled->writtenFirstBy = equationsWritingFirst(*compiled);
     return compiled;
+}
+
+std::vector<int> KmCalcTq::equationsWritingFirst(const KmCompiledStandard& compiled) {
+    const std::size_t count = static_cast<std::size_t>(varCells.length());
+    const std::vector<int> none(count, -1);
+    const int equations = static_cast<int>(compiled.equations.size());
+    std::vector<int> firstRead(count, equations), firstWrite(count, -1);
+    std::vector<char> byChild(count, 0);
+    SS_FORMULAREADS reads;
+    for (int i = 0; i < equations; ++i) {
+        const KmCompiledEquation& eq = compiled.equations[static_cast<std::size_t>(i)];
+        if (eq.childCall) {
+            // A child call reads and assigns its arguments.
+            KmChildCall call;
+            if (!parseChildCall(eq.expression, call)) return none;
+            for (const Zk_String& arg : call.argNames) {
+                int index = -1;
+                if (varCells.findVarCell(arg, index) != Acad::eOk) continue;
+                const std::size_t d = static_cast<std::size_t>(index);
+                firstRead[d] = std::min(firstRead[d], i);
+                if (firstWrite[d] < 0) {
+                    firstWrite[d] = i;
+                    byChild[d] = 1;
+                }
+            }
+            continue;
+        }
+        if (eq.index < 0) continue;  // fails without reading anything
+        if (!formulaReads(eq.col, eq.row, eq.formula, reads)) return none;
+        for (const SS_RANGEREF& r : reads.ranges) {
+            for (std::size_t d = 0; d < count; ++d) {
+                const KmVarCell& v = varCells[static_cast<int>(d)];
+                if (v.col >= r.Col1 && v.col <= r.Col2 && v.row >= r.Row1 && v.row <= r.Row2)
+                    firstRead[d] = std::min(firstRead[d], i);
+            }
+        }
+        const std::size_t target = static_cast<std::size_t>(eq.index);
+        if (firstWrite[target] < 0) firstWrite[target] = i;
+    }
+    std::vector<int> writtenBy(count, -1);
+    for (std::size_t d = 0; d < count; ++d)
+        if (firstWrite[d] >= 0 && !byChild[d] && firstRead[d] > firstWrite[d]) writtenBy[d] = firstWrite[d];
+    return writtenBy;
+}
+
+bool KmCalcTq::writeDeferredValue(std::size_t d) {
+    if (d >= m_deferredWrite.size() || !m_deferredWrite[d]) return true;
+    m_deferredWrite[d] = 0;
+    const KmVarCell& cell = varCells[static_cast<int>(d)];
+    return writeCellText(cell.col, cell.row, m_deferredValue[d]);
+}
+
+bool KmCalcTq::writeDeferredValues() {
+    bool ok = true;
+    for (std::size_t d = 0; d < m_deferredWrite.size(); ++d) ok = writeDeferredValue(d) && ok;
+    return ok;
 }
 
 bool KmCalcTq::mayCalculateDirectly(const KmCompiledStandard& compiled) {
@@ -248,7 +307,7 @@ bool KmCalcTq::passIsPlanned() const {
 
 void KmCalcTq::registerFunctions() {
     for (const KmProductFunctionInfo& f : productFunctions())
-        addCustomFunction(Zk_String(f.name), f.minArgs, f.maxArgs, f.callback, 0);
+        addCustomFunction(Zk_String(f.name), f.minArgs, f.maxArgs, f.callback, kProductFunctionFlags);
 }
 
 void KmCalcTq::showWarning(const Zk_String& text) {
@@ -324,13 +383,21 @@ Acad::ErrorStatus KmCalcTq::calcAll() {
         gCalcCells.start();
         const std::shared_ptr<const KmCompiledStandard> compiled = m_compiled;  // kept should a child reload
         Acad::ErrorStatus es = Acad::eOk;
+        const bool deferred = !m_deferredWrite.empty();
         for (const KmCompiledEquation& eq : compiled->equations) {
-            runEquation(eq, compiled->direct);
+            const bool written = runEquation(eq, compiled->direct);
+            // The target's first equation: it wrote the cell, or the starting value goes in.
+            if (deferred && eq.index >= 0) {
+                const std::size_t d = static_cast<std::size_t>(eq.index);
+                if (written) m_deferredWrite[d] = 0;
+                else writeDeferredValue(d);
+            }
             if (gCalcStepsExhausted) {  // a child went past the steps
                 es = Acad::eInvalidInput;
                 break;
             }
         }
+        writeDeferredValues();
         // Only declaration cells changed: the next evaluation may start from this sheet.
         if (compiled->direct) {
             m_residentBytes = m_sheetBytes;
@@ -340,6 +407,7 @@ Acad::ErrorStatus KmCalcTq::calcAll() {
         gCalcCells.end();
         return es;
     }
+    writeDeferredValues();  // not planned after all: every value in its cell first
     collectVarAddresses();
     gCalcCells.start();
     for (int row = calcRow + 1; row <= rows; ++row) {
@@ -413,7 +481,7 @@ void KmCalcTq::splitEquation(int col, int row, const Zk_String& text, KmCompiled
     }
 }
 
-void KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
+bool KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
     const Zk_String& target = eq.target;
     const Zk_String& expression = eq.expression;
     const int col = eq.col;
@@ -425,14 +493,14 @@ void KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
         bool reported = false;
         if (!callChild(expression, row, reported)) {
             if (!reported) reportFailedEquation(target, expression, row);
-            return;
+            return false;
         }
         gCalcCellCalcNativeFunctions.end();
-        return;
+        return false;
     }
     if (!hasTarget) {
         reportFailedEquation(target, expression, row);
-        return;
+        return false;
     }
 
     const bool asNumber = varCells[index].valueType != KmValueType::String;
@@ -441,7 +509,7 @@ void KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
         gCalcCellCalcFunctions.start();
         if (!evaluateFormula(col, row, eq.formula, asNumber, result)) {
             reportFailedEquation(target, expression, row);
-            return;
+            return false;
         }
     } else {
         gCalcCellCalcFunctionsPrepare.start();
@@ -451,23 +519,24 @@ void KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
             setEditType(col, row, col, row, 200);
         if (!setFormula(col, row, eq.formula)) {
             reportFailedEquation(target, expression, row);
-            return;
+            return false;
         }
         gCalcCellCalcFunctionsPrepare.end();
 
         gCalcCellCalcFunctions.start();
         if (!readCellText(col, row, result, 3)) {
             reportFailedEquation(target, expression, row);
-            return;
+            return false;
         }
     }
     // In a planned pass every declaration lies above the Calc area, written with its type.
     const bool stored = varCells[index].setNewValue(*this, result, m_compiled && m_compiled->planned) == Acad::eOk;
     if (!stored || isErrorText(result)) {
         reportFailedEquation(target, expression, row);
-        return;
+        return stored;
     }
     gCalcCellCalcFunctions.end();
+    return true;
 }
 
 bool KmCalcTq::callChild(const Zk_String& expression, int row, bool& reported) {
@@ -575,17 +644,34 @@ Acad::ErrorStatus KmCalcTq::initFromVars(KmDlgStandardsData& data) {
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
     if (prepareDeclarations() != Acad::eOk) return Acad::eInvalidInput;
+    // On a kept sheet of a direct standard, values that their first equation writes
+    // before anything reads them are left to the pass.
+    const std::vector<int>* writtenFirst = nullptr;
+    if (m_reusedSheet && m_compiled && m_compiled->direct &&
+        m_compiled->writtenFirstBy.size() == static_cast<std::size_t>(varCells.length()))
+        writtenFirst = &m_compiled->writtenFirstBy;
+    m_deferredWrite.assign(writtenFirst ? writtenFirst->size() : 0, 0);
+    m_deferredValue.resize(m_deferredWrite.size());
+    auto put = [&](int i, KmVarCell& cell, const Zk_String& value) {
+        if (writtenFirst && (*writtenFirst)[static_cast<std::size_t>(i)] >= 0) {
+            cell.setNewValue(value);
+            m_deferredWrite[static_cast<std::size_t>(i)] = 1;
+            m_deferredValue[static_cast<std::size_t>(i)] = value;
+            return true;
+        }
+        return cell.setNewValue(*this, value, m_reusedSheet) == Acad::eOk;
+    };
     int k = 0;
     for (int i = 0; i < varCells.length(); ++i) {
         KmVarCell& cell = varCells[i];
         if (cell.isLocal()) {
-            if (cell.setNewValue(*this, Zk_String(), m_reusedSheet) != Acad::eOk) return Acad::eInvalidInput;
+            if (!put(i, cell, Zk_String())) return Acad::eInvalidInput;
             continue;
         }
         if (k >= data.varCells.length()) return Acad::eInvalidInput;
         const KmVarCell& given = data.varCells[k++];
         if (cell.isOutput() && given.isInput()) return Acad::eInvalidInput;
-        if (cell.setNewValue(*this, given.value, m_reusedSheet) != Acad::eOk) return Acad::eInvalidInput;
+        if (!put(i, cell, given.value)) return Acad::eInvalidInput;
     }
     replaceGenVars();
     gGetFromVars.end();

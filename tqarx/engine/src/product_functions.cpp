@@ -223,6 +223,16 @@ BOOL callback(SS_CALCVALUE* result, SS_CALCVALUE* args, short argCount) {
     for (short i = 0; i < argCount; ++i) values.push_back(funcValueFromCalcValue(args[i]));
     KmFuncValue out;
     if (!F(values, out)) return FALSE;
+    // A text result is handed over by reference: the control copies it as soon as this
+    // returns, before any other callback can run on this thread.
+    static thread_local Zk_String resultText;
+    if (out.kind == KmFuncValue::Text && !out.text.isEmpty()) {
+        resultText = std::move(out.text);
+        result->Status = SS_VALUE_STATUS_OK;
+        result->Type = SS_VALUE_TYPE_STRREF;
+        result->Val.ValStrRef = {resultText.c_str(), static_cast<LONG>(resultText.length())};
+        return TRUE;
+    }
     return calcValueFromFuncValue(out, *result) ? TRUE : FALSE;
 }
 
@@ -252,7 +262,7 @@ std::span<const KmProductFunctionInfo> productFunctions() { return kFunctions; }
 bool registerProductFunctions(HWND control) {
     bool ok = true;
     for (const KmProductFunctionInfo& f : kFunctions)
-        ok = SSAddCustomFunctionExt(control, f.name, f.minArgs, f.maxArgs, f.callback, 0) && ok;
+        ok = SSAddCustomFunctionExt(control, f.name, f.minArgs, f.maxArgs, f.callback, kProductFunctionFlags) && ok;
     return ok;
 }
 
@@ -276,11 +286,26 @@ KmFuncValue funcValueFromCalcValue(const SS_CALCVALUE& value) {
     switch (value.Type) {
     case SS_VALUE_TYPE_LONG: return KmFuncValue::makeNumber(static_cast<double>(value.Val.ValLong));
     case SS_VALUE_TYPE_DOUBLE: return KmFuncValue::makeNumber(value.Val.ValDouble);
-    case SS_VALUE_TYPE_STR: {
-        Zk_String text = getGlobalStr(value.Val.hValStr);
-        if (text.startsWith(L"\"")) text.remove(0, 1);
-        if (text.endsWith(L"\"")) text.remove(text.length() - 1, 1);
-        return KmFuncValue::makeText(text);
+    case SS_VALUE_TYPE_STR:
+    case SS_VALUE_TYPE_STRREF: {
+        std::wstring_view text;
+        std::wstring held;
+        if (value.Type == SS_VALUE_TYPE_STR) {
+            held = getGlobalStr(value.Val.hValStr).wstr();
+            text = held;
+        } else {
+            const SS_STRREF& r = value.Val.ValStrRef;
+            if (r.Len < 0 || (r.Len > 0 && !r.Ptr)) {
+                v.kind = KmFuncValue::Other;
+                return v;
+            }
+            text = std::wstring_view(r.Ptr, static_cast<std::size_t>(r.Len));
+        }
+        if (!text.empty() && text.front() == L'"') text.remove_prefix(1);
+        if (!text.empty() && text.back() == L'"') text.remove_suffix(1);
+        v.kind = KmFuncValue::Text;
+        v.text = Zk_String(text);
+        return v;
     }
     default:
         v.kind = KmFuncValue::Other;

@@ -74,6 +74,7 @@ constexpr BYTE SS_VALUE_TYPE_DOUBLE = 1;
 constexpr BYTE SS_VALUE_TYPE_STR = 2;    // hValStr: movable global block of WCHARs, 0-terminated
 constexpr BYTE SS_VALUE_TYPE_CELL = 3;   // ValCell
 constexpr BYTE SS_VALUE_TYPE_RANGE = 4;  // ValRange
+constexpr BYTE SS_VALUE_TYPE_STRREF = 5; // ValStrRef: text held by the other side (SS_CUSTFUNC_WANTSTRREF)
 
 // Error codes (ValLong of a value with status SS_VALUE_STATUS_ERROR, type SS_VALUE_TYPE_LONG).
 constexpr LONG SS_ERROR_DIV0 = 1;     // #DIV/0!
@@ -86,6 +87,7 @@ constexpr LONG SS_ERROR_CIRC = 7;     // #CIRC!
 
 struct SS_CELLREF { SS_COORD Col; SS_COORD Row; };
 struct SS_RANGEREF { SS_COORD Col1; SS_COORD Row1; SS_COORD Col2; SS_COORD Row2; };
+struct SS_STRREF { const WCHAR* Ptr; LONG Len; };   // not 0-terminated
 
 struct SS_CALCVALUE {
     BYTE Status = SS_VALUE_STATUS_EMPTY;
@@ -96,6 +98,7 @@ struct SS_CALCVALUE {
         HGLOBAL hValStr;
         SS_CELLREF ValCell;
         SS_RANGEREF ValRange;
+        SS_STRREF ValStrRef;
     } Val = {0};
 };
 
@@ -110,6 +113,10 @@ using SS_CALCFUNC = BOOL (*)(SS_CALCVALUE* result, SS_CALCVALUE* args, short arg
 // Flags of SSAddCustomFunctionExt.
 constexpr LONG SS_CUSTFUNC_WANTVALUES = 0;   // cell references arrive as the cells' values
 constexpr LONG SS_CUSTFUNC_WANTCELLREF = 1;  // cell references arrive as type 3 (cell)
+// Strings arrive as type 5 (a view of the control's text, valid during the call) instead
+// of global blocks, and the result may be given as type 5 too: its text must stay valid
+// until the callback has returned (the control copies it then). Combines with the above.
+constexpr LONG SS_CUSTFUNC_WANTSTRREF = 2;
 // Ranges arrive as type 4 in both cases.
 
 // Wide text of a global string block (empty for a null or unlockable handle).

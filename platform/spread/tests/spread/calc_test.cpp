@@ -89,6 +89,32 @@ TEST_F(CalcTest, WrongArgumentCountsAndFailuresLeaveErrorsWithoutCalls) {
     EXPECT_FALSE(SSAddCustomFunctionExt(ss, L"OK", 3, 1, Recorder, 0));
 }
 
+// Joins its text arguments, seen as views, and answers with a view of its own text.
+BOOL JoinViews(SS_CALCVALUE* result, SS_CALCVALUE* args, short argCount) {
+    static std::wstring joined;
+    joined.clear();
+    for (short i = 0; i < argCount; ++i) {
+        if (args[i].Type == SS_VALUE_TYPE_STRREF) joined.append(args[i].Val.ValStrRef.Ptr, args[i].Val.ValStrRef.Len);
+        else if (args[i].Type == SS_VALUE_TYPE_CELL) joined += L"<cell>";
+        else if (args[i].Type == SS_VALUE_TYPE_STR) return FALSE;   // no global blocks with this flag
+        else joined += L"?";
+    }
+    result->Status = SS_VALUE_STATUS_OK;
+    result->Type = SS_VALUE_TYPE_STRREF;
+    result->Val.ValStrRef = {joined.data(), static_cast<LONG>(joined.size())};
+    return TRUE;
+}
+
+TEST_F(CalcTest, StringsPassByReferenceWhereAFunctionAsksForIt) {
+    SSSetData(ss, 1, 1, L"from a cell");
+    ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"JOIN", 1, 4, JoinViews, SS_CUSTFUNC_WANTSTRREF));
+    EXPECT_EQ(Calc(L"JOIN(\"a\",A1,\"\",2)"), L"afrom a cell?");
+    EXPECT_EQ(Calc(L"LEN(JOIN(A1,A1))"), L"22");   // the result is copied before the next call
+    ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"JOINREFS", 1, 4, JoinViews, SS_CUSTFUNC_WANTSTRREF | SS_CUSTFUNC_WANTCELLREF));
+    EXPECT_EQ(Calc(L"JOINREFS(\"b\",A1)"), L"b<cell>");
+    EXPECT_EQ(Calc(L"JOIN(JOIN(\"x\",\"y\"),JOIN(\"z\"))"), L"xyz");
+}
+
 TEST_F(CalcTest, ACustomFunctionWithABuiltInNameReplacesItUntilRemoved) {
     EXPECT_EQ(Calc(L"ROUND(2.4,0)"), L"2");
     ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"round", 0, 3, Recorder, 0));

@@ -43,6 +43,11 @@ struct KmCompiledStandard {
     // changes only the declaration cells, all of which it writes before the pass, so what
     // the pass reads and gives is what it would read and give on the freshly loaded sheet.
     bool direct = false;
+    // For each declaration of a direct standard: the equation that assigns it before any
+    // equation reads its cell, or -1. On a kept sheet such a declaration's value needs no
+    // writing before the pass: its first equation writes the cell, or, when that fails,
+    // the value is written then, before anything can read it.
+    std::vector<int> writtenFirstBy;
     int calcCol = 0, calcRow = 0;
     std::vector<KmCompiledEquation> equations;  // row by row, column by column
 };

@@ -86,6 +86,12 @@ private:
     bool keepsDeclarations(const Zk_Array<KmVarCell>& declarations);
     // Whether the compiled equations may be calculated directly (KmCompiledStandard::direct).
     bool mayCalculateDirectly(const KmCompiledStandard& compiled);
+    // KmCompiledStandard::writtenFirstBy for a direct standard.
+    std::vector<int> equationsWritingFirst(const KmCompiledStandard& compiled);
+    // Writes the starting value of declaration d where it was left to the pass (see
+    // writtenFirstBy) and is not written yet; and the same for every declaration.
+    bool writeDeferredValue(std::size_t d);
+    bool writeDeferredValues();
     // Whether this pass may run from the compiled equations (nothing given to this
     // evaluation changes what the pass would read).
     bool passIsPlanned() const;
@@ -93,8 +99,9 @@ private:
     void calcCell(int col, int row);
     // A Calc cell's text taken apart: target, expression, declaration, formula.
     void splitEquation(int col, int row, const Zk_String& text, KmCompiledEquation& eq);
-    // direct: calculated without setting the formula into its cell.
-    void runEquation(const KmCompiledEquation& eq, bool direct);
+    // direct: calculated without setting the formula into its cell. True when the
+    // target's cell was written (an error value too).
+    bool runEquation(const KmCompiledEquation& eq, bool direct);
     // False when the call fails; reported tells whether a message was shown already.
     bool callChild(const Zk_String& expression, int row, bool& reported);
     void replaceVariables(Zk_String& expression);
@@ -111,6 +118,10 @@ private:
     std::shared_ptr<const KmCompiledStandard> m_residentCompiled;
     unsigned long long m_residentStamp = 0;
     bool m_reusedSheet = false;  // this evaluation runs on the kept sheet
+    // Per declaration: whether the value this evaluation started with is not in its cell
+    // yet, and that value.
+    std::vector<char> m_deferredWrite;
+    std::vector<Zk_String> m_deferredValue;
 };
 
 // A general variable's value as it goes into a formula: numbers as they are, other

@@ -34,11 +34,15 @@ struct KmProductFunctionInfo {
     SS_CALCFUNC callback;
 };
 
+// How the functions are registered on a control: cell references arrive as values, texts
+// by reference (no global blocks), and text results are given by reference too.
+constexpr long kProductFunctionFlags = SS_CUSTFUNC_WANTVALUES | SS_CUSTFUNC_WANTSTRREF;
+
 // The twelve functions with their argument counts, in registration order.
 std::span<const KmProductFunctionInfo> productFunctions();
 
-// Registers every product function on the control (flags 0: cell references arrive as
-// values); false when one registration fails.
+// Registers every product function on the control (with kProductFunctionFlags); false
+// when one registration fails.
 bool registerProductFunctions(HWND control);
 
 // Calls a function by name (case ignored) on values, checking the argument count as the

@@ -137,6 +137,18 @@ TEST(ProductFunctions, CalcValuesConvertBothWays) {
     EXPECT_EQ(f.kind, KmFuncValue::Text);
     EXPECT_EQ(f.text, Zk_String(L"quoted"));
 
+    // Texts the control passes by reference read the same.
+    const std::wstring held = L"\"by reference\"";
+    SS_CALCVALUE r;
+    r.Status = SS_VALUE_STATUS_OK;
+    r.Type = SS_VALUE_TYPE_STRREF;
+    r.Val.ValStrRef = {held.data(), static_cast<LONG>(held.size())};
+    f = funcValueFromCalcValue(r);
+    EXPECT_EQ(f.kind, KmFuncValue::Text);
+    EXPECT_EQ(f.text, Zk_String(L"by reference"));
+    r.Val.ValStrRef = {held.data(), -1};
+    EXPECT_EQ(funcValueFromCalcValue(r).kind, KmFuncValue::Other);
+
     SS_CALCVALUE out;
     ASSERT_TRUE(calcValueFromFuncValue(KmFuncValue::makeText(Zk_String()), out));
     EXPECT_EQ(out.Status, SS_VALUE_STATUS_EMPTY);

@@ -296,6 +296,11 @@ TEST_F(CompiledStandard, EquationsCalculatedDirectlyEqualFreshEvaluations) {
         with({L"L = A * 2", L"R = L + INDIRECT(\"B11\")", L"T = Key"}),
         // Text results, logical results into numbers and text, failing formulas.
         with({L"L = A > 2", L"R = L + (A > 3)", L"T = A > 2", L"T = T & (1 +", L"R = R / 0"}),
+        // Variables written by their first equation before anything reads them, whose
+        // first equation fails on some rows (a text refused by a number cell, a formula
+        // that does not parse): later equations read the starting values then, never what
+        // an earlier row left in the cells.
+        with({L"L = IF(A > 4, Key, A * 2)", L"T = Key & (1 +", L"R = L + 1 + LEN(T)", L"T = Key & L"}),
     };
     const std::vector<Row> rows = {{L"2", L"K1"}, {L"5", L"K2"}, {L"40", L"K3"}, {L"", L""},
                                    {L"x", L"K4"}, {L"3", L"K1"}, {L"2", L"K1"}};
