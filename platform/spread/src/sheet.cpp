@@ -32,12 +32,23 @@ std::unordered_map<std::size_t, ParsedFormula>& parsedFormulas() {
     return cache;
 }
 
+// Entries are checked against the whole text, so the key only needs to tell apart the
+// formulas that usually meet: it mixes the place, the length and the first and last
+// characters instead of hashing every character of long formulas.
 std::size_t ParsedHash(std::wstring_view text, const RefStyle& st) {
-    std::size_t h = std::hash<std::wstring_view>{}(text);
-    for (std::size_t v : {static_cast<std::size_t>(st.hostCol), static_cast<std::size_t>(st.hostRow),
+    std::size_t h = 0xcbf29ce484222325ull;
+    auto mix = [&h](std::size_t v) { h = (h ^ v) * 0x100000001B3ull; };
+    constexpr std::size_t kEnds = 12;
+    if (text.size() <= 2 * kEnds) {
+        for (wchar_t c : text) mix(static_cast<std::size_t>(c));
+    } else {
+        for (std::size_t i = 0; i < kEnds; ++i) mix(static_cast<std::size_t>(text[i]));
+        for (std::size_t i = text.size() - kEnds; i < text.size(); ++i) mix(static_cast<std::size_t>(text[i]));
+    }
+    for (std::size_t v : {text.size(), static_cast<std::size_t>(st.hostCol), static_cast<std::size_t>(st.hostRow),
                           static_cast<std::size_t>(st.maxCol), static_cast<std::size_t>(st.maxRow),
                           static_cast<std::size_t>(st.r1c1)})
-        h = (h ^ v) * 0x100000001B3ull;
+        mix(v);
     return h;
 }
 

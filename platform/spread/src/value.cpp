@@ -47,9 +47,33 @@ std::wstring FormatNumber(double n) {
         const auto r = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(n));
         return std::wstring(digits, r.ptr);
     }
+    // A fraction that is exactly m / 10^d for a whole m below 1e15 (few decimals, as
+    // most values in standards are): the decimal m * 10^-d reads back as n and has at
+    // most 15 digits, so it is what "%.15g" writes, in full from 1e-4 on.
+    char buf[64];
+    const double magnitude = std::fabs(n);
+    if (magnitude >= 1e-4 && magnitude < 1e14) {
+        static constexpr double kPow10[] = {1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+        for (int d = 0; d < 8; ++d) {
+            const double m = magnitude * kPow10[d];
+            if (m >= 1e15) break;
+            if (m != std::trunc(m) || m / kPow10[d] != magnitude) continue;
+            const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(m));
+            std::string digits(buf, r.ptr);
+            const std::size_t decimals = static_cast<std::size_t>(d) + 1;
+            if (digits.size() <= decimals) digits.insert(0, decimals - digits.size() + 1, '0');
+            digits.insert(digits.size() - decimals, 1, '.');
+            while (digits.back() == '0') digits.pop_back();
+            if (digits.back() == '.') digits.pop_back();
+            std::wstring out;
+            out.reserve(digits.size() + 1);
+            if (n < 0) out += L'-';
+            out.append(digits.begin(), digits.end());
+            return out;
+        }
+    }
     // As "%.15g" writes it (to_chars with a precision is specified to), without the
     // locale and format parsing of printf.
-    char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::general, 15);
     std::wstring out(static_cast<std::size_t>(r.ptr - buf), L'0');
     for (std::size_t i = 0; i < out.size(); ++i) out[i] = static_cast<wchar_t>(buf[i] == 'e' ? 'E' : buf[i]);

@@ -334,8 +334,9 @@ Acad::ErrorStatus KmCalcTq::calcAll() {
 
     const bool planned = passIsPlanned();
     gFindDuplicates.start();
-    Zk_StringArray names;
-    for (int i = 0; i < varCells.length(); ++i) names.append(varCells[i].varName);
+    Zk_StringArray names;  // a planned pass has unique names (checked when compiled)
+    if (!planned)
+        for (int i = 0; i < varCells.length(); ++i) names.append(varCells[i].varName);
     if (!planned && hasDuplicates(names)) {
         Zk_Array<int> later;
         Zk_StringArray duplicates;

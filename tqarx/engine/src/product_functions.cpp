@@ -215,11 +215,31 @@ bool fnIsPositive(const Args& args, KmFuncValue& result) {
     return true;
 }
 
+// Argument lists reused from call to call, one per nesting level (a function may start a
+// calculation that calls another).
+struct ArgsLease {
+    ArgsLease() {
+        if (pool().size() <= depth()) pool().push_back(std::make_unique<Args>());
+        values = pool()[depth()++].get();
+        values->clear();
+    }
+    ~ArgsLease() { --depth(); }
+    static std::vector<std::unique_ptr<Args>>& pool() {
+        static thread_local std::vector<std::unique_ptr<Args>> p;
+        return p;
+    }
+    static std::size_t& depth() {
+        static thread_local std::size_t d = 0;
+        return d;
+    }
+    Args* values;
+};
+
 template <KmProductFunction F>
 BOOL callback(SS_CALCVALUE* result, SS_CALCVALUE* args, short argCount) {
     if (!result || (argCount > 0 && !args)) return FALSE;
-    Args values;
-    values.reserve(argCount > 0 ? static_cast<std::size_t>(argCount) : 0);
+    ArgsLease lease;
+    Args& values = *lease.values;
     for (short i = 0; i < argCount; ++i) values.push_back(funcValueFromCalcValue(args[i]));
     KmFuncValue out;
     if (!F(values, out)) return FALSE;

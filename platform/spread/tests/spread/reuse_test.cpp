@@ -136,7 +136,18 @@ TEST_F(ReuseTest, NumbersShowAsFifteenSignificantDigits) {
     const double values[] = {1,        -1,        0.1,     1.0 / 3,  2.5,       -1234.5678, 1e15,   1e16,  123456789012345.6,
                              1e-5,     1.5e-300,  1e300,   -2e-7,    0.000123, 99999.99999, 7e22, 5e-324, 1.7976931348623157e308,
                              0.30000000000000004, 12.5, 400, 1e21};
-    for (double v : values) {
+    std::vector<double> all(std::begin(values), std::end(values));
+    // Fractions of few and of many digits, tiny and huge ones, as calculations give them.
+    std::uint64_t seed = 99;
+    auto next = [&seed] { seed = seed * 6364136223846793005ull + 1442695040888963407ull; return seed >> 11; };
+    for (int i = 0; i < 3000; ++i) {
+        const double unit = static_cast<double>(next()) / 9007199254740992.0;   // [0, 1)
+        const int scale = static_cast<int>(next() % 40) - 20;
+        all.push_back((next() % 2 ? -1 : 1) * unit * std::pow(10.0, scale));
+        all.push_back(std::round(unit * 100000) / std::pow(10.0, static_cast<int>(next() % 8)));
+        all.push_back(static_cast<double>(next() % 1000) * 0.5 + 0.25);
+    }
+    for (double v : all) {
         char buf[64];
         std::snprintf(buf, sizeof buf, "%.15g", v);
         std::wstring want;
