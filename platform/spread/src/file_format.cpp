@@ -399,7 +399,7 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
         }
         if (pc.formula) {
             std::wstring err;
-            if (!sh.PutFormula(pc.col, pc.row, std::move(pc.text), &err, &fill)) return rd.Fail(L"bad formula \"" + pc.text + L"\": " + err);
+            if (!sh.PutFormula(pc.col, pc.row, std::move(pc.text), &err, fill)) return rd.Fail(L"bad formula \"" + pc.text + L"\": " + err);
         } else {
             // Literal text stays text even where it reads as a number.
             Value val;

@@ -12,7 +12,7 @@ std::shared_ptr<const Ast> FillParser::Parse(std::wstring_view text, const RefSt
     if (!style.r1c1 && text.size() <= static_cast<std::size_t>(SS_LIMIT_FORMULA_LEN)) {
         auto it = byCol_.find(col);
         if (it != byCol_.end())
-            if (std::shared_ptr<const Ast> ast = Moved(it->second, text, style)) return ast;
+            if (std::shared_ptr<const Ast> ast = Reuse(it->second, text, style)) return ast;
     }
     auto parsed = std::make_shared<Ast>();
     Pattern p;
@@ -25,10 +25,10 @@ std::shared_ptr<const Ast> FillParser::Parse(std::wstring_view text, const RefSt
     return parsed;
 }
 
-std::shared_ptr<const Ast> FillParser::Moved(const Pattern& p, std::wstring_view text, const RefStyle& style) {
+std::shared_ptr<const Ast> FillParser::Reuse(const Pattern& p, std::wstring_view text, const RefStyle& style) {
     const std::wstring_view pattern = p.text;
     std::size_t at = 0, patternAt = 0;
-    moved_.clear();
+    textRefs_.clear();
     // Between references the texts are the same character for character, so they read as
     // the same tokens; where the pattern has a reference or range, so does the text. The
     // token streams then differ only in where references point, which the parser copies
@@ -39,7 +39,7 @@ std::shared_ptr<const Ast> FillParser::Moved(const Pattern& p, std::wstring_view
         at += between.size();
         Token got;
         if (!LexReference(text, style, at, got) || got.kind != want.kind) return nullptr;
-        moved_.push_back(got);
+        textRefs_.push_back(got);
         patternAt = want.end;
     }
     if (text.substr(at) != pattern.substr(patternAt)) return nullptr;
@@ -48,15 +48,15 @@ std::shared_ptr<const Ast> FillParser::Moved(const Pattern& p, std::wstring_view
     std::size_t k = 0;
     for (Node& n : ast->nodes) {
         if (n.op != Op::Ref && n.op != Op::Range) continue;
-        if (k >= moved_.size()) return nullptr;
-        const Token& t = moved_[k++];
+        if (k >= textRefs_.size()) return nullptr;
+        const Token& t = textRefs_[k++];
         n.a = t.a;
         if (n.op == Op::Range) {
             n.b = t.b;
             OrderCorners(n.a, n.b);  // as the parser puts them
         }
     }
-    if (k != moved_.size()) return nullptr;
+    if (k != textRefs_.size()) return nullptr;
     return ast;
 }
 

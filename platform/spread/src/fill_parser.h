@@ -28,10 +28,11 @@ private:
         std::shared_ptr<const Ast> ast;
         std::vector<Token> refs;   // its Ref and Range tokens, in order
     };
-    std::shared_ptr<const Ast> Moved(const Pattern& p, std::wstring_view text, const RefStyle& style);
+    // p's tree with text's references, or null when text differs from p in more than them.
+    std::shared_ptr<const Ast> Reuse(const Pattern& p, std::wstring_view text, const RefStyle& style);
 
     std::unordered_map<Coord, Pattern> byCol_;
-    std::vector<Token> moved_;   // the references read from the text being matched
+    std::vector<Token> textRefs_;   // the references read from the text being matched
 };
 
 }  // namespace spread

@@ -349,22 +349,19 @@ std::uint32_t Sheet::InstallFormula(Coord col, Coord row, std::shared_ptr<const 
     return id;
 }
 
-bool Sheet::PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser* fill) {
+bool Sheet::PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser& fill) {
     if (!InsideCells(col, row)) {
         if (error) *error = L"cell outside the sheet";
         return false;
     }
-    std::shared_ptr<const Ast> ast;
-    if (fill) {
-        std::wstring_view body = text;
-        if (!body.empty() && body[0] == L'=') body.remove_prefix(1);
-        std::wstring err;
-        ast = fill->Parse(body, ParseStyle(col, row), err);
-        if (!ast && error) *error = err;
-    } else {
-        ast = Parse(col, row, text, error, false);
+    std::wstring_view body = text;
+    if (!body.empty() && body[0] == L'=') body.remove_prefix(1);
+    std::wstring err;
+    std::shared_ptr<const Ast> ast = fill.Parse(body, ParseStyle(col, row), err);
+    if (!ast) {
+        if (error) *error = err;
+        return false;
     }
-    if (!ast) return false;
     if (!text.empty() && text[0] == L'=') text.erase(0, 1);  // kept as Parse read it
     InstallFormula(col, row, std::move(ast), std::move(text), true);
     return true;

@@ -179,10 +179,10 @@ public:
     // Sets a whole-column, whole-row or default style id directly (loading).
     void SetLayerStyle(int layer /*0 default 1 col 2 row*/, Coord index, std::uint32_t id);
     void SetCellStyleId(Coord col, Coord row, std::uint32_t id);
-    // Stores a parsed formula without calculating (loading); CalcAfterLoad finishes. The
-    // text is taken over when it parses and left as it was when it does not.
-    // fill (when given) is the load's parser, which reuses the trees of filled formulas.
-    bool PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser* fill = nullptr);
+    // Stores a formula without calculating (loading); CalcAfterLoad finishes. fill is the
+    // load's parser (it reuses the trees of filled formulas). The text is taken over when
+    // it parses and left as it was when it does not.
+    bool PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser& fill);
     // Room for the readers of this many cells, before a load installs its formulas.
     void ReserveReaders(std::size_t cells) { deps_.Reserve(cells); }
 
@@ -201,6 +201,8 @@ private:
     void DropFormula(CellData& c);
     void EvaluateFormula(std::uint32_t id);
     void RunPass(std::vector<std::uint32_t>& pending);
+    // Keeps customShadowsBuiltin_ in step after a custom function was added or removed.
+    void NoteCustomsChanged();
     // Moves the formulas changes made while calculating marked for calculation into pending.
     void TakeDeferred(std::vector<std::uint32_t>& pending);
     void MarkDependents(Coord col, Coord row, std::vector<std::uint32_t>& out);
@@ -246,8 +248,7 @@ private:
     std::set<std::uint32_t> volatiles_;   // formulas calculated on every change
     std::unordered_map<Coord, SortedRows> formulaCols_;   // column -> rows holding formulas
     std::unordered_map<std::wstring, CustomFunction> customs_;
-    bool customShadowsBuiltin_ = false;
-    void NoteCustomsChanged();
+    bool customShadowsBuiltin_ = false;   // see CustomShadowsBuiltin
     int calcDepth_ = 0;
     std::uint64_t changeStamp_ = 0;
     std::vector<std::uint32_t> deferred_;   // dependents of changes made while calculating

@@ -147,11 +147,7 @@ public:
                     }
                 }
                 double v = 0;
-                // Up to 15 digits alone are an exact whole number; anything else is read in full.
-                bool whole = q - p <= 15;
-                for (std::size_t k = p; whole && k < q; ++k) whole = IsDigit(s_[k]);
-                if (whole) v = static_cast<double>(Digits(s_.substr(p, q - p)));
-                else if (!ParseNumber(s_.substr(p, q - p), v)) return Fail(error, p, L"bad number");
+                if (!ParseNumber(s_.substr(p, q - p), v)) return Fail(error, p, L"bad number");
                 t.kind = Tok::Number;
                 t.num = v;
                 p = q;

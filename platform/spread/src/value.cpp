@@ -9,6 +9,9 @@
 namespace spread {
 
 namespace {
+
+// Powers of ten that are exact in a double, as whole numbers below 2^53 are.
+constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 const wchar_t* const kErrorTexts[] = {L"", L"#DIV/0!", L"#VALUE!", L"#REF!", L"#NAME?", L"#N/A", L"#NUM!", L"#CIRC!"};
 
 wchar_t FoldW(wchar_t c) {
@@ -53,14 +56,12 @@ std::wstring FormatNumber(double n) {
     char buf[64];
     const double magnitude = std::fabs(n);
     if (magnitude >= 1e-4 && magnitude < 1e14) {
-        static constexpr double kPow10[] = {1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-        for (int d = 0; d < 8; ++d) {
-            const double m = magnitude * kPow10[d];
+        for (std::size_t decimals = 1; decimals <= 8; ++decimals) {
+            const double m = magnitude * kPow10[decimals];
             if (m >= 1e15) break;
-            if (m != std::trunc(m) || m / kPow10[d] != magnitude) continue;
+            if (m != std::trunc(m) || m / kPow10[decimals] != magnitude) continue;
             const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(m));
             std::string digits(buf, r.ptr);
-            const std::size_t decimals = static_cast<std::size_t>(d) + 1;
             if (digits.size() <= decimals) digits.insert(0, decimals - digits.size() + 1, '0');
             digits.insert(digits.size() - decimals, 1, '.');
             while (digits.back() == '0') digits.pop_back();
@@ -113,29 +114,25 @@ namespace {
 // exact in a double, and so is the power of ten; their quotient is then the correctly
 // rounded value, the same the general reader gives. False for any other form.
 bool ParseShortDecimal(std::wstring_view t, double& out) {
-    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::size_t i = 0;
     const bool negative = !t.empty() && t[0] == L'-';
     if (negative) ++i;
     long long whole = 0;
     int digits = 0, decimals = 0;
-    bool point = false, digitAfterPoint = false;
+    bool point = false;
     for (; i < t.size(); ++i) {
         const wchar_t c = t[i];
         if (c >= L'0' && c <= L'9') {
             if (++digits > 15) return false;
             whole = whole * 10 + (c - L'0');
-            if (point) {
-                ++decimals;
-                digitAfterPoint = true;
-            }
+            if (point) ++decimals;
         } else if (c == L'.' && !point && digits > 0) {
             point = true;
         } else {
             return false;
         }
     }
-    if (digits == 0 || (point && !digitAfterPoint)) return false;
+    if (digits == 0 || (point && decimals == 0)) return false;
     double v = static_cast<double>(whole);
     if (decimals > 0) v /= kPow10[decimals];
     out = negative ? -v : v;

@@ -177,6 +177,17 @@ std::shared_ptr<const KmCompiledStandard> KmCalcTq::compile() {
     return compiled;
 }
 
+bool KmCalcTq::childCallArguments(const KmCompiledEquation& eq, std::vector<int>& indexes) const {
+    indexes.clear();
+    KmChildCall call;
+    if (!parseChildCall(eq.expression, call)) return false;
+    for (const Zk_String& arg : call.argNames) {
+        int index = -1;
+        if (varCells.findVarCell(arg, index) == Acad::eOk) indexes.push_back(index);
+    }
+    return true;
+}
+
 std::vector<int> KmCalcTq::equationsWritingFirst(const KmCompiledStandard& compiled) {
     const std::size_t count = static_cast<std::size_t>(varCells.length());
     const std::vector<int> none(count, -1);
@@ -188,11 +199,9 @@ std::vector<int> KmCalcTq::equationsWritingFirst(const KmCompiledStandard& compi
         const KmCompiledEquation& eq = compiled.equations[static_cast<std::size_t>(i)];
         if (eq.childCall) {
             // A child call reads and assigns its arguments.
-            KmChildCall call;
-            if (!parseChildCall(eq.expression, call)) return none;
-            for (const Zk_String& arg : call.argNames) {
-                int index = -1;
-                if (varCells.findVarCell(arg, index) != Acad::eOk) continue;
+            std::vector<int> args;
+            if (!childCallArguments(eq, args)) return none;
+            for (int index : args) {
                 const std::size_t d = static_cast<std::size_t>(index);
                 firstRead[d] = std::min(firstRead[d], i);
                 if (firstWrite[d] < 0) {
@@ -204,13 +213,9 @@ std::vector<int> KmCalcTq::equationsWritingFirst(const KmCompiledStandard& compi
         }
         if (eq.index < 0) continue;  // fails without reading anything
         if (!formulaReads(eq.col, eq.row, eq.formula, reads)) return none;
-        for (const SS_RANGEREF& r : reads.ranges) {
-            for (std::size_t d = 0; d < count; ++d) {
-                const KmVarCell& v = varCells[static_cast<int>(d)];
-                if (v.col >= r.Col1 && v.col <= r.Col2 && v.row >= r.Row1 && v.row <= r.Row2)
-                    firstRead[d] = std::min(firstRead[d], i);
-            }
-        }
+        for (const SS_RANGEREF& r : reads.ranges)
+            for (std::size_t d = 0; d < count; ++d)
+                if (cellInRange(varCells[static_cast<int>(d)], r)) firstRead[d] = std::min(firstRead[d], i);
         const std::size_t target = static_cast<std::size_t>(eq.index);
         if (firstWrite[target] < 0) firstWrite[target] = i;
     }
@@ -247,12 +252,9 @@ bool KmCalcTq::mayCalculateDirectly(const KmCompiledStandard& compiled) {
     for (int i = 0; i < equations; ++i) {
         const KmCompiledEquation& eq = compiled.equations[static_cast<std::size_t>(i)];
         if (eq.childCall) {
-            KmChildCall call;
-            if (!parseChildCall(eq.expression, call)) continue;
-            for (const Zk_String& arg : call.argNames) {
-                int index = -1;
-                if (varCells.findVarCell(arg, index) == Acad::eOk) lastAssigned[static_cast<std::size_t>(index)] = i;
-            }
+            std::vector<int> args;
+            if (!childCallArguments(eq, args)) continue;
+            for (int index : args) lastAssigned[static_cast<std::size_t>(index)] = i;
         } else if (eq.index >= 0) {
             lastAssigned[static_cast<std::size_t>(eq.index)] = i;
         }
@@ -272,12 +274,8 @@ bool KmCalcTq::mayCalculateDirectly(const KmCompiledStandard& compiled) {
         for (const SS_RANGEREF& r : reads.ranges) {
             if (r.Row2 > compiled.calcRow) return false;
             if (!reads.otherCalls || !recalculates) continue;
-            for (int d = 0; d < varCells.length(); ++d) {
-                const KmVarCell& v = varCells[d];
-                if (lastAssigned[static_cast<std::size_t>(d)] >= i && v.col >= r.Col1 && v.col <= r.Col2 &&
-                    v.row >= r.Row1 && v.row <= r.Row2)
-                    return false;
-            }
+            for (int d = 0; d < varCells.length(); ++d)
+                if (lastAssigned[static_cast<std::size_t>(d)] >= i && cellInRange(varCells[d], r)) return false;
         }
     }
     return true;

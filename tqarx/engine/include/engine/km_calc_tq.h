@@ -86,6 +86,13 @@ private:
     bool keepsDeclarations(const Zk_Array<KmVarCell>& declarations);
     // Whether the compiled equations may be calculated directly (KmCompiledStandard::direct).
     bool mayCalculateDirectly(const KmCompiledStandard& compiled);
+    // The declarations a child call's arguments name (those that exist); false when the
+    // call does not parse.
+    bool childCallArguments(const KmCompiledEquation& eq, std::vector<int>& indexes) const;
+    // Whether a declaration's cell lies in r.
+    static bool cellInRange(const KmVarCell& cell, const SS_RANGEREF& r) {
+        return cell.col >= r.Col1 && cell.col <= r.Col2 && cell.row >= r.Row1 && cell.row <= r.Row2;
+    }
     // KmCompiledStandard::writtenFirstBy for a direct standard.
     std::vector<int> equationsWritingFirst(const KmCompiledStandard& compiled);
     // Writes the starting value of declaration d where it was left to the pass (see
