@@ -109,6 +109,7 @@ bool Zk_String::setAt(int index, wchar_t ch) {
 
 Zk_String& Zk_String::append(const Zk_String& other) { m_text += other.m_text; return *this; }
 Zk_String& Zk_String::append(wchar_t ch) { m_text += ch; return *this; }
+Zk_String& Zk_String::append(std::wstring_view text) { m_text += text; return *this; }
 
 Zk_String& Zk_String::insert(int pos, const Zk_String& other) {
     m_text.insert(static_cast<std::size_t>(clampPos(pos, length())), other.m_text);

@@ -46,6 +46,8 @@ public:
 
     Zk_String& append(const Zk_String& other);
     Zk_String& append(wchar_t ch);
+    Zk_String& append(std::wstring_view text);
+    Zk_String& append(const wchar_t* text) { return append(std::wstring_view(text ? text : L"")); }
     Zk_String& operator+=(const Zk_String& other) { return append(other); }
     Zk_String& operator+=(const wchar_t* other) { return append(Zk_String(other)); }
     Zk_String& operator+=(wchar_t ch) { return append(ch); }
@@ -57,6 +59,8 @@ public:
     // inserted text; returns the number of replacements. An empty what replaces nothing.
     int replace(const Zk_String& what, const Zk_String& with, bool ignoreCase = false);
     void clear() { m_text.clear(); }
+    // Replaces the text, reusing this string's storage where it suffices.
+    void assign(std::wstring_view text) { m_text.assign(text); }
 
     // <0, 0 or >0 as this text sorts before, equal to or after other.
     int compare(const Zk_String& other, bool ignoreCase = false) const;

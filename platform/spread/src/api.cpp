@@ -143,6 +143,56 @@ BOOL SSEvalFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int c
     text = spread::PlainText(v);
     return TRUE;
 }
+namespace {
+// An evaluated value into a cell as its text would be set there (SSSetData).
+void WriteEvaluated(spread::Sheet& s, const spread::Value& v, SS_COORD col, SS_COORD row, std::wstring& text,
+                    BOOL& written) {
+    spread::PlainTextInto(v, text);
+    written = s.SetText(col, row, text) ? TRUE : FALSE;
+}
+}  // namespace
+BOOL SSEvalFormulaToCell(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int cellType, SS_COORD destCol,
+                         SS_COORD destRow, std::wstring& text, BOOL& written) {
+    text.clear();
+    written = FALSE;
+    CTRL(FALSE);
+    std::wstring err;
+    spread::Value v;
+    if (!s.EvaluateAt(col, row, V(formula), cellType, v, &err)) {
+        ctl->lastError = err;
+        return FALSE;
+    }
+    WriteEvaluated(s, v, destCol, destRow, text, written);
+    return TRUE;
+}
+BOOL SSPrepareFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, SS_PREPAREDFORMULA& out) {
+    out.state.reset();
+    CTRL(FALSE);
+    std::wstring err;
+    std::shared_ptr<const spread::PreparedFormula> prepared = s.Prepare(col, row, V(formula), &err);
+    if (!prepared) {
+        ctl->lastError = err;
+        return FALSE;
+    }
+    out.state = std::move(prepared);
+    return TRUE;
+}
+BOOL SSEvalPreparedToCell(HWND hWnd, const SS_PREPAREDFORMULA& formula, int cellType, SS_COORD destCol,
+                          SS_COORD destRow, std::wstring& text, BOOL& written) {
+    text.clear();
+    written = FALSE;
+    CTRL(FALSE);
+    if (!formula.state) return FALSE;
+    const auto& prepared = *static_cast<const spread::PreparedFormula*>(formula.state.get());
+    std::wstring err;
+    spread::Value v;
+    if (!s.EvaluatePrepared(prepared, cellType, v, &err)) {
+        ctl->lastError = err;
+        return FALSE;
+    }
+    WriteEvaluated(s, v, destCol, destRow, text, written);
+    return TRUE;
+}
 BOOL SSGetFormulaReads(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, SS_FORMULAREADS& reads) {
     reads = SS_FORMULAREADS{};
     CTRL(FALSE);

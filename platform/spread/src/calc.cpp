@@ -110,13 +110,18 @@ bool Sheet::EvaluateAt(Coord col, Coord row, std::wstring_view text, int cellTyp
     const std::wstring_view t = FormulaBody(text);
     std::shared_ptr<const Ast> ast = Parse(col, row, t, error, true);
     if (!ast) return false;
+    EvaluateTree(col, row, *ast, cellType, out);
+    return true;
+}
+
+void Sheet::EvaluateTree(Coord col, Coord row, const Ast& ast, int cellType, Value& out) {
     // As in a pass: caches start afresh, and changes callbacks make are deferred to its end.
     ++cacheGen_;
     ++calcDepth_;
     {
         PushCalcWindow(hwnd);
         Evaluator ev(*this, col, row);
-        out = AsCellHolds(cellType, ev.Run(*ast));
+        out = AsCellHolds(cellType, ev.Run(ast));
         PopCalcWindow();
     }
     --calcDepth_;
@@ -126,7 +131,6 @@ bool Sheet::EvaluateAt(Coord col, Coord row, std::wstring_view text, int cellTyp
         TakeDeferred(more);
         RunPass(more);
     }
-    return true;
 }
 
 bool Sheet::FormulaReads(Coord col, Coord row, std::wstring_view text, std::vector<Range>& reads, bool& isVolatile,
@@ -374,6 +378,10 @@ AggState Sheet::Aggregate(const Range& r0) {
     AggState s;
     Range r = r0;
     if (r.col1 > maxCols_ || r.row1 > maxRows_) { s.err = Err::Ref; return s; }
+    if (r.col1 == r.col2 && r.row1 == r.row2) {  // one cell, as MIN(A1, B2) gives them
+        AddToAgg(s, View(r.col1, r.row1));
+        return s;
+    }
     r.col2 = std::min(r.col2, maxCols_);
     r.row2 = std::min(r.row2, maxRows_);
     auto addRows = [&](Coord from, Coord to) {

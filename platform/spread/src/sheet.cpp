@@ -120,7 +120,7 @@ void Sheet::Reset() {
     volatiles_.clear();
     formulaCols_.clear();
     customs_.clear();
-    customShadowsBuiltin_ = false;
+    NoteCustomsChanged();
     deferred_.clear();
     aggCache_.clear();
     indexCache_.clear();
@@ -157,7 +157,7 @@ void Sheet::CopyFrom(const Sheet& o) {
     deps_ = o.deps_;
     formulaCols_ = o.formulaCols_;
     customs_ = o.customs_;
-    customShadowsBuiltin_ = o.customShadowsBuiltin_;
+    NoteCustomsChanged();
     calcDepth_ = 0;
     deferred_.clear();
     aggCache_.clear();
@@ -274,8 +274,9 @@ void Sheet::ErasePosition(Coord col, Coord row) {
     store_.Erase(col, row);
 }
 
-void Sheet::SetValueAt(Coord col, Coord row, const Value& v) {
-    CellData& c = store_.Get(col, row);
+void Sheet::SetValueAt(Coord col, Coord row, const Value& v) { SetValueIn(store_.Get(col, row), col, row, v); }
+
+void Sheet::SetValueIn(CellData& c, Coord col, Coord row, const Value& v) {
     DropFormula(c);
     store_.SetValue(c, v);
     if (v.kind == Kind::Empty) store_.Compact(col, row);
@@ -284,12 +285,17 @@ void Sheet::SetValueAt(Coord col, Coord row, const Value& v) {
 bool Sheet::SetText(Coord col, Coord row, std::wstring_view text) {
     if (!Inside(col, row)) return false;
     Value v;
+    CellData* cell = nullptr;  // found once for its type and its new value
     if (col == 0 || row == 0) {
         if (!text.empty()) v = Value::Text(std::wstring(text));
-    } else if (!ParseForType(TypeAt(col, row), text, v)) {
-        return false;
+    } else {
+        cell = store_.Find(col, row);
+        if (!ParseForType(TypeOf(cell, col, row), text, v)) return false;
     }
-    SetValueAt(col, row, v);
+    if (cell)
+        SetValueIn(*cell, col, row, v);
+    else
+        SetValueAt(col, row, v);
     MarkChanged();
     AfterValueChange(col, row);
     return true;
@@ -390,6 +396,44 @@ std::shared_ptr<const Ast> Sheet::Parse(Coord col, Coord row, std::wstring_view 
     }
     if (shareParsed) RememberParsed(text, st, parsed);
     return parsed;
+}
+
+struct PreparedFormula {
+    Coord col = 0, row = 0;
+    std::wstring text;  // the formula body as parsed
+    RefStyle style;     // how it was read
+    std::shared_ptr<const Ast> ast;
+};
+
+std::shared_ptr<const PreparedFormula> Sheet::Prepare(Coord col, Coord row, std::wstring_view text,
+                                                      std::wstring* error) const {
+    if (!InsideCells(col, row)) {
+        if (error) *error = L"cell outside the sheet";
+        return nullptr;
+    }
+    auto prepared = std::make_shared<PreparedFormula>();
+    prepared->col = col;
+    prepared->row = row;
+    prepared->text = std::wstring(FormulaBody(text));
+    prepared->style = ParseStyle(col, row);
+    prepared->ast = Parse(col, row, prepared->text, error, true);
+    if (!prepared->ast) return nullptr;
+    return prepared;
+}
+
+bool Sheet::EvaluatePrepared(const PreparedFormula& prepared, int cellType, Value& out, std::wstring* error) {
+    out = Value{};
+    if (!InsideCells(prepared.col, prepared.row)) {
+        if (error) *error = L"cell outside the sheet";
+        return false;
+    }
+    std::shared_ptr<const Ast> again;
+    if (!SameStyle(ParseStyle(prepared.col, prepared.row), prepared.style)) {
+        again = Parse(prepared.col, prepared.row, prepared.text, error, true);
+        if (!again) return false;
+    }
+    EvaluateTree(prepared.col, prepared.row, again ? *again : *prepared.ast, cellType, out);
+    return true;
 }
 
 bool Sheet::ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed) {
@@ -572,8 +616,9 @@ bool Sheet::CopyRange(Range src, Coord destCol, Coord destRow) {
 
 // ---------------------------------------------------------------------------- formats
 
-const SS_CELLTYPEINFO& Sheet::TypeAt(Coord col, Coord row) const {
-    const CellData* c = store_.Find(col, row);
+const SS_CELLTYPEINFO& Sheet::TypeAt(Coord col, Coord row) const { return TypeOf(store_.Find(col, row), col, row); }
+
+const SS_CELLTYPEINFO& Sheet::TypeOf(const CellData* c, Coord col, Coord row) const {
     if (c && (styles_.Get(c->style).has & kGroupType)) return styles_.Get(c->style).type;
     if (!rowStyle_.empty()) {
         auto it = rowStyle_.find(row);
@@ -809,6 +854,7 @@ void Sheet::ClearCustoms() {
 }
 
 void Sheet::NoteCustomsChanged() {
+    for (FoundCustom& f : foundCustoms_) f.function = nullptr;
     customShadowsBuiltin_ = false;
     for (const auto& entry : customs_)
         if (FindBuiltin(entry.first) >= 0) customShadowsBuiltin_ = true;
@@ -816,8 +862,14 @@ void Sheet::NoteCustomsChanged() {
 
 const CustomFunction* Sheet::FindCustom(const std::wstring& upperName) const {
     if (customs_.empty()) return nullptr;
+    for (const FoundCustom& f : foundCustoms_)
+        if (f.function && f.upperName == upperName) return f.function;
     auto it = customs_.find(upperName);
-    return it == customs_.end() ? nullptr : &it->second;
+    if (it == customs_.end()) return nullptr;
+    FoundCustom& slot = foundCustoms_[nextFoundCustom_++ % std::size(foundCustoms_)];
+    slot.upperName = upperName;
+    slot.function = &it->second;
+    return slot.function;
 }
 
 std::size_t Sheet::MemoryBytes() const {

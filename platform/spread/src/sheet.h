@@ -26,6 +26,7 @@ struct CellExtra {
 };
 
 struct RefStyle;
+struct PreparedFormula;  // sheet.cpp
 class FillParser;
 
 struct CustomFunction {
@@ -95,6 +96,8 @@ public:
     // ---- formats
     Style ResolveStyle(Coord col, Coord row) const;
     const SS_CELLTYPEINFO& TypeAt(Coord col, Coord row) const;
+    // TypeAt of the cell whose record is c (null: the cell has none).
+    const SS_CELLTYPEINFO& TypeOf(const CellData* c, Coord col, Coord row) const;
     // Sets the groups of `src` over a range (SS_ALLCOLS / SS_ALLROWS allowed).
     bool ApplyStyle(Coord col, Coord row, Coord col2, Coord row2, const Style& src, std::uint32_t groups);
     CellExtra* Extra(Coord col, Coord row);
@@ -120,6 +123,13 @@ public:
     // A formula calculated as the formula of (col, row), a cell of type cellType, would be,
     // without storing it: out is what the cell would hold. False when it does not parse.
     bool EvaluateAt(Coord col, Coord row, std::wstring_view text, int cellType, Value& out, std::wstring* error);
+    // A formula parsed once for (col, row), to be calculated by EvaluatePrepared as
+    // EvaluateAt would calculate its text. Null when it does not parse.
+    std::shared_ptr<const PreparedFormula> Prepare(Coord col, Coord row, std::wstring_view text,
+                                                   std::wstring* error) const;
+    // EvaluateAt of a prepared formula; its text is parsed again where this sheet reads it
+    // otherwise than the sheet it was prepared on (other limits).
+    bool EvaluatePrepared(const PreparedFormula& prepared, int cellType, Value& out, std::wstring* error);
     // The cells and ranges a formula standing in (col, row) reads, whether it is volatile
     // (makes references while calculating or changes by itself) and whether it calls a
     // function that is not built in.
@@ -217,9 +227,13 @@ private:
     // Structural change by rows or columns: kind 0 insert (a, n), 1 delete (a, n), 2 move (a -> n).
     bool Restructure(bool rows, int kind, Coord a, Coord n);
     void SetValueAt(Coord col, Coord row, const Value& v);
+    // SetValueAt into the cell's record c (found already).
+    void SetValueIn(CellData& c, Coord col, Coord row, const Value& v);
     bool ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed);
     // How formulas of (col, row) are read: the reference style, the host cell, the limits.
     RefStyle ParseStyle(Coord col, Coord row) const;
+    // EvaluateAt once the formula is parsed.
+    void EvaluateTree(Coord col, Coord row, const Ast& ast, int cellType, Value& out);
     // The tree of a formula (a leading "=" left out) standing in (col, row); shared with
     // earlier parses of the same text at the same place when shareParsed. Null when it does
     // not parse.
@@ -248,6 +262,14 @@ private:
     std::set<std::uint32_t> volatiles_;   // formulas calculated on every change
     std::unordered_map<Coord, SortedRows> formulaCols_;   // column -> rows holding formulas
     std::unordered_map<std::wstring, CustomFunction> customs_;
+    // The last few functions found by name (formulas call the same few again and again);
+    // emptied whenever customs_ changes.
+    struct FoundCustom {
+        std::wstring upperName;
+        const CustomFunction* function = nullptr;
+    };
+    mutable FoundCustom foundCustoms_[4];
+    mutable unsigned nextFoundCustom_ = 0;
     bool customShadowsBuiltin_ = false;   // see CustomShadowsBuiltin
     int calcDepth_ = 0;
     std::uint64_t changeStamp_ = 0;

@@ -42,43 +42,67 @@ bool ParseErrorText(std::wstring_view text, Err& e) {
 }
 
 std::wstring FormatNumber(double n) {
-    if (std::isnan(n) || std::isinf(n)) return L"#NUM!";
-    if (n == 0) return L"0";
+    std::wstring out;
+    FormatNumberInto(n, out);
+    return out;
+}
+
+void FormatNumberInto(double n, std::wstring& out) {
+    auto put = [&out](const char* from, const char* to) {
+        out.clear();
+        for (const char* c = from; c != to; ++c) out += static_cast<wchar_t>(*c == 'e' ? 'E' : *c);
+    };
+    if (std::isnan(n) || std::isinf(n)) {
+        out = L"#NUM!";
+        return;
+    }
+    if (n == 0) {
+        out = L"0";
+        return;
+    }
+    char buf[64];
     // Whole numbers below 1e15 are written in full by "%.15g".
     if (std::fabs(n) < 1e15 && n == std::trunc(n)) {
-        char digits[24];
-        const auto r = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(n));
-        return std::wstring(digits, r.ptr);
+        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(n));
+        put(buf, r.ptr);
+        return;
     }
     // A fraction that is exactly m / 10^d for a whole m below 1e15 (few decimals, as
     // most values in standards are): the decimal m * 10^-d reads back as n and has at
     // most 15 digits, so it is what "%.15g" writes, in full from 1e-4 on.
-    char buf[64];
     const double magnitude = std::fabs(n);
     if (magnitude >= 1e-4 && magnitude < 1e14) {
         for (std::size_t decimals = 1; decimals <= 8; ++decimals) {
             const double m = magnitude * kPow10[decimals];
             if (m >= 1e15) break;
             if (m != std::trunc(m) || m / kPow10[decimals] != magnitude) continue;
-            const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(m));
-            std::string digits(buf, r.ptr);
-            if (digits.size() <= decimals) digits.insert(0, decimals - digits.size() + 1, '0');
-            digits.insert(digits.size() - decimals, 1, '.');
-            while (digits.back() == '0') digits.pop_back();
-            if (digits.back() == '.') digits.pop_back();
-            std::wstring out;
-            out.reserve(digits.size() + 1);
-            if (n < 0) out += L'-';
-            out.append(digits.begin(), digits.end());
-            return out;
+            // Sign, then the digits of m with the point before its last `decimals` (zeros
+            // in front where m has fewer), trailing zeros and a bare point dropped.
+            char* const digits = buf + 1 + 16;
+            const auto r = std::to_chars(digits, buf + sizeof buf, static_cast<long long>(m));
+            std::size_t count = static_cast<std::size_t>(r.ptr - digits);
+            char* first = digits;
+            while (count <= decimals) {
+                *--first = '0';
+                ++count;
+            }
+            char text[64];
+            std::size_t len = 0;
+            if (n < 0) text[len++] = '-';
+            for (std::size_t i = 0; i < count; ++i) {
+                if (i == count - decimals) text[len++] = '.';
+                text[len++] = first[i];
+            }
+            while (text[len - 1] == '0') --len;
+            if (text[len - 1] == '.') --len;
+            put(text, text + len);
+            return;
         }
     }
     // As "%.15g" writes it (to_chars with a precision is specified to), without the
     // locale and format parsing of printf.
     const auto r = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::general, 15);
-    std::wstring out(static_cast<std::size_t>(r.ptr - buf), L'0');
-    for (std::size_t i = 0; i < out.size(); ++i) out[i] = static_cast<wchar_t>(buf[i] == 'e' ? 'E' : buf[i]);
-    return out;
+    put(buf, r.ptr);
 }
 
 std::wstring FormatFixed(double n, int decimals, bool separator) {
@@ -166,6 +190,16 @@ bool ParseNumber(std::wstring_view text, double& out, bool allowSeparators) {
     if (ec != std::errc() || end != buf + n || std::isinf(v) || std::isnan(v)) return false;
     out = v;
     return true;
+}
+
+void PlainTextInto(const Value& v, std::wstring& out) {
+    if (v.kind == Kind::Number) {
+        FormatNumberInto(v.num, out);
+    } else if (v.kind == Kind::Text) {
+        out.assign(v.text);
+    } else {
+        out = PlainText(v);
+    }
 }
 
 std::wstring PlainText(const Value& v) {

@@ -36,12 +36,16 @@ bool ParseErrorText(std::wstring_view text, Err& e);
 
 // Up to 15 significant digits, no trailing zeros, "E+nn" for very large or small numbers.
 std::wstring FormatNumber(double n);
+// The same into out (its storage reused).
+void FormatNumberInto(double n, std::wstring& out);
 // Fixed decimals, optional thousands separators.
 std::wstring FormatFixed(double n, int decimals, bool separator);
 // Whole text (surrounding blanks allowed) as a number; optional thousands separators.
 bool ParseNumber(std::wstring_view text, double& out, bool allowSeparators = false);
 // The plain (mode 3) text of a value.
 std::wstring PlainText(const Value& v);
+// The same into out (its storage reused).
+void PlainTextInto(const Value& v, std::wstring& out);
 
 std::wstring_view Trim(std::wstring_view s);
 std::wstring Upper(std::wstring_view s);

@@ -230,6 +230,19 @@ private:
     std::ofstream m_file;
 };
 
+// A table field into a value: ASCII (most fields) without a new string.
+void assignUtf8(Zk_String& to, const std::string& utf8, std::wstring& scratch) {
+    scratch.clear();
+    for (const char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            to = Zk_String::fromUtf8(utf8);
+            return;
+        }
+        scratch += static_cast<wchar_t>(c);
+    }
+    to.assign(scratch);
+}
+
 }  // namespace
 
 int runEvalTable(CommandContext& context, const std::wstring& standardFile, const std::string& tablePath) {
@@ -311,24 +324,28 @@ int runEvalTable(CommandContext& context, const std::wstring& standardFile, cons
     }
     BatchProgress progress(context.err, rowCount, errorIsTerminal());
     std::size_t failed = 0;
+    // Every row starts from the same request: the non-local declarations in order, without
+    // values, so that nothing given to one row reaches the next. The request is assigned
+    // anew per row (reusing the storage of the last one) and then given the row's values.
+    KmDlgStandardsData request;
+    request.evalMode = KmDlgStandardsData::kValueMode;
+    request.tqFileName = Zk_String(standardFile);
+    for (int i = 0; i < declarations.length(); ++i) {
+        if (declarations[i].isLocal()) continue;
+        KmVarCell cell;
+        cell.varName = declarations[i].varName;
+        cell.cellType = declarations[i].cellType;
+        cell.valueType = declarations[i].valueType;
+        request.varCells.append(cell);
+    }
+    KmDlgStandardsData data;
+    KmVarCells given;
+    std::wstring wide;
     while (reader.readRow(fields, error)) {
-        // A new list per row: nothing given to one row reaches the next.
-        KmDlgStandardsData data;
-        data.evalMode = KmDlgStandardsData::kValueMode;
-        data.tqFileName = Zk_String(standardFile);
-        data.varCells.reserve(declarations.length());
-        int k = 0;
-        for (int i = 0; i < declarations.length(); ++i) {
-            if (declarations[i].isLocal()) continue;
-            KmVarCell cell;
-            cell.varName = declarations[i].varName;
-            cell.cellType = declarations[i].cellType;
-            cell.valueType = declarations[i].valueType;
-            if (columnOf[k] >= 0) cell.value = Zk_String::fromUtf8(fields[columnOf[k]]);
-            data.varCells.append(cell);
-            ++k;
-        }
-        const KmVarCells given = data.varCells;
+        data = request;
+        for (int k = 0; k < data.varCells.length(); ++k)
+            if (columnOf[k] >= 0) assignUtf8(data.varCells[k].value, fields[columnOf[k]], wide);
+        given = data.varCells;
         const std::string why = evaluateStandard(context.session, data, given);
         // The evaluation hands the list back in the order given: outputs are read by place.
         for (int place : outputs) {

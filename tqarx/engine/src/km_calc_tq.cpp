@@ -17,10 +17,9 @@
 namespace {
 
 // The texts the control shows for error values.
-bool isErrorText(const Zk_String& text) {
+bool isErrorText(std::wstring_view t) {
     static const wchar_t* const kErrors[] = {L"#DIV/0!", L"#VALUE!", L"#REF!", L"#NAME?",
                                              L"#N/A",    L"#NUM!",   L"#CIRC!"};
-    const std::wstring& t = text.wstr();
     if (t.empty() || t[0] != L'#') return false;
     for (const wchar_t* e : kErrors)
         if (t == e) return true;
@@ -173,7 +172,12 @@ std::shared_ptr<const KmCompiledStandard> KmCalcTq::compile() {
     compiled->calcCol = calcCol;
     compiled->calcRow = calcRow;
     compiled->direct = mayCalculateDirectly(*compiled);
-    if (compiled->direct) compiled->writtenFirstBy = equationsWritingFirst(*compiled);
+    if (compiled->direct) {
+        compiled->writtenFirstBy = equationsWritingFirst(*compiled);
+        // A formula that does not parse stays unprepared and fails as it would unprepared.
+        for (KmCompiledEquation& eq : compiled->equations)
+            if (!eq.childCall && eq.index >= 0) prepareFormula(eq.col, eq.row, eq.formula, eq.prepared);
+    }
     return compiled;
 }
 
@@ -297,9 +301,8 @@ bool KmCalcTq::keepsDeclarations(const Zk_Array<KmVarCell>& declarations) {
 bool KmCalcTq::passIsPlanned() const {
     if (!m_compiled || !m_compiled->planned || !genVarNames.isEmpty()) return false;
     // A value reading "Calc" could be found before the keyword.
-    static const Zk_String kCalc(L"Calc");
     for (int i = 0; i < varCells.length(); ++i)
-        if (varCells[i].value.contains(kCalc)) return false;
+        if (varCells[i].value.view().find(L"Calc") != std::wstring_view::npos) return false;
     return true;
 }
 
@@ -326,6 +329,7 @@ void KmCalcTq::reportFailedEquation(const Zk_String& target, const Zk_String& ex
 }
 
 Acad::ErrorStatus KmCalcTq::calcAll() {
+    const KmDataFileSnapshot dataFiles;  // one check of each data file's folders per pass
     gRegisterFuntions.start();
     if (!m_reusedSheet) registerFunctions();  // a kept sheet has them, unchanged since
     gRegisterFuntions.end();
@@ -502,15 +506,31 @@ bool KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
         return false;
     }
 
-    const bool asNumber = varCells[index].valueType != KmValueType::String;
-    Zk_String result;
+    KmVarCell& cell = varCells[index];
+    const bool asNumber = cell.valueType != KmValueType::String;
     if (direct) {
+        // Evaluated and written into the declaration's cell (typed, above the Calc area) in
+        // one call; the value is the text it was written as.
         gCalcCellCalcFunctions.start();
-        if (!evaluateFormula(col, row, eq.formula, asNumber, result)) {
+        std::wstring_view value;
+        bool written = false;
+        const bool evaluated =
+            eq.prepared.state ? evaluateFormulaToCell(eq.prepared, asNumber, cell.col, cell.row, value, written)
+                              : evaluateFormulaToCell(col, row, eq.formula, asNumber, cell.col, cell.row, value, written);
+        if (!evaluated) {
             reportFailedEquation(target, expression, row);
             return false;
         }
-    } else {
+        cell.value.assign(value);
+        if (!written || isErrorText(value)) {
+            reportFailedEquation(target, expression, row);
+            return written;
+        }
+        gCalcCellCalcFunctions.end();
+        return true;
+    }
+    Zk_String result;
+    {
         gCalcCellCalcFunctionsPrepare.start();
         if (asNumber)
             setNumberType(col, row, col, row, 7);
@@ -529,8 +549,8 @@ bool KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
         }
     }
     // In a planned pass every declaration lies above the Calc area, written with its type.
-    const bool stored = varCells[index].setNewValue(*this, result, m_compiled && m_compiled->planned) == Acad::eOk;
-    if (!stored || isErrorText(result)) {
+    const bool stored = cell.setNewValue(*this, result, m_compiled && m_compiled->planned) == Acad::eOk;
+    if (!stored || isErrorText(result.view())) {
         reportFailedEquation(target, expression, row);
         return stored;
     }

@@ -1,5 +1,6 @@
 #include "engine/product_functions.h"
 
+#include <charconv>
 #include <cmath>
 #include <cwchar>
 #include <limits>
@@ -16,76 +17,81 @@
 
 namespace {
 
-using Args = std::vector<KmFuncValue>;
+using Args = KmFuncArgs;
 
-bool numberArg(const Args& args, std::size_t i, double& value) {
+bool numberArg(Args args, std::size_t i, double& value) {
     if (i >= args.size() || args[i].kind != KmFuncValue::Number) return false;
     value = args[i].number;
     return true;
 }
 
-bool textArg(const Args& args, std::size_t i, Zk_String& value) {
-    if (i >= args.size() || args[i].kind != KmFuncValue::Text) return false;
-    value = args[i].text;
-    return true;
+// The text argument at i, or null when it is not a text.
+const Zk_String* textArg(Args args, std::size_t i) {
+    return i < args.size() && args[i].kind == KmFuncValue::Text ? &args[i].text : nullptr;
 }
 
-void setText(KmFuncValue& result, const Zk_String& text) {
-    result = text.isEmpty() ? KmFuncValue{} : KmFuncValue::makeText(text);
+bool textArg(Args args, std::size_t i, Zk_String& value) {
+    const Zk_String* text = textArg(args, i);
+    if (text) value = *text;
+    return text != nullptr;
 }
 
-bool fnRoundTo(const Args& args, KmFuncValue& result) {
+void setText(KmFuncValue& result, const Zk_String& text) { result.setText(text.view()); }
+
+bool fnRoundTo(Args args, KmFuncValue& result) {
     double x = 0.0, step = 0.0;
     if (!numberArg(args, 0, x) || !numberArg(args, 1, step)) return false;
-    result = KmFuncValue::makeNumber(ObjectExportRoundTo(x, step));
+    result.setNumber(ObjectExportRoundTo(x, step));
     return true;
 }
 
-bool tableLookup(const Args& args, KmFuncValue& result, bool translate) {
-    Zk_String name;
-    if (!textArg(args, 0, name) || args.size() < 2) return false;
-    std::vector<KmTableKeyPart> parts;
+bool tableLookup(Args args, KmFuncValue& result, bool translate) {
+    const Zk_String* name = textArg(args, 0);
+    if (!name || args.size() < 2) return false;
+    // The key is built in one string kept from call to call.
+    static Zk_String key;
+    key.clear();
     for (std::size_t i = 1; i < args.size(); ++i) {
-        KmTableKeyPart part;
-        if (args[i].kind == KmFuncValue::Number) {
-            part.isNumber = true;
-            part.number = args[i].number;
-        } else if (args[i].kind == KmFuncValue::Text) {
-            part.text = args[i].text;
-        } else {
+        if (args[i].kind == KmFuncValue::Number)
+            appendTableKeyPart(key, i == 1, args[i].number);
+        else if (args[i].kind == KmFuncValue::Text)
+            appendTableKeyPart(key, i == 1, args[i].text.view());
+        else
             return false;
-        }
-        parts.push_back(std::move(part));
     }
     std::shared_ptr<const KmTableRows> rows;
-    if (!readDataTable(name, rows)) return false;
-    Zk_String value;
-    auto toSystemName = [](const Zk_String& field) {
-        Zk_String sys;
-        return productSectionSystemName(field, sys) ? sys : field;
-    };
-    bool found = translate ? lookupTableValue(*rows, buildTableKey(parts), value, toSystemName)
-                           : lookupKeptTableValue(rows, buildTableKey(parts), value);
-    if (!found) return false;
-    setText(result, value);
+    if (!readDataTable(*name, rows)) return false;
+    if (translate) {
+        Zk_String value;
+        auto toSystemName = [](const Zk_String& field) {
+            Zk_String sys;
+            return productSectionSystemName(field, sys) ? sys : field;
+        };
+        if (!lookupTableValue(*rows, key, value, toSystemName)) return false;
+        setText(result, value);
+        return true;
+    }
+    const Zk_String* value = findKeptTableValue(rows, key);
+    if (!value) return false;
+    setText(result, *value);
     return true;
 }
 
-bool fnGetCell(const Args& args, KmFuncValue& result) { return tableLookup(args, result, false); }
-bool fnGetProfCell(const Args& args, KmFuncValue& result) { return tableLookup(args, result, true); }
+bool fnGetCell(Args args, KmFuncValue& result) { return tableLookup(args, result, false); }
+bool fnGetProfCell(Args args, KmFuncValue& result) { return tableLookup(args, result, true); }
 
-bool fnSectionSize(const Args& args, KmFuncValue& result) {
+bool fnSectionSize(Args args, KmFuncValue& result) {
     Zk_String section, text;
     double column = 0.0;
     if (!textArg(args, 0, section) || !numberArg(args, 1, column)) return false;
     const double index = std::trunc(column) - 1.0;
     if (!(index >= 0.0 && index <= std::numeric_limits<int>::max())) return false;
     if (!productSectionValue(section, static_cast<int>(index), text)) return false;
-    result = KmFuncValue::makeNumber(leadingNumber(text));
+    result.setNumber(leadingNumber(text.view()));
     return true;
 }
 
-bool fnGetSysName(const Args& args, KmFuncValue& result) {
+bool fnGetSysName(Args args, KmFuncValue& result) {
     Zk_String section, sys;
     if (!textArg(args, 0, section)) return false;
     setText(result, productSectionSystemName(section, sys) ? sys : section);
@@ -116,7 +122,7 @@ std::shared_ptr<const ParsedSizes> parsedSizes(const std::shared_ptr<const Zk_St
     return parsed;
 }
 
-bool standardSize(const Args& args, KmFuncValue& result, SizeKind kind) {
+bool standardSize(Args args, KmFuncValue& result, SizeKind kind) {
     Zk_String name, path;
     std::shared_ptr<const Zk_String> text;
     double step = 0.0, thickness = 0.0, value = 0.0, down = 0.0, up = 0.0;
@@ -146,20 +152,20 @@ bool standardSize(const Args& args, KmFuncValue& result, SizeKind kind) {
     case SizeKind::Thickness: candidates = sizes.b; break;
     case SizeKind::Size: candidates = sizes.a; break;
     }
-    result = KmFuncValue::makeNumber(standardSizeWithTolerance(candidates, step, value, down, up));
+    result.setNumber(standardSizeWithTolerance(candidates, step, value, down, up));
     return true;
 }
 
-bool fnStdWidth(const Args& args, KmFuncValue& result) { return standardSize(args, result, SizeKind::Width); }
-bool fnStdThickness(const Args& args, KmFuncValue& result) { return standardSize(args, result, SizeKind::Thickness); }
-bool fnStdSize(const Args& args, KmFuncValue& result) { return standardSize(args, result, SizeKind::Size); }
+bool fnStdWidth(Args args, KmFuncValue& result) { return standardSize(args, result, SizeKind::Width); }
+bool fnStdThickness(Args args, KmFuncValue& result) { return standardSize(args, result, SizeKind::Thickness); }
+bool fnStdSize(Args args, KmFuncValue& result) { return standardSize(args, result, SizeKind::Size); }
 
-bool fnGetArrayItem(const Args& args, KmFuncValue& result) {
+bool fnGetArrayItem(Args args, KmFuncValue& result) {
     Zk_String list;
     double n = 0.0;
     if (!textArg(args, 0, list) || !numberArg(args, 1, n)) return false;
     const double index = std::trunc(n);
-    result = KmFuncValue{};
+    result.setEmpty();
     if (!(index >= 1.0)) return true;
     int item = 1;
     int start = 0;
@@ -175,14 +181,14 @@ bool fnGetArrayItem(const Args& args, KmFuncValue& result) {
     }
 }
 
-bool fnToNumber(const Args& args, KmFuncValue& result) {
-    Zk_String text;
-    if (!textArg(args, 0, text)) return false;
-    result = KmFuncValue::makeNumber(leadingNumber(text));
+bool fnToNumber(Args args, KmFuncValue& result) {
+    const Zk_String* text = textArg(args, 0);
+    if (!text) return false;
+    result.setNumber(leadingNumber(text->view()));
     return true;
 }
 
-bool fnIsNull(const Args& args, KmFuncValue& result) {
+bool fnIsNull(Args args, KmFuncValue& result) {
     if (args.empty()) return false;
     const KmFuncValue& a = args[0];
     bool isNull = false;
@@ -192,11 +198,11 @@ bool fnIsNull(const Args& args, KmFuncValue& result) {
     case KmFuncValue::Text: isNull = a.text.isEmpty(); break;
     case KmFuncValue::Other: isNull = false; break;  // an error value is no null
     }
-    result = KmFuncValue::makeNumber(isNull ? 1.0 : 0.0);
+    result.setNumber(isNull ? 1.0 : 0.0);
     return true;
 }
 
-bool fnIsPositive(const Args& args, KmFuncValue& result) {
+bool fnIsPositive(Args args, KmFuncValue& result) {
     if (args.empty()) return false;
     const KmFuncValue& a = args[0];
     bool positive = false;
@@ -205,52 +211,62 @@ bool fnIsPositive(const Args& args, KmFuncValue& result) {
     case KmFuncValue::Number: positive = a.number > 0.0; break;
     case KmFuncValue::Text: {
         bool ok = false;
-        const double v = leadingNumber(a.text, &ok);
+        const double v = leadingNumber(a.text.view(), &ok);
         positive = !a.text.isEmpty() && ok && v > 0.0;
         break;
     }
     case KmFuncValue::Other: positive = false; break;  // an error value is not positive
     }
-    result = KmFuncValue::makeNumber(positive ? 1.0 : 0.0);
+    result.setNumber(positive ? 1.0 : 0.0);
     return true;
 }
 
-// Argument lists reused from call to call, one per nesting level (a function may start a
-// calculation that calls another).
-struct ArgsLease {
-    ArgsLease() {
-        if (pool().size() <= depth()) pool().push_back(std::make_unique<Args>());
-        values = pool()[depth()++].get();
-        values->clear();
+// Arguments and result of a call, reused from call to call (their texts keep their
+// storage), one set per nesting level: a function may start a calculation that calls
+// another.
+struct CallValues {
+    std::vector<KmFuncValue> args;  // grows, never shrinks: the first count are this call's
+    KmFuncValue result;
+};
+
+struct CallLease {
+    struct Pool {
+        std::vector<std::unique_ptr<CallValues>> levels;
+        std::size_t depth = 0;
+    };
+    CallLease() : pool(sharedPool()) {
+        if (pool.levels.size() <= pool.depth) pool.levels.push_back(std::make_unique<CallValues>());
+        values = pool.levels[pool.depth++].get();
     }
-    ~ArgsLease() { --depth(); }
-    static std::vector<std::unique_ptr<Args>>& pool() {
-        static thread_local std::vector<std::unique_ptr<Args>> p;
+    ~CallLease() { --pool.depth; }
+    CallLease(const CallLease&) = delete;
+    CallLease& operator=(const CallLease&) = delete;
+    // Calculations run on the control's thread only (as the evaluator's own stacks).
+    static Pool& sharedPool() {
+        static Pool p;
         return p;
     }
-    static std::size_t& depth() {
-        static thread_local std::size_t d = 0;
-        return d;
-    }
-    Args* values;
+    Pool& pool;
+    CallValues* values;
 };
 
 template <KmProductFunction F>
 BOOL callback(SS_CALCVALUE* result, SS_CALCVALUE* args, short argCount) {
     if (!result || (argCount > 0 && !args)) return FALSE;
-    ArgsLease lease;
-    Args& values = *lease.values;
-    for (short i = 0; i < argCount; ++i) values.push_back(funcValueFromCalcValue(args[i]));
-    KmFuncValue out;
-    if (!F(values, out)) return FALSE;
+    CallLease lease;
+    CallValues& call = *lease.values;
+    const std::size_t count = argCount > 0 ? static_cast<std::size_t>(argCount) : 0;
+    if (call.args.size() < count) call.args.resize(count);
+    for (std::size_t i = 0; i < count; ++i) assignFuncValue(args[i], call.args[i]);
+    KmFuncValue& out = call.result;
+    out.setEmpty();
+    if (!F(KmFuncArgs(call.args.data(), count), out)) return FALSE;
     // A text result is handed over by reference: the control copies it as soon as this
-    // returns, before any other callback can run on this thread.
-    static thread_local Zk_String resultText;
+    // returns, before any other call at this level can change it.
     if (out.kind == KmFuncValue::Text && !out.text.isEmpty()) {
-        resultText = std::move(out.text);
         result->Status = SS_VALUE_STATUS_OK;
         result->Type = SS_VALUE_TYPE_STRREF;
-        result->Val.ValStrRef = {resultText.c_str(), static_cast<LONG>(resultText.length())};
+        result->Val.ValStrRef = {out.text.c_str(), static_cast<LONG>(out.text.length())};
         return TRUE;
     }
     return calcValueFromFuncValue(out, *result) ? TRUE : FALSE;
@@ -291,21 +307,27 @@ bool callProductFunction(const Zk_String& name, const std::vector<KmFuncValue>& 
         if (!name.equal(f.name, true)) continue;
         const int n = static_cast<int>(args.size());
         if (n < f.minArgs || n > f.maxArgs) return false;
-        return f.function(args, result);
+        return f.function(KmFuncArgs(args.data(), args.size()), result);
     }
     return false;
 }
 
 KmFuncValue funcValueFromCalcValue(const SS_CALCVALUE& value) {
     KmFuncValue v;
-    if (value.Status == SS_VALUE_STATUS_EMPTY) return v;
+    assignFuncValue(value, v);
+    return v;
+}
+
+void assignFuncValue(const SS_CALCVALUE& value, KmFuncValue& v) {
+    v.setEmpty();
+    if (value.Status == SS_VALUE_STATUS_EMPTY) return;
     if (value.Status != SS_VALUE_STATUS_OK) {
         v.kind = KmFuncValue::Other;
-        return v;
+        return;
     }
     switch (value.Type) {
-    case SS_VALUE_TYPE_LONG: return KmFuncValue::makeNumber(static_cast<double>(value.Val.ValLong));
-    case SS_VALUE_TYPE_DOUBLE: return KmFuncValue::makeNumber(value.Val.ValDouble);
+    case SS_VALUE_TYPE_LONG: v.setNumber(static_cast<double>(value.Val.ValLong)); return;
+    case SS_VALUE_TYPE_DOUBLE: v.setNumber(value.Val.ValDouble); return;
     case SS_VALUE_TYPE_STR:
     case SS_VALUE_TYPE_STRREF: {
         std::wstring_view text;
@@ -317,19 +339,19 @@ KmFuncValue funcValueFromCalcValue(const SS_CALCVALUE& value) {
             const SS_STRREF& r = value.Val.ValStrRef;
             if (r.Len < 0 || (r.Len > 0 && !r.Ptr)) {
                 v.kind = KmFuncValue::Other;
-                return v;
+                return;
             }
             text = std::wstring_view(r.Ptr, static_cast<std::size_t>(r.Len));
         }
         if (!text.empty() && text.front() == L'"') text.remove_prefix(1);
         if (!text.empty() && text.back() == L'"') text.remove_suffix(1);
         v.kind = KmFuncValue::Text;
-        v.text = Zk_String(text);
-        return v;
+        v.text.assign(text);
+        return;
     }
     default:
         v.kind = KmFuncValue::Other;
-        return v;
+        return;
     }
 }
 
@@ -351,9 +373,8 @@ bool calcValueFromFuncValue(const KmFuncValue& value, SS_CALCVALUE& out) {
     return true;
 }
 
-double leadingNumber(const Zk_String& text, bool* ok) {
+double leadingNumber(std::wstring_view t, bool* ok) {
     // Decimal forms only: [blanks][sign]digits[.digits][e[sign]digits].
-    const std::wstring& t = text.wstr();
     std::size_t i = 0;
     while (i < t.size() && (t[i] == L' ' || t[i] == L'\t')) ++i;
     const std::size_t start = i;
@@ -376,8 +397,15 @@ double leadingNumber(const Zk_String& text, bool* ok) {
                 i = k;
             }
         }
-        const std::wstring part = t.substr(start, i - start);
-        v = std::wcstod(part.c_str(), nullptr);
+        // The part is ASCII: read as the C reader reads it in the classic locale (the
+        // nearest double), without its locale and with the point always ".".
+        const std::wstring_view part = t.substr(start, i - start);
+        std::string narrow(part.size(), '0');
+        for (std::size_t k = 0; k < part.size(); ++k) narrow[k] = static_cast<char>(part[k]);
+        const char* first = narrow.data();
+        if (*first == '+') ++first;  // from_chars takes no plus sign
+        const auto r = std::from_chars(first, narrow.data() + narrow.size(), v);
+        if (r.ec == std::errc::result_out_of_range) v = std::wcstod(std::wstring(part).c_str(), nullptr);
         found = std::isfinite(v);
     }
     if (ok) *ok = found;

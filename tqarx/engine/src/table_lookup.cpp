@@ -70,7 +70,13 @@ struct Located {
     std::chrono::steady_clock::time_point found;
     std::shared_ptr<const KmTableRows> rows;  // the file's rows once read as a table and kept
     std::shared_ptr<const Zk_String> text;    // the file's text once read by name and kept
+    std::uint64_t quietIn = 0;                // the snapshot its folders were last found quiet in
 };
+
+// The snapshot under way (KmDataFileSnapshot): its number, 0 when none is.
+int gSnapshotDepth = 0;
+std::uint64_t gSnapshotCount = 0;
+std::uint64_t currentSnapshot() { return gSnapshotDepth > 0 ? gSnapshotCount : 0; }
 
 constexpr auto kMaxLocatedAge = std::chrono::seconds(1);
 constexpr std::size_t kMaxLocated = 64;
@@ -96,10 +102,14 @@ LocatedFiles& locatedFiles() {
 
 // A name as given is searched for in the current folder too; a program changing its
 // current folder sees that within the entry's age limit.
-std::wstring locatedKey(const Zk_String& name) {
-    std::wstring key = gSettings.libDir.wstr();
+// The key is made in one string kept for the next call (its holders call nothing that
+// makes another); the name comes first so that keys of one library differ early.
+const std::wstring& locatedKey(const Zk_String& name) {
+    static std::wstring key;
+    key.assign(name.view());
     key += L'\n';
-    return key + name.wstr();
+    key += gSettings.libDir.view();
+    return key;
 }
 
 // The folder holding a candidate, or the nearest existing one above it, as a watch.
@@ -119,10 +129,13 @@ HANDLE watchFolderOf(const Zk_String& candidate) {
     return INVALID_HANDLE_VALUE;
 }
 
-bool quiet(const Located& l) {
+bool quiet(Located& l) {
     if (std::chrono::steady_clock::now() - l.found > kMaxLocatedAge) return false;
+    const std::uint64_t snapshot = currentSnapshot();
+    if (snapshot != 0 && l.quietIn == snapshot) return true;
     for (HANDLE h : l.watches)
         if (WaitForSingleObject(h, 0) != WAIT_TIMEOUT) return false;
+    l.quietIn = snapshot;
     return true;
 }
 
@@ -167,6 +180,7 @@ Located* locateAndKeep(const std::wstring& key, const std::vector<Zk_String>& ca
     std::vector<Zk_String> searched;
     Located l;
     l.found = std::chrono::steady_clock::now();
+    l.quietIn = currentSnapshot();  // found now: as good as checked
     if (!searchFirstExisting(candidates, l.path, &searched)) return nullptr;
     for (const Zk_String& c : searched) {
         HANDLE h = watchFolderOf(c);
@@ -187,6 +201,11 @@ Located* locateAndKeep(const std::wstring& key, const Zk_String& name) {
 
 }  // namespace
 
+KmDataFileSnapshot::KmDataFileSnapshot() {
+    if (gSnapshotDepth++ == 0) ++gSnapshotCount;
+}
+KmDataFileSnapshot::~KmDataFileSnapshot() { --gSnapshotDepth; }
+
 bool locateFirstExisting(const std::wstring& key, const std::function<std::vector<Zk_String>()>& makeCandidates,
                          Zk_String& path) {
     if (const Located* kept = keptLocation(key)) {
@@ -203,7 +222,7 @@ bool locateFirstExisting(const std::wstring& key, const std::function<std::vecto
 
 bool locateDataFile(const Zk_String& name, Zk_String& path) {
     if (name.isEmpty()) return false;
-    const std::wstring key = locatedKey(name);
+    const std::wstring& key = locatedKey(name);
     if (const Located* kept = keptLocation(key)) {
         path = kept->path;
         return true;
@@ -328,7 +347,7 @@ bool readNamedFile(const std::wstring& key, const Zk_String& name, Located* loca
 
 bool readDataTable(const Zk_String& name, std::shared_ptr<const KmTableRows>& rows, Zk_String* error) {
     if (name.isEmpty()) return false;
-    const std::wstring key = locatedKey(name);
+    const std::wstring& key = locatedKey(name);
     Located* located = keptLocation(key);
     if (located && located->rows) {
         rows = located->rows;
@@ -343,7 +362,7 @@ bool readDataTable(const Zk_String& name, std::shared_ptr<const KmTableRows>& ro
 
 bool readDataFileByName(const Zk_String& name, Zk_String& path, std::shared_ptr<const Zk_String>& text) {
     if (name.isEmpty()) return false;
-    const std::wstring key = locatedKey(name);
+    const std::wstring& key = locatedKey(name);
     Located* located = keptLocation(key);
     if (located && located->text) {
         path = located->path;
@@ -385,13 +404,13 @@ KmTableRows parseTableText(const Zk_String& text) {
     return rows;
 }
 
-Zk_String buildTableKey(const std::vector<KmTableKeyPart>& parts) {
-    Zk_String key;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) key += L';';
-        key += parts[i].isNumber ? Zk_String(parts[i].number, 6) : parts[i].text;
-    }
-    return key;
+void appendTableKeyPart(Zk_String& key, bool first, double number) {
+    appendTableKeyPart(key, first, Zk_String(number, 6).view());
+}
+
+void appendTableKeyPart(Zk_String& key, bool first, std::wstring_view text) {
+    if (!first) key.append(L';');
+    key.append(text);
 }
 
 bool lookupTableValue(const KmTableRows& rows, const Zk_String& key, Zk_String& value,
@@ -448,12 +467,16 @@ const KeyIndex& keyIndexOf(const std::shared_ptr<const KmTableRows>& rows) {
 }  // namespace
 
 bool lookupKeptTableValue(const std::shared_ptr<const KmTableRows>& rows, const Zk_String& key, Zk_String& value) {
-    if (!rows) return false;
+    const Zk_String* found = findKeptTableValue(rows, key);
+    if (found) value = *found;
+    return found != nullptr;
+}
+
+const Zk_String* findKeptTableValue(const std::shared_ptr<const KmTableRows>& rows, const Zk_String& key) {
+    if (!rows) return nullptr;
     const KeyIndex& index = keyIndexOf(rows);
     const auto it = index.firstRow.find(key.wstr());
-    if (it == index.firstRow.end()) return false;
+    if (it == index.firstRow.end()) return nullptr;
     const Zk_StringArray& row = (*rows)[it->second];
-    if (row.length() < 2) return false;
-    value = row[1];
-    return true;
+    return row.length() < 2 ? nullptr : &row.at(1);
 }

@@ -176,6 +176,23 @@ BOOL SSSetFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula);
 // storing anything; text is the value as SSGetValue would then read it. FALSE, changing
 // nothing, when the formula does not parse.
 BOOL SSEvalFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int cellType, std::wstring& text);
+// SSEvalFormula, then that text set into cell (destCol, destRow) as SSSetData would set
+// it; written tells whether the cell took it. FALSE, changing nothing, when the formula
+// does not parse. text keeps its storage from call to call.
+BOOL SSEvalFormulaToCell(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int cellType, SS_COORD destCol,
+                         SS_COORD destRow, std::wstring& text, BOOL& written);
+// A formula parsed once for the cell it stands in, to be calculated many times without
+// being read again (SSEvalPreparedToCell). Opaque; copies share it; usable on any control
+// (read again where that control reads formulas otherwise, as with other sheet limits).
+struct SS_PREPAREDFORMULA {
+    std::shared_ptr<const void> state;  // empty until prepared
+};
+// Parses formula for (col, row); FALSE, leaving out empty, when it does not parse.
+BOOL SSPrepareFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, SS_PREPAREDFORMULA& out);
+// SSEvalFormulaToCell of a prepared formula (at the cell it was prepared for). FALSE,
+// changing nothing, for an empty one.
+BOOL SSEvalPreparedToCell(HWND hWnd, const SS_PREPAREDFORMULA& formula, int cellType, SS_COORD destCol,
+                          SS_COORD destRow, std::wstring& text, BOOL& written);
 // What formula would read standing in cell (col, row): the cells and ranges it names (each
 // as a range), whether it calls a function that makes references while calculating or
 // changes by itself (INDIRECT, OFFSET, TODAY, NOW) and whether it calls a function that is

@@ -76,6 +76,114 @@ TEST_F(EvalFormulaTest, AFormulaThatDoesNotParseFailsAndCustomFunctionsSeeTheCon
     EXPECT_EQ(SSGetCalcWindow(), nullptr);
 }
 
+BOOL Thrice(SS_CALCVALUE* result, SS_CALCVALUE* args, short) {
+    result->Status = SS_VALUE_STATUS_OK;
+    result->Type = SS_VALUE_TYPE_DOUBLE;
+    result->Val.ValDouble = 3 * (args[0].Type == SS_VALUE_TYPE_LONG ? args[0].Val.ValLong : args[0].Val.ValDouble);
+    return TRUE;
+}
+
+// Evaluated into a cell: the same text as SSEvalFormula, and the cell as SSSetData of that
+// text leaves it (typed cells read it their way, a text too long for its cell is refused);
+// prepared formulas give the same, on this control and another, and again where the
+// sheet's limits changed since they were prepared.
+TEST_F(EvalFormulaTest, EvaluatedIntoACellAsItsTextWouldBeSetThere) {
+    ASSERT_TRUE(SSSetData(ss, 1, 1, L"4"));
+    ASSERT_TRUE(SSSetData(ss, 1, 2, L"text"));
+    // Rows 1-4: a number with 2 decimals, a number up to 10, a text up to 4 characters, an
+    // upper-case text.
+    HWND other = MakeSheet(parent, 101);
+    for (HWND h : {ss, other}) {
+        for (SS_COORD col = 5; col <= 6; ++col) {  // E written into, F its twin set by text
+            ASSERT_TRUE(SSSetTypeNumber(h, col, 1, col, 1, 2, -1e6, 1e6, FALSE));
+            ASSERT_TRUE(SSSetTypeNumber(h, col, 2, col, 2, 0, -10, 10, FALSE));
+            ASSERT_TRUE(SSSetTypeEdit(h, col, 3, col, 3, 4, SS_CASE_NOCASE));
+            ASSERT_TRUE(SSSetTypeEdit(h, col, 4, col, 4, 200, SS_CASE_UPPER));
+        }
+    }
+    ASSERT_TRUE(SSSetData(other, 1, 1, L"4"));
+    ASSERT_TRUE(SSSetData(other, 1, 2, L"text"));
+    const wchar_t* formulas[] = {L"A1*2.5", L"A1/3", L"A1*1000", L"A2&\"!\"", L"A1>3", L"A1/0", L"A9", L"\"abcdef\"",
+                                 L"ROW()*10+COLUMN()", L"-A1/8"};
+    for (const wchar_t* f : formulas) {
+        for (const int type : {SS_TYPE_NUMBER, SS_TYPE_EDIT}) {
+            for (SS_COORD destRow = 1; destRow <= 4; ++destRow) {
+                std::wstring plain;
+                ASSERT_TRUE(SSEvalFormula(ss, 3, 3, f, type, plain)) << f;
+                // What SSSetData of that text does to the twin cell in column F.
+                const BOOL setTook = SSSetData(ss, 6, destRow, plain.c_str());
+                const std::wstring expected = Val(6, destRow);
+
+                ASSERT_TRUE(SSSetData(ss, 5, destRow, L""));
+                std::wstring text;
+                BOOL written = FALSE;
+                ASSERT_TRUE(SSEvalFormulaToCell(ss, 3, 3, f, type, 5, destRow, text, written)) << f;
+                EXPECT_EQ(text, plain) << f;
+                EXPECT_EQ(written, setTook) << f << " into E" << destRow;
+                if (written) {
+                    EXPECT_EQ(Val(5, destRow), expected) << f << " into E" << destRow;
+                }
+
+                SS_PREPAREDFORMULA prepared;
+                ASSERT_TRUE(SSPrepareFormula(ss, 3, 3, f, prepared)) << f;
+                for (HWND h : {ss, other}) {
+                    ASSERT_TRUE(SSSetData(h, 5, destRow, L""));
+                    ASSERT_TRUE(SSEvalPreparedToCell(h, prepared, type, 5, destRow, text, written)) << f;
+                    EXPECT_EQ(text, plain) << f;
+                    EXPECT_EQ(written, setTook) << f;
+                    if (written) {
+                        EXPECT_EQ(Val(5, destRow, h), expected) << f;
+                    }
+                }
+            }
+        }
+    }
+    // A control that reads references in the other style reads the prepared text its way.
+    ASSERT_TRUE(SSSetRefStyle(other, SS_REFSTYLE_R1C1));
+    SS_PREPAREDFORMULA relative, a1;
+    ASSERT_TRUE(SSPrepareFormula(other, 3, 3, L"R[-2]C[-2]*3", relative));
+    ASSERT_TRUE(SSPrepareFormula(ss, 3, 3, L"SUM(A1,2)", a1));
+    std::wstring rows, plain;
+    BOOL written = FALSE;
+    ASSERT_TRUE(SSEvalPreparedToCell(other, relative, SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_EQ(rows, L"12");
+    ASSERT_TRUE(SSSetData(ss, 5, 1, L"7"));
+    EXPECT_FALSE(SSEvalPreparedToCell(ss, relative, SS_TYPE_NUMBER, 5, 1, rows, written));  // no A1 form
+    EXPECT_EQ(Val(5, 1), L"7");
+    ASSERT_TRUE(SSEvalPreparedToCell(ss, a1, SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_EQ(rows, L"6");
+    ASSERT_TRUE(SSEvalFormula(other, 3, 3, L"SUM(A1,2)", SS_TYPE_NUMBER, plain));
+    ASSERT_TRUE(SSEvalPreparedToCell(other, a1, SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_EQ(rows, plain);
+    EXPECT_NE(rows, L"6");
+
+    // Functions are looked up when calculated: a prepared call sees the one registered now.
+    SS_PREPAREDFORMULA call;
+    ASSERT_TRUE(SSPrepareFormula(ss, 3, 3, L"TIMES(A1)", call));
+    ASSERT_TRUE(SSEvalPreparedToCell(ss, call, SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_EQ(rows, L"#NAME?");
+    ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"TIMES", 1, 1, &Twice, SS_CUSTFUNC_WANTVALUES));
+    ASSERT_TRUE(SSEvalPreparedToCell(ss, call, SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_EQ(rows, L"8");
+    ASSERT_TRUE(SSAddCustomFunctionExt(ss, L"TIMES", 1, 1, &Thrice, SS_CUSTFUNC_WANTVALUES));
+    ASSERT_TRUE(SSEvalPreparedToCell(ss, call, SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_EQ(rows, L"12");
+    ASSERT_TRUE(SSRemoveCustomFunction(ss, L"TIMES"));
+    ASSERT_TRUE(SSEvalPreparedToCell(ss, call, SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_EQ(rows, L"#NAME?");
+
+    // Nothing prepared, or a formula that does not parse: refused, nothing changed.
+    SS_PREPAREDFORMULA none;
+    ASSERT_TRUE(SSSetData(ss, 5, 1, L"7"));
+    EXPECT_FALSE(SSEvalPreparedToCell(ss, none, SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_FALSE(SSPrepareFormula(ss, 3, 3, L"1 +", none));
+    EXPECT_FALSE(none.state);
+    EXPECT_FALSE(SSEvalFormulaToCell(ss, 3, 3, L"1 +", SS_TYPE_NUMBER, 5, 1, rows, written));
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Val(5, 1), L"7");
+    DestroyWindow(other);
+}
+
 TEST_F(EvalFormulaTest, ReadsNameCellsAndRangesWhereTheFormulaWouldStand) {
     SS_FORMULAREADS reads;
     ASSERT_TRUE(SSGetFormulaReads(ss, 2, 5, L"A1 + B$2 * SUM(C3:D4) + A4 + A1", reads));

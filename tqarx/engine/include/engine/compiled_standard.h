@@ -18,6 +18,7 @@
 #include "engine/km_var_cell.h"
 #include "host/zk_array.h"
 #include "host/zk_string.h"
+#include "spread/ss_api.h"
 
 struct KmCompiledEquation {
     int col = 0, row = 0;
@@ -26,6 +27,8 @@ struct KmCompiledEquation {
     int index = -1;        // the target's declaration, -1 when none
     bool childCall = false;
     Zk_String formula;     // expression with the variables replaced by their cells
+    // The formula parsed once, in a standard calculated directly (else empty).
+    SS_PREPAREDFORMULA prepared;
 };
 
 struct KmCompiledStandard {

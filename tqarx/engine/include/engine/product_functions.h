@@ -9,6 +9,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "host/zk_string.h"
@@ -22,9 +23,29 @@ struct KmFuncValue {
 
     static KmFuncValue makeNumber(double value) { return {Number, value, {}}; }
     static KmFuncValue makeText(const Zk_String& value) { return {Text, 0.0, value}; }
+
+    // In place, keeping the text's storage for the next value (values reused call to call).
+    void setEmpty() {
+        kind = Empty;
+        number = 0.0;
+        text.clear();
+    }
+    void setNumber(double value) {
+        setEmpty();
+        kind = Number;
+        number = value;
+    }
+    // An empty text is the empty value.
+    void setText(std::wstring_view value) {
+        setEmpty();
+        if (value.empty()) return;
+        kind = Text;
+        text.assign(value);
+    }
 };
 
-using KmProductFunction = bool (*)(const std::vector<KmFuncValue>& args, KmFuncValue& result);
+using KmFuncArgs = std::span<const KmFuncValue>;
+using KmProductFunction = bool (*)(KmFuncArgs args, KmFuncValue& result);
 
 struct KmProductFunctionInfo {
     const wchar_t* name;
@@ -53,10 +74,12 @@ bool callProductFunction(const Zk_String& name, const std::vector<KmFuncValue>& 
 // A calculation value as a function argument: integers widened to doubles, strings with
 // one leading and one trailing double quote removed.
 KmFuncValue funcValueFromCalcValue(const SS_CALCVALUE& value);
+// The same into an existing value (its text storage reused).
+void assignFuncValue(const SS_CALCVALUE& value, KmFuncValue& out);
 // Writes a function result: numbers as doubles, texts as strings, an empty text as the
 // empty value. False when a string cannot be allocated.
 bool calcValueFromFuncValue(const KmFuncValue& value, SS_CALCVALUE& out);
 
 // The leading numeric part of text as a number ("12.5mm" -> 12.5); 0 when there is
 // none. ok (when given) tells whether there was one.
-double leadingNumber(const Zk_String& text, bool* ok = nullptr);
+double leadingNumber(std::wstring_view text, bool* ok = nullptr);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/zk_array.h"
@@ -26,6 +27,20 @@ bool locateDataFile(const Zk_String& name, Zk_String& path);
 // locateDataFile, then the file's text (readDataFileText), kept with where the name was
 // found while none of the folders searched changes, as table rows are.
 bool readDataFileByName(const Zk_String& name, Zk_String& path, std::shared_ptr<const Zk_String>& text);
+
+// While one is alive (a calculation pass), a located name whose folders were found
+// unchanged once is taken as unchanged for the rest of it: its folders are checked once
+// per pass instead of at every call, so a table or file text kept for the name is what
+// the rest of the pass reads even if the file changes meanwhile (a file too fresh to be
+// kept is read again at each look-up, as always). Nests (a child standard's pass inside
+// its parent's).
+class KmDataFileSnapshot {
+public:
+    KmDataFileSnapshot();
+    ~KmDataFileSnapshot();
+    KmDataFileSnapshot(const KmDataFileSnapshot&) = delete;
+    KmDataFileSnapshot& operator=(const KmDataFileSnapshot&) = delete;
+};
 
 // Whether a file-system search for path finds an entry.
 bool pathExists(const Zk_String& path);
@@ -61,14 +76,10 @@ bool readDataTable(const Zk_String& name, std::shared_ptr<const KmTableRows>& ro
 // before a line end removed).
 KmTableRows parseTableText(const Zk_String& text);
 
-// One key argument: a number (written with 6 decimals) or a text (as given).
-struct KmTableKeyPart {
-    bool isNumber = false;
-    double number = 0.0;
-    Zk_String text;
-};
-// The key parts joined with ";".
-Zk_String buildTableKey(const std::vector<KmTableKeyPart>& parts);
+// Appends one key argument to a table key, the parts joined with ";" (none before the
+// first): a number written with 6 decimals, a text as given.
+void appendTableKeyPart(Zk_String& key, bool first, double number);
+void appendTableKeyPart(Zk_String& key, bool first, std::wstring_view text);
 
 // The second field of the first row whose first field (translated by translateKey
 // when given) equals key exactly. False when no row matches or the match has a single
@@ -79,3 +90,5 @@ bool lookupTableValue(const KmTableRows& rows, const Zk_String& key, Zk_String& 
 // each key made on the first look-up into rows and kept with them (for the rows
 // readDataTable hands out again while their file is unchanged).
 bool lookupKeptTableValue(const std::shared_ptr<const KmTableRows>& rows, const Zk_String& key, Zk_String& value);
+// The same, giving the value's field in rows (valid while rows are held), or null.
+const Zk_String* findKeptTableValue(const std::shared_ptr<const KmTableRows>& rows, const Zk_String& key);

@@ -84,6 +84,15 @@ public:
     // The value (mode 3) the formula would give set into (col, row) of a number cell
     // (asNumber) or a text cell, without setting it. False when it does not parse.
     bool evaluateFormula(int col, int row, const Zk_String& formula, bool asNumber, Zk_String& value);
+    // evaluateFormula, the value then set into (destCol, destRow) as writeCellText would set
+    // it; written tells whether the cell took it. value stays valid until the next call.
+    bool evaluateFormulaToCell(int col, int row, const Zk_String& formula, bool asNumber, int destCol, int destRow,
+                               std::wstring_view& value, bool& written);
+    // The formula parsed once for (col, row), for evaluateFormulaToCell without reading its
+    // text again. False when it does not parse.
+    bool prepareFormula(int col, int row, const Zk_String& formula, SS_PREPAREDFORMULA& prepared);
+    bool evaluateFormulaToCell(const SS_PREPAREDFORMULA& prepared, bool asNumber, int destCol, int destRow,
+                               std::wstring_view& value, bool& written);
     // What the formula would read standing in (col, row) (SSGetFormulaReads). False when it
     // does not parse.
     bool formulaReads(int col, int row, const Zk_String& formula, SS_FORMULAREADS& reads) const;
@@ -192,4 +201,5 @@ private:
     Zk_Array<double> m_columnProportions;
     int m_fixedCol = 0;
     std::shared_ptr<const std::string> m_loadedBytes;
+    std::wstring m_evaluatedText;  // of the last evaluateFormulaToCell
 };

@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
 #include "calc_test_support.h"
 #include "engine/standard_sizes.h"
 #include "engine/table_lookup.h"
@@ -122,6 +129,36 @@ TEST(ProductFunctions, NumberTests) {
     EXPECT_TRUE(isNumber(call(L"TONUMBER", {txt(L"")}), 0));
 }
 
+// The leading number reads as the C library reads that part: random decimals with signs,
+// points, exponents (out of range too) and trailing text.
+TEST(ProductFunctions, LeadingNumbersReadAsTheCLibraryReadsThem) {
+    std::mt19937_64 random(20261210);
+    const char* tails[] = {"", "mm", " x", "e", "e+", ".", "E-x"};
+    for (int i = 0; i < 3000; ++i) {
+        std::string part;
+        if (random() % 4 == 0) part += random() % 2 ? "-" : "+";
+        const int whole = static_cast<int>(random() % 12);
+        for (int k = 0; k < whole; ++k) part += static_cast<char>('0' + random() % 10);
+        if (random() % 2) {
+            part += '.';
+            const int decimals = static_cast<int>(random() % 20);
+            for (int k = 0; k < decimals; ++k) part += static_cast<char>('0' + random() % 10);
+        }
+        if (random() % 3 == 0) part += "e" + std::to_string(static_cast<int>(random() % 700) - 350);
+        const std::string text = part + tails[random() % std::size(tails)];
+        bool ok = false;
+        const double got = leadingNumber(Zk_String::fromUtf8(text).view(), &ok);
+        char* end = nullptr;
+        double want = std::strtod(part.c_str(), &end);
+        const bool digits = part.find_first_of("0123456789") != std::string::npos &&
+                            part.find_first_of("0123456789") < part.find_first_of("eE");
+        const bool wantOk = digits && std::isfinite(want);
+        if (!wantOk) want = 0.0;
+        EXPECT_EQ(ok, wantOk) << text;
+        EXPECT_EQ(got, want) << text;
+    }
+}
+
 TEST(ProductFunctions, CalcValuesConvertBothWays) {
     SS_CALCVALUE v;
     v.Status = SS_VALUE_STATUS_OK;
@@ -208,6 +245,39 @@ TEST_F(DataFiles, ChangedFileIsReadAgain) {
         lib.write("Connection Standards/Data/c.txt", std::string("k\t") + value + "\n");
         EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"c.txt"), txt(L"k")}), Zk_String::fromUtf8(value).c_str()))
             << value;
+    }
+}
+
+// Table keys join their parts with ";" by place: an empty first part still leads.
+TEST_F(DataFiles, KeysJoinEveryPartInPlace) {
+    lib.write("Connection Standards/Data/keys.txt", ";b\tempty first\nb\tonly b\na;1.500000\tnumber\n");
+    EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"keys.txt"), txt(L""), txt(L"b")}), L"empty first"));
+    EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"keys.txt"), txt(L"b")}), L"only b"));
+    EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"keys.txt"), txt(L"a"), num(1.5)}), L"number"));
+}
+
+// Within a calculation pass a kept table is read as the pass's first look-up found it;
+// the next pass (or a look-up outside any) sees the change.
+TEST_F(DataFiles, APassReadsEachDataFileAsItsFirstLookUpFoundIt) {
+    lib.write("Connection Standards/Data/p.txt", "k\tbefore\n");
+    const std::filesystem::path path = lib.root() / "Connection Standards/Data/p.txt";
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) - std::chrono::hours(1));
+    {
+        const KmDataFileSnapshot pass;
+        EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"p.txt"), txt(L"k")}), L"before"));
+        lib.write("Connection Standards/Data/p.txt", "k\tafter, longer\n");
+        EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"p.txt"), txt(L"k")}), L"before"));
+        {
+            const KmDataFileSnapshot child;  // a child standard's pass inside the parent's
+            EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"p.txt"), txt(L"k")}), L"before"));
+        }
+        EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"p.txt"), txt(L"k")}), L"before"));
+    }
+    EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"p.txt"), txt(L"k")}), L"after, longer"));
+    {
+        const KmDataFileSnapshot next;
+        lib.write("Connection Standards/Data/p.txt", "k\tthird\n");
+        EXPECT_TRUE(isText(call(L"GETCELL", {txt(L"p.txt"), txt(L"k")}), L"third"));
     }
 }
 
