@@ -183,8 +183,12 @@ public:
     // load's parser (it reuses the trees of filled formulas). The text is taken over when
     // it parses and left as it was when it does not.
     bool PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser& fill);
-    // Room for the readers of this many cells, before a load installs its formulas.
-    void ReserveReaders(std::size_t cells) { deps_.Reserve(cells); }
+    // Room for a load's formulas and for the readers of this many cells, before it
+    // installs them.
+    void ReserveForLoad(std::size_t cells, std::size_t formulas) {
+        deps_.Reserve(cells);
+        formulas_.reserve(formulas_.size() + formulas);
+    }
 
     // Evaluation support (evaluator.cpp).
     CellView View(Coord col, Coord row) const;
