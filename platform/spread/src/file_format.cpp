@@ -380,7 +380,7 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
     short refStyle = sh.settings.refStyle;
     sh.settings.refStyle = SS_REFSTYLE_A1;
     sh.Store().Reserve(fieldCount + sh.Store().Size());
-    sh.ReserveForLoad(fieldCount, formulaCount + formulas.size());
+    sh.ReserveFormulas(formulaCount + formulas.size());
     FillParser fill;
     std::wstring scratch;
     auto apply = [&](PendingCell& pc) {

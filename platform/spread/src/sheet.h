@@ -183,11 +183,11 @@ public:
     // load's parser (it reuses the trees of filled formulas). The text is taken over when
     // it parses and left as it was when it does not.
     bool PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser& fill);
-    // Room for a load's formulas and for the readers of this many cells, before it
-    // installs them.
-    void ReserveForLoad(std::size_t cells, std::size_t formulas) {
-        deps_.Reserve(cells);
+    // Room for this many more formulas and for the cells they read (about one each as a
+    // rule), before a load installs them.
+    void ReserveFormulas(std::size_t formulas) {
         formulas_.reserve(formulas_.size() + formulas);
+        deps_.Reserve(formulas);
     }
 
     // Evaluation support (evaluator.cpp).
