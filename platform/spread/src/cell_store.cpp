@@ -48,12 +48,16 @@ const CellData* CellStore::Find(Coord col, Coord row) const {
 void CellStore::Reserve(std::size_t n) {
     cells_.reserve(n);
     keys_.reserve(n);
-    while (tableKeys_.size() < n * 2) Grow();
+    std::size_t slots = tableKeys_.size();
+    while (slots < n * 2) slots *= 2;
+    if (slots > tableKeys_.size()) Rehash(slots);   // at once, not doubling step by step
 }
 
-void CellStore::Grow() {
-    std::vector<std::uint64_t> oldKeys(tableKeys_.size() * 2, kFree);
-    std::vector<std::uint32_t> oldIdx(tableKeys_.size() * 2, 0);
+void CellStore::Grow() { Rehash(tableKeys_.size() * 2); }
+
+void CellStore::Rehash(std::size_t slots) {
+    std::vector<std::uint64_t> oldKeys(slots, kFree);
+    std::vector<std::uint32_t> oldIdx(slots, 0);
     oldKeys.swap(tableKeys_);
     oldIdx.swap(tableIdx_);
     for (std::size_t i = 0; i < oldKeys.size(); ++i) {

@@ -61,6 +61,7 @@ private:
     static constexpr std::uint64_t kFree = ~0ull;
     std::size_t Slot(std::uint64_t key) const;
     void Grow();
+    void Rehash(std::size_t slots);   // a power of two
 
     std::vector<CellData> cells_;
     std::vector<std::uint64_t> keys_;      // key per cell index (kFree when on the free list)

@@ -178,7 +178,7 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
 
     // Grid: only measured here; its cells are written after the formats are known.
     Coord usedCols = 0, usedRows = 0;
-    std::size_t fieldCount = 0;
+    std::size_t fieldCount = 0, formulaCount = 0;
     for (std::size_t i = gridFirst; i < gridEnd; ++i) {
         rd.line = i + 1;
         Coord row = static_cast<Coord>(i - gridFirst + 1);
@@ -188,8 +188,12 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
         std::size_t last = l.find_last_not_of('\t');
         if (last == std::string_view::npos) continue;
         Coord col = 1;
-        for (std::size_t k = 0; k < last; ++k)
-            if (l[k] == '\t') ++col, ++fieldCount;
+        if (l[0] == '=') ++formulaCount;
+        for (std::size_t k = 0; k < last; ++k) {
+            if (l[k] != '\t') continue;
+            ++col, ++fieldCount;
+            if (l[k + 1] == '=') ++formulaCount;
+        }
         ++fieldCount;
         if (col > SS_LIMIT_MAXCOLS || (cols >= 0 && col > cols)) return rd.Fail(L"more columns than the sheet has");
         usedCols = std::max(usedCols, col);
@@ -376,7 +380,7 @@ bool LoadSheet(std::string_view bytes, const std::wstring& name, Sheet& sh, std:
     short refStyle = sh.settings.refStyle;
     sh.settings.refStyle = SS_REFSTYLE_A1;
     sh.Store().Reserve(fieldCount + sh.Store().Size());
-    sh.ReserveReaders(fieldCount);
+    sh.ReserveFormulas(formulaCount + formulas.size());
     FillParser fill;
     std::wstring scratch;
     auto apply = [&](PendingCell& pc) {

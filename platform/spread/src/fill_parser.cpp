@@ -37,9 +37,8 @@ std::shared_ptr<const Ast> FillParser::Reuse(const Pattern& p, std::wstring_view
         const std::wstring_view between = pattern.substr(patternAt, want.pos - patternAt);
         if (text.substr(at, between.size()) != between) return nullptr;
         at += between.size();
-        Token got;
+        Token& got = textRefs_.emplace_back();   // read in place, not copied
         if (!LexReference(text, style, at, got) || got.kind != want.kind) return nullptr;
-        textRefs_.push_back(got);
         patternAt = want.end;
     }
     if (text.substr(at) != pattern.substr(patternAt)) return nullptr;

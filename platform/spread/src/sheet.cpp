@@ -351,7 +351,7 @@ std::uint32_t Sheet::InstallFormula(Coord col, Coord row, std::shared_ptr<const 
     deps_.Add(id, f);
     if (f.isVolatile) volatiles_.insert(id);
     formulaCols_[col].Insert(row);
-    store_.Get(col, row).formula = id;
+    c.formula = id;   // nothing above adds or removes cells, so c still stands
     return id;
 }
 

@@ -193,8 +193,12 @@ public:
     // load's parser (it reuses the trees of filled formulas). The text is taken over when
     // it parses and left as it was when it does not.
     bool PutFormula(Coord col, Coord row, std::wstring&& text, std::wstring* error, FillParser& fill);
-    // Room for the readers of this many cells, before a load installs its formulas.
-    void ReserveReaders(std::size_t cells) { deps_.Reserve(cells); }
+    // Room for this many more formulas and for the cells they read (about one each as a
+    // rule), before a load installs them.
+    void ReserveFormulas(std::size_t formulas) {
+        formulas_.reserve(formulas_.size() + formulas);
+        deps_.Reserve(formulas);
+    }
 
     // Evaluation support (evaluator.cpp).
     CellView View(Coord col, Coord row) const;
