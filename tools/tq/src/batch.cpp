@@ -32,16 +32,15 @@ double nowSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-std::vector<std::string> splitTabs(const std::string& line) {
-    std::vector<std::string> fields;
+// The fields of a line, into fields (the strings of the last row reused).
+void splitTabs(const std::string& line, std::vector<std::string>& fields) {
+    fields.resize(static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1);
     std::size_t p = 0;
-    for (;;) {
+    for (std::string& field : fields) {
         const std::size_t q = line.find('\t', p);
-        fields.push_back(line.substr(p, q == std::string::npos ? std::string::npos : q - p));
-        if (q == std::string::npos) break;
+        field.assign(line, p, q == std::string::npos ? std::string::npos : q - p);
         p = q + 1;
     }
-    return fields;
 }
 
 }  // namespace
@@ -59,7 +58,7 @@ bool BatchTableReader::readHeader(std::vector<std::string>& header, std::string&
         error = "line 1: the header row naming the inputs is missing";
         return false;
     }
-    header = splitTabs(line);
+    splitTabs(line, header);
     std::set<std::string> seen;
     for (const std::string& name : header) {
         if (name.empty()) {
@@ -77,14 +76,14 @@ bool BatchTableReader::readHeader(std::vector<std::string>& header, std::string&
 
 bool BatchTableReader::readRow(std::vector<std::string>& fields, std::string& error) {
     error.clear();
-    std::string line;
+    std::string& line = m_line;
     if (!nextLine(line)) return false;
     if (line.empty()) {
         if (m_in.peek() == std::char_traits<char>::eof()) return false;  // a last empty line is no row
         fields.assign(m_columns, std::string());
         return true;
     }
-    fields = splitTabs(line);
+    splitTabs(line, fields);
     if (fields.size() > m_columns) {
         error = "line " + std::to_string(m_lineNo) + ": " + std::to_string(fields.size()) + " fields, the header has " +
                 std::to_string(m_columns);

@@ -90,12 +90,12 @@ std::string outputProblems(const KmVarCells& cells) {
     std::string errors;
     for (int i = 0; i < cells.length(); ++i) {
         if (!cells[i].isOutput()) continue;
-        const std::string value = cells[i].value.toUtf8();
-        if (value.empty()) {
+        const Zk_String& value = cells[i].value;
+        if (value.isEmpty()) {
             empty.push_back(cells[i].varName.toUtf8());
-        } else if (isErrorValue(value)) {
+        } else if (value[0] == L'#' && isErrorValue(value.toUtf8())) {  // error texts start with "#"
             if (!errors.empty()) errors += ", ";
-            errors += cells[i].varName.toUtf8() + " is " + value;
+            errors += cells[i].varName.toUtf8() + " is " + value.toUtf8();
         }
     }
     std::string out;

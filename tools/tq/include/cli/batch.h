@@ -47,6 +47,7 @@ private:
     std::istream& m_in;
     std::size_t m_columns = 0;
     std::size_t m_lineNo = 0;
+    std::string m_line;  // the line just read (its storage reused row to row)
 };
 
 // Progress of a batch: drawn on the stream only when it is a terminal and the work has
