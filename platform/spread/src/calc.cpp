@@ -126,7 +126,7 @@ void Sheet::EvaluateTree(Coord col, Coord row, const Ast& ast, int cellType, Val
     }
     --calcDepth_;
     ++cacheGen_;
-    if (!Calculating()) {
+    if (!Calculating() && !deferred_.empty()) {
         std::vector<std::uint32_t> more;
         TakeDeferred(more);
         RunPass(more);
