@@ -94,6 +94,14 @@ TEST_F(TqBatch, ColumnsMayBeMissingOrInAnyOrder) {
     EXPECT_EQ(run.status, 1);
     for (std::size_t i = 1; i < 3; ++i) EXPECT_NE(lines(run.out)[i].find("\tfailed: "), std::string::npos);
 
+    // Fields that are not ASCII reach the engine as written (full-width digits are no number).
+    writeAll(dir / "wide.tsv", "Column\tThickness\nHEA200\t\xef\xbc\x91\xef\xbc\x90\nHEA200\t10\n");
+    run = tq("eval EndPlate --table " + quote(dir / "wide.tsv"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(lines(run.out)[1].find("takes a number, not \"\xef\xbc\x91\xef\xbc\x90\""), std::string::npos)
+        << run.out;
+    EXPECT_EQ(lines(run.out)[2], kHea200);
+
     // A header without rows: an empty result, nothing failed.
     writeAll(dir / "empty.tsv", "Column\tThickness\n");
     run = tq("eval EndPlate --table " + quote(dir / "empty.tsv"));
