@@ -147,8 +147,12 @@ namespace {
 // An evaluated value into a cell as its text would be set there (SSSetData).
 void WriteEvaluated(spread::Sheet& s, const spread::Value& v, SS_COORD col, SS_COORD row, std::wstring& text,
                     BOOL& written) {
-    spread::PlainTextInto(v, text);
-    written = s.SetText(col, row, text) ? TRUE : FALSE;
+    bool exact = false;
+    if (v.kind == spread::Kind::Number)
+        spread::FormatNumberInto(v.num, text, &exact);
+    else
+        spread::PlainTextInto(v, text);
+    written = (exact ? s.SetNumberText(col, row, v.num, text) : s.SetText(col, row, text)) ? TRUE : FALSE;
 }
 }  // namespace
 BOOL SSEvalFormulaToCell(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int cellType, SS_COORD destCol,

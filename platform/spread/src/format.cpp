@@ -107,6 +107,13 @@ bool IsItem(const SS_CELLTYPEINFO& t, std::wstring_view text) {
 
 }  // namespace
 
+bool NumberForType(const SS_CELLTYPEINFO& t, double n, Value& out) {
+    if (t.type == SS_TYPE_INTEGER) n = std::round(n);
+    if (!InRange(t, n)) return false;
+    out = Value::Number(n == 0 ? 0.0 : n);
+    return true;
+}
+
 bool ParseForType(const SS_CELLTYPEINFO& t, std::wstring_view text, Value& out) {
     if (text.size() > static_cast<std::size_t>(SS_LIMIT_CELL_TEXT)) return false;
     if (text.empty()) { out = Value{}; return true; }
@@ -144,10 +151,7 @@ bool ParseForType(const SS_CELLTYPEINFO& t, std::wstring_view text, Value& out) 
         if (!ParseNumber(s, n, true)) return false;
         if (pct) n /= 100;
     parsed:
-        if (t.type == SS_TYPE_INTEGER) n = std::round(n);
-        if (!InRange(t, n)) return false;
-        out = Value::Number(n == 0 ? 0.0 : n);
-        return true;
+        return NumberForType(t, n, out);
     }
     case SS_TYPE_CHECKBOX: {
         std::wstring_view s = Trim(text);

@@ -64,6 +64,9 @@ private:
 
 // Data text as the cell type takes it; false when the type refuses the text.
 bool ParseForType(const SS_CELLTYPEINFO& t, std::wstring_view text, Value& out);
+// What a cell of a number type (number, integer, percent) holds for a text that reads
+// as n: n rounded for integers, false outside the type's range.
+bool NumberForType(const SS_CELLTYPEINFO& t, double n, Value& out);
 // Display text of a value as the cell type shows it.
 std::wstring FormatForType(const SS_CELLTYPEINFO& t, const Value& v);
 

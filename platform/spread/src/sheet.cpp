@@ -301,6 +301,27 @@ bool Sheet::SetText(Coord col, Coord row, std::wstring_view text) {
     return true;
 }
 
+bool Sheet::SetNumberText(Coord col, Coord row, double n, std::wstring_view text) {
+    if (!InsideCells(col, row)) return SetText(col, row, text);
+    CellData* cell = store_.Find(col, row);
+    const SS_CELLTYPEINFO& type = TypeOf(cell, col, row);
+    Value v;
+    if (type.type == SS_TYPE_GENERAL) {
+        v = Value::Number(n);
+    } else if (type.type == SS_TYPE_NUMBER || type.type == SS_TYPE_INTEGER || type.type == SS_TYPE_PERCENT) {
+        if (!NumberForType(type, n, v)) return false;
+    } else {
+        return SetText(col, row, text);  // texts, currencies (their sign and symbol), the rest
+    }
+    if (cell)
+        SetValueIn(*cell, col, row, v);
+    else
+        SetValueAt(col, row, v);
+    MarkChanged();
+    AfterValueChange(col, row);
+    return true;
+}
+
 bool Sheet::SetNumber(Coord col, Coord row, double v) {
     if (!InsideCells(col, row) || std::isnan(v) || std::isinf(v)) return false;
     SetValueAt(col, row, Value::Number(v));

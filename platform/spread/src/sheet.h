@@ -84,6 +84,9 @@ public:
     bool SetText(Coord col, Coord row, std::wstring_view text);   // data as typed
     bool SetFormula(Coord col, Coord row, std::wstring_view text, std::wstring* error = nullptr);
     bool SetNumber(Coord col, Coord row, double v);
+    // SetText of a text known to read as the number n (written by FormatNumber): number
+    // cells take n without reading the text again.
+    bool SetNumberText(Coord col, Coord row, double n, std::wstring_view text);
     Value GetCellValue(Coord col, Coord row) const;
     std::wstring FormulaText(Coord col, Coord row) const { return FormulaText(col, row, RefStyleR1C1()); }
     std::wstring FormulaText(Coord col, Coord row, bool r1c1) const;

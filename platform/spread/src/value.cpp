@@ -47,7 +47,8 @@ std::wstring FormatNumber(double n) {
     return out;
 }
 
-void FormatNumberInto(double n, std::wstring& out) {
+void FormatNumberInto(double n, std::wstring& out, bool* exact) {
+    if (exact) *exact = false;
     auto put = [&out](const char* from, const char* to) {
         out.clear();
         for (const char* c = from; c != to; ++c) out += static_cast<wchar_t>(*c == 'e' ? 'E' : *c);
@@ -65,6 +66,7 @@ void FormatNumberInto(double n, std::wstring& out) {
     if (std::fabs(n) < 1e15 && n == std::trunc(n)) {
         const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(n));
         put(buf, r.ptr);
+        if (exact) *exact = true;
         return;
     }
     // A fraction that is exactly m / 10^d for a whole m below 1e15 (few decimals, as
@@ -96,6 +98,7 @@ void FormatNumberInto(double n, std::wstring& out) {
             while (text[len - 1] == '0') --len;
             if (text[len - 1] == '.') --len;
             put(text, text + len);
+            if (exact) *exact = true;
             return;
         }
     }

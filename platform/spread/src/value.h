@@ -36,8 +36,9 @@ bool ParseErrorText(std::wstring_view text, Err& e);
 
 // Up to 15 significant digits, no trailing zeros, "E+nn" for very large or small numbers.
 std::wstring FormatNumber(double n);
-// The same into out (its storage reused).
-void FormatNumberInto(double n, std::wstring& out);
+// The same into out (its storage reused); exact (when given) tells whether out reads back
+// as n itself (whole numbers and few decimals), so that reading it again can be skipped.
+void FormatNumberInto(double n, std::wstring& out, bool* exact = nullptr);
 // Fixed decimals, optional thousands separators.
 std::wstring FormatFixed(double n, int decimals, bool separator);
 // Whole text (surrounding blanks allowed) as a number; optional thousands separators.

@@ -90,8 +90,9 @@ BOOL Thrice(SS_CALCVALUE* result, SS_CALCVALUE* args, short) {
 TEST_F(EvalFormulaTest, EvaluatedIntoACellAsItsTextWouldBeSetThere) {
     ASSERT_TRUE(SSSetData(ss, 1, 1, L"4"));
     ASSERT_TRUE(SSSetData(ss, 1, 2, L"text"));
-    // Rows 1-4: a number with 2 decimals, a number up to 10, a text up to 4 characters, an
-    // upper-case text.
+    // Rows 1-9: a number with 2 decimals, a number up to 10, a text up to 4 characters, an
+    // upper-case text, an integer from -5 to 100, a percent, a currency with a digit for a
+    // symbol, a check box, a general cell.
     HWND other = MakeSheet(parent, 101);
     for (HWND h : {ss, other}) {
         for (SS_COORD col = 5; col <= 6; ++col) {  // E written into, F its twin set by text
@@ -99,15 +100,19 @@ TEST_F(EvalFormulaTest, EvaluatedIntoACellAsItsTextWouldBeSetThere) {
             ASSERT_TRUE(SSSetTypeNumber(h, col, 2, col, 2, 0, -10, 10, FALSE));
             ASSERT_TRUE(SSSetTypeEdit(h, col, 3, col, 3, 4, SS_CASE_NOCASE));
             ASSERT_TRUE(SSSetTypeEdit(h, col, 4, col, 4, 200, SS_CASE_UPPER));
+            ASSERT_TRUE(SSSetTypeInteger(h, col, 5, col, 5, -5, 100));
+            ASSERT_TRUE(SSSetTypePercent(h, col, 6, col, 6, 1));
+            ASSERT_TRUE(SSSetTypeCurrency(h, col, 7, col, 7, 2, L"1", FALSE));
+            ASSERT_TRUE(SSSetTypeCheckBox(h, col, 8, col, 8, L"x", L"", L""));
         }
     }
     ASSERT_TRUE(SSSetData(other, 1, 1, L"4"));
     ASSERT_TRUE(SSSetData(other, 1, 2, L"text"));
     const wchar_t* formulas[] = {L"A1*2.5", L"A1/3", L"A1*1000", L"A2&\"!\"", L"A1>3", L"A1/0", L"A9", L"\"abcdef\"",
-                                 L"ROW()*10+COLUMN()", L"-A1/8"};
+                                 L"ROW()*10+COLUMN()", L"-A1/8", L"-A1*3.1", L"A1-4", L"1/A1", L"A1*1e20", L"-A1*2"};
     for (const wchar_t* f : formulas) {
         for (const int type : {SS_TYPE_NUMBER, SS_TYPE_EDIT}) {
-            for (SS_COORD destRow = 1; destRow <= 4; ++destRow) {
+            for (SS_COORD destRow = 1; destRow <= 9; ++destRow) {
                 std::wstring plain;
                 ASSERT_TRUE(SSEvalFormula(ss, 3, 3, f, type, plain)) << f;
                 // What SSSetData of that text does to the twin cell in column F.
