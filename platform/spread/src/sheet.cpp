@@ -282,6 +282,15 @@ void Sheet::SetValueIn(CellData& c, Coord col, Coord row, const Value& v) {
     if (v.kind == Kind::Empty) store_.Compact(col, row);
 }
 
+void Sheet::SetChangedValue(CellData* cell, Coord col, Coord row, const Value& v) {
+    if (cell)
+        SetValueIn(*cell, col, row, v);
+    else
+        SetValueAt(col, row, v);
+    MarkChanged();
+    AfterValueChange(col, row);
+}
+
 bool Sheet::SetText(Coord col, Coord row, std::wstring_view text) {
     if (!Inside(col, row)) return false;
     Value v;
@@ -292,12 +301,7 @@ bool Sheet::SetText(Coord col, Coord row, std::wstring_view text) {
         cell = store_.Find(col, row);
         if (!ParseForType(TypeOf(cell, col, row), text, v)) return false;
     }
-    if (cell)
-        SetValueIn(*cell, col, row, v);
-    else
-        SetValueAt(col, row, v);
-    MarkChanged();
-    AfterValueChange(col, row);
+    SetChangedValue(cell, col, row, v);
     return true;
 }
 
@@ -313,12 +317,7 @@ bool Sheet::SetNumberText(Coord col, Coord row, double n, std::wstring_view text
     } else {
         return SetText(col, row, text);  // texts, currencies (their sign and symbol), the rest
     }
-    if (cell)
-        SetValueIn(*cell, col, row, v);
-    else
-        SetValueAt(col, row, v);
-    MarkChanged();
-    AfterValueChange(col, row);
+    SetChangedValue(cell, col, row, v);
     return true;
 }
 

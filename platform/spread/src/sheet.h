@@ -236,6 +236,9 @@ private:
     void SetValueAt(Coord col, Coord row, const Value& v);
     // SetValueAt into the cell's record c (found already).
     void SetValueIn(CellData& c, Coord col, Coord row, const Value& v);
+    // A value set as typed in: into the cell (its record when found already, else null),
+    // the sheet marked changed and what depends on the cell told.
+    void SetChangedValue(CellData* cell, Coord col, Coord row, const Value& v);
     bool ParseAndInstall(Coord col, Coord row, std::wstring_view text, std::wstring* error, bool shareParsed);
     // How formulas of (col, row) are read: the reference style, the host cell, the limits.
     RefStyle ParseStyle(Coord col, Coord row) const;
