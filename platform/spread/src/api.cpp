@@ -144,15 +144,22 @@ BOOL SSEvalFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int c
     return TRUE;
 }
 namespace {
-// An evaluated value into a cell as its text would be set there (SSSetData).
-void WriteEvaluated(spread::Sheet& s, const spread::Value& v, SS_COORD col, SS_COORD row, std::wstring& text,
-                    BOOL& written) {
+// The end of an evaluation into a cell: the error kept when the formula did not parse,
+// else the value's text set into the cell as SSSetData would set it.
+BOOL WriteEvaluated(Control& ctl, bool evaluated, const std::wstring& err, const spread::Value& v, SS_COORD col,
+                    SS_COORD row, std::wstring& text, BOOL& written) {
+    if (!evaluated) {
+        ctl.lastError = err;
+        return FALSE;
+    }
     bool exact = false;
     if (v.kind == spread::Kind::Number)
         spread::FormatNumberInto(v.num, text, &exact);
     else
-        spread::PlainTextInto(v, text);
-    written = (exact ? s.SetNumberText(col, row, v.num, text) : s.SetText(col, row, text)) ? TRUE : FALSE;
+        text = spread::PlainText(v);
+    written = (exact ? ctl.sheet->SetNumberText(col, row, v.num, text) : ctl.sheet->SetText(col, row, text)) ? TRUE
+                                                                                                            : FALSE;
+    return TRUE;
 }
 }  // namespace
 BOOL SSEvalFormulaToCell(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, int cellType, SS_COORD destCol,
@@ -162,12 +169,8 @@ BOOL SSEvalFormulaToCell(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula,
     CTRL(FALSE);
     std::wstring err;
     spread::Value v;
-    if (!s.EvaluateAt(col, row, V(formula), cellType, v, &err)) {
-        ctl->lastError = err;
-        return FALSE;
-    }
-    WriteEvaluated(s, v, destCol, destRow, text, written);
-    return TRUE;
+    const bool evaluated = s.EvaluateAt(col, row, V(formula), cellType, v, &err);
+    return WriteEvaluated(*ctl, evaluated, err, v, destCol, destRow, text, written);
 }
 BOOL SSPrepareFormula(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, SS_PREPAREDFORMULA& out) {
     out.state.reset();
@@ -190,12 +193,8 @@ BOOL SSEvalPreparedToCell(HWND hWnd, const SS_PREPAREDFORMULA& formula, int cell
     const auto& prepared = *static_cast<const spread::PreparedFormula*>(formula.state.get());
     std::wstring err;
     spread::Value v;
-    if (!s.EvaluatePrepared(prepared, cellType, v, &err)) {
-        ctl->lastError = err;
-        return FALSE;
-    }
-    WriteEvaluated(s, v, destCol, destRow, text, written);
-    return TRUE;
+    const bool evaluated = s.EvaluatePrepared(prepared, cellType, v, &err);
+    return WriteEvaluated(*ctl, evaluated, err, v, destCol, destRow, text, written);
 }
 BOOL SSGetFormulaReads(HWND hWnd, SS_COORD col, SS_COORD row, LPCWSTR formula, SS_FORMULAREADS& reads) {
     reads = SS_FORMULAREADS{};

@@ -195,16 +195,6 @@ bool ParseNumber(std::wstring_view text, double& out, bool allowSeparators) {
     return true;
 }
 
-void PlainTextInto(const Value& v, std::wstring& out) {
-    if (v.kind == Kind::Number) {
-        FormatNumberInto(v.num, out);
-    } else if (v.kind == Kind::Text) {
-        out.assign(v.text);
-    } else {
-        out = PlainText(v);
-    }
-}
-
 std::wstring PlainText(const Value& v) {
     switch (v.kind) {
     case Kind::Empty: return {};

@@ -45,8 +45,6 @@ std::wstring FormatFixed(double n, int decimals, bool separator);
 bool ParseNumber(std::wstring_view text, double& out, bool allowSeparators = false);
 // The plain (mode 3) text of a value.
 std::wstring PlainText(const Value& v);
-// The same into out (its storage reused).
-void PlainTextInto(const Value& v, std::wstring& out);
 
 std::wstring_view Trim(std::wstring_view s);
 std::wstring Upper(std::wstring_view s);

@@ -174,7 +174,7 @@ std::shared_ptr<const KmCompiledStandard> KmCalcTq::compile() {
     compiled->direct = mayCalculateDirectly(*compiled);
     if (compiled->direct) {
         compiled->writtenFirstBy = equationsWritingFirst(*compiled);
-        // A formula that does not parse stays unprepared and fails as it would unprepared.
+        // A formula that does not parse stays unprepared (and fails when its turn comes).
         for (KmCompiledEquation& eq : compiled->equations)
             if (!eq.childCall && eq.index >= 0) prepareFormula(eq.col, eq.row, eq.formula, eq.prepared);
     }
@@ -514,10 +514,8 @@ bool KmCalcTq::runEquation(const KmCompiledEquation& eq, bool direct) {
         gCalcCellCalcFunctions.start();
         std::wstring_view value;
         bool written = false;
-        const bool evaluated =
-            eq.prepared.state ? evaluateFormulaToCell(eq.prepared, asNumber, cell.col, cell.row, value, written)
-                              : evaluateFormulaToCell(col, row, eq.formula, asNumber, cell.col, cell.row, value, written);
-        if (!evaluated) {
+        // A formula that did not parse when it was compiled has no prepared form: it fails.
+        if (!evaluateFormulaToCell(eq.prepared, asNumber, cell.col, cell.row, value, written)) {
             reportFailedEquation(target, expression, row);
             return false;
         }

@@ -36,8 +36,6 @@ bool textArg(Args args, std::size_t i, Zk_String& value) {
     return text != nullptr;
 }
 
-void setText(KmFuncValue& result, const Zk_String& text) { result.setText(text.view()); }
-
 bool fnRoundTo(Args args, KmFuncValue& result) {
     double x = 0.0, step = 0.0;
     if (!numberArg(args, 0, x) || !numberArg(args, 1, step)) return false;
@@ -68,12 +66,12 @@ bool tableLookup(Args args, KmFuncValue& result, bool translate) {
             return productSectionSystemName(field, sys) ? sys : field;
         };
         if (!lookupTableValue(*rows, key, value, toSystemName)) return false;
-        setText(result, value);
+        result.setText(value.view());
         return true;
     }
     const Zk_String* value = findKeptTableValue(rows, key);
     if (!value) return false;
-    setText(result, *value);
+    result.setText(value->view());
     return true;
 }
 
@@ -94,7 +92,7 @@ bool fnSectionSize(Args args, KmFuncValue& result) {
 bool fnGetSysName(Args args, KmFuncValue& result) {
     Zk_String section, sys;
     if (!textArg(args, 0, section)) return false;
-    setText(result, productSectionSystemName(section, sys) ? sys : section);
+    result.setText((productSectionSystemName(section, sys) ? sys : section).view());
     return true;
 }
 
@@ -172,7 +170,7 @@ bool fnGetArrayItem(Args args, KmFuncValue& result) {
     for (;;) {
         const int sep = list.find(L';', start);
         if (static_cast<double>(item) == index) {
-            setText(result, list.mid(start, sep < 0 ? -1 : sep - start));
+            result.setText(list.mid(start, sep < 0 ? -1 : sep - start).view());
             return true;
         }
         if (sep < 0) return true;

@@ -119,19 +119,6 @@ bool Zk_Spread::evaluateFormula(int col, int row, const Zk_String& formula, bool
     return true;
 }
 
-bool Zk_Spread::evaluateFormulaToCell(int col, int row, const Zk_String& formula, bool asNumber, int destCol,
-                                      int destRow, std::wstring_view& value, bool& written) {
-    value = {};
-    written = false;
-    BOOL took = FALSE;
-    if (!m_created || !SSEvalFormulaToCell(m_hWnd, col, row, formula.c_str(), asNumber ? SS_TYPE_NUMBER : SS_TYPE_EDIT,
-                                           destCol, destRow, m_evaluatedText, took))
-        return false;
-    value = m_evaluatedText;
-    written = took != FALSE;
-    return true;
-}
-
 bool Zk_Spread::prepareFormula(int col, int row, const Zk_String& formula, SS_PREPAREDFORMULA& prepared) {
     prepared = SS_PREPAREDFORMULA{};
     return m_created && SSPrepareFormula(m_hWnd, col, row, formula.c_str(), prepared);

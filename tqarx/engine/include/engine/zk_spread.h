@@ -84,13 +84,11 @@ public:
     // The value (mode 3) the formula would give set into (col, row) of a number cell
     // (asNumber) or a text cell, without setting it. False when it does not parse.
     bool evaluateFormula(int col, int row, const Zk_String& formula, bool asNumber, Zk_String& value);
-    // evaluateFormula, the value then set into (destCol, destRow) as writeCellText would set
-    // it; written tells whether the cell took it. value stays valid until the next call.
-    bool evaluateFormulaToCell(int col, int row, const Zk_String& formula, bool asNumber, int destCol, int destRow,
-                               std::wstring_view& value, bool& written);
-    // The formula parsed once for (col, row), for evaluateFormulaToCell without reading its
-    // text again. False when it does not parse.
+    // The formula parsed once for (col, row). False when it does not parse.
     bool prepareFormula(int col, int row, const Zk_String& formula, SS_PREPAREDFORMULA& prepared);
+    // The value (mode 3) of a prepared formula as evaluateFormula gives it, then set into
+    // (destCol, destRow) as writeCellText would set it; written tells whether the cell took
+    // it. value stays valid until the next call.
     bool evaluateFormulaToCell(const SS_PREPAREDFORMULA& prepared, bool asNumber, int destCol, int destRow,
                                std::wstring_view& value, bool& written);
     // What the formula would read standing in (col, row) (SSGetFormulaReads). False when it
