@@ -1,5 +1,8 @@
 // Zk_Timer accumulates the time spent between start and end calls; it has no
 // effect on results. Zk_FunctionTimer starts a timer for the life of a scope.
+// Reading the clock costs about as much as a small step itself, so a program that never
+// reports durations may switch measuring off: intervals are then still counted and
+// tracked as running, but take no time.
 #pragma once
 
 #include <chrono>
@@ -13,6 +16,9 @@ public:
     // restores Clock::now.
     using Now = Clock::time_point (*)();
     static void setClock(Now now);
+    // Whether intervals started from now on read the clock (on unless switched off).
+    static void setMeasuring(bool on);
+    static bool measuring();
 
     explicit Zk_Timer(const Zk_String& name = Zk_String());
     // Starts an interval; while running it changes nothing.
@@ -32,6 +38,7 @@ private:
     Clock::time_point m_started{};
     Clock::duration m_total{};
     bool m_running = false;
+    bool m_timed = false;  // the running interval read the clock when it started
     int m_count = 0;
 };
 

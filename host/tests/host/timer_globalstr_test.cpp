@@ -53,6 +53,34 @@ TEST(ZkTimer, AccumulatesIntervalsAndTracksRunning) {
     EXPECT_EQ(t.name(), L"gCalcMain");
 }
 
+TEST(ZkTimer, SwitchedOffItCountsIntervalsWithoutTakingTime) {
+    FakeClock clock;
+    Zk_Timer t;
+    t.start();
+    advance(1);
+    t.end();
+    Zk_Timer::setMeasuring(false);
+    EXPECT_FALSE(Zk_Timer::measuring());
+    t.start();
+    advance(7);
+    EXPECT_TRUE(t.isRunning());
+    EXPECT_DOUBLE_EQ(t.duration(), 1.0);
+    t.end();
+    EXPECT_EQ(t.count(), 2);
+    t.start();  // begun unmeasured: switching on meanwhile does not time it
+    Zk_Timer::setMeasuring(true);
+    advance(2);
+    t.end();
+    EXPECT_DOUBLE_EQ(t.duration(), 1.0);
+    t.start();  // begun measured: ends measured though switched off meanwhile
+    Zk_Timer::setMeasuring(false);
+    advance(0.5);
+    t.end();
+    Zk_Timer::setMeasuring(true);
+    EXPECT_EQ(t.count(), 4);
+    EXPECT_DOUBLE_EQ(t.duration(), 1.5);
+}
+
 TEST(ZkTimer, TheRealClockMoves) {
     Zk_Timer t;
     t.start();

@@ -12,12 +12,11 @@ namespace spread {
 namespace {
 
 // Cells of a number type hold numbers: a logical result is stored as 1 or 0 there.
-Value AsCellHolds(int cellType, Value v) {
+void AsCellHolds(int cellType, Value& v) {
     if (v.kind == Kind::Logical &&
         (cellType == SS_TYPE_NUMBER || cellType == SS_TYPE_INTEGER || cellType == SS_TYPE_CURRENCY ||
          cellType == SS_TYPE_PERCENT || cellType == SS_TYPE_CHECKBOX))
-        return Value::Number(v.num);
-    return v;
+        v.kind = Kind::Number;  // its number, 1 or 0
 }
 
 }  // namespace
@@ -90,7 +89,7 @@ void Sheet::EvaluateFormula(std::uint32_t id) {
     {
         PushCalcWindow(hwnd);
         Evaluator ev(*this, col, row);
-        v = ev.Run(*ast);
+        ev.Run(*ast, v);
         dynamic = ev.DynamicRefs();
         PopCalcWindow();
     }
@@ -98,7 +97,8 @@ void Sheet::EvaluateFormula(std::uint32_t id) {
     CellData* c = store_.Find(col, row);
     if (!c || c->formula != id || formulas_[id].ast != ast) return;
     formulas_[id].dynamic = std::move(dynamic);
-    store_.SetValue(*c, AsCellHolds(TypeAt(col, row).type, std::move(v)));
+    AsCellHolds(TypeAt(col, row).type, v);
+    store_.SetValue(*c, v);
 }
 
 bool Sheet::EvaluateAt(Coord col, Coord row, std::wstring_view text, int cellType, Value& out, std::wstring* error) {
@@ -121,7 +121,8 @@ void Sheet::EvaluateTree(Coord col, Coord row, const Ast& ast, int cellType, Val
     {
         PushCalcWindow(hwnd);
         Evaluator ev(*this, col, row);
-        out = AsCellHolds(cellType, ev.Run(ast));
+        ev.Run(ast, out);
+        AsCellHolds(cellType, out);
         PopCalcWindow();
     }
     --calcDepth_;

@@ -4,17 +4,6 @@
 
 namespace spread {
 
-namespace {
-inline std::uint64_t Mix(std::uint64_t x) {
-    x ^= x >> 33;
-    x *= 0xff51afd7ed558ccdULL;
-    x ^= x >> 33;
-    x *= 0xc4ceb9fe1a85ec53ULL;
-    x ^= x >> 33;
-    return x;
-}
-}  // namespace
-
 CellStore::CellStore() { Clear(); }
 
 void CellStore::Clear() {
@@ -26,23 +15,6 @@ void CellStore::Clear() {
     count_ = 0;
     texts_.clear();
     freeTexts_.clear();
-}
-
-std::size_t CellStore::Slot(std::uint64_t key) const {
-    std::size_t mask = tableKeys_.size() - 1;
-    std::size_t i = static_cast<std::size_t>(Mix(key)) & mask;
-    while (tableKeys_[i] != kFree && tableKeys_[i] != key) i = (i + 1) & mask;
-    return i;
-}
-
-CellData* CellStore::Find(Coord col, Coord row) {
-    std::size_t s = Slot(CellKey(col, row));
-    return tableKeys_[s] == kFree ? nullptr : &cells_[tableIdx_[s]];
-}
-
-const CellData* CellStore::Find(Coord col, Coord row) const {
-    std::size_t s = Slot(CellKey(col, row));
-    return tableKeys_[s] == kFree ? nullptr : &cells_[tableIdx_[s]];
 }
 
 void CellStore::Reserve(std::size_t n) {

@@ -28,8 +28,15 @@ struct CellData {
 class CellStore {
 public:
     CellStore();
-    CellData* Find(Coord col, Coord row);
-    const CellData* Find(Coord col, Coord row) const;
+    // Inline: every cell read of a calculation comes here.
+    CellData* Find(Coord col, Coord row) {
+        const std::size_t s = Slot(CellKey(col, row));
+        return tableKeys_[s] == kFree ? nullptr : &cells_[tableIdx_[s]];
+    }
+    const CellData* Find(Coord col, Coord row) const {
+        const std::size_t s = Slot(CellKey(col, row));
+        return tableKeys_[s] == kFree ? nullptr : &cells_[tableIdx_[s]];
+    }
     CellData& Get(Coord col, Coord row);   // creates an empty cell when missing
     void Erase(Coord col, Coord row);
     // Erases the cell when nothing is left in it.
@@ -59,7 +66,20 @@ public:
 
 private:
     static constexpr std::uint64_t kFree = ~0ull;
-    std::size_t Slot(std::uint64_t key) const;
+    static std::uint64_t Mix(std::uint64_t x) {
+        x ^= x >> 33;
+        x *= 0xff51afd7ed558ccdULL;
+        x ^= x >> 33;
+        x *= 0xc4ceb9fe1a85ec53ULL;
+        x ^= x >> 33;
+        return x;
+    }
+    std::size_t Slot(std::uint64_t key) const {
+        const std::size_t mask = tableKeys_.size() - 1;
+        std::size_t i = static_cast<std::size_t>(Mix(key)) & mask;
+        while (tableKeys_[i] != kFree && tableKeys_[i] != key) i = (i + 1) & mask;
+        return i;
+    }
     void Grow();
     void Rehash(std::size_t slots);   // a power of two
 

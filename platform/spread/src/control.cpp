@@ -14,6 +14,16 @@ std::unordered_map<HWND, std::shared_ptr<Control>>& Registry() {
     return r;
 }
 
+// The control found last: a program calls the same one many times in a row.
+struct LastFound {
+    HWND hwnd = nullptr;
+    std::shared_ptr<Control> control;
+};
+LastFound& lastFound() {
+    static LastFound last;
+    return last;
+}
+
 void MoveActive(Control& c, Coord col, Coord row) {
     Sheet& s = *c.sheet;
     if (s.activeCol == col && s.activeRow == row) return;
@@ -41,11 +51,13 @@ LRESULT CALLBACK_Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         c->hwnd = hwnd;
         c->sheet = std::make_unique<Sheet>();
         c->sheet->hwnd = hwnd;
+        if (lastFound().hwnd == hwnd) lastFound() = LastFound{};
         Registry()[hwnd] = c;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(c.get()));
         break;
     }
     case WM_NCDESTROY:
+        if (lastFound().hwnd == hwnd) lastFound() = LastFound{};
         Registry().erase(hwnd);
         break;
     case WM_GETDLGCODE:
@@ -102,9 +114,14 @@ LRESULT CALLBACK_Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 std::shared_ptr<Control> ControlOf(HWND hwnd) {
+    LastFound& last = lastFound();
+    if (hwnd == last.hwnd && hwnd) return last.control;
     auto& r = Registry();
     auto it = r.find(hwnd);
-    return it == r.end() ? nullptr : it->second;
+    if (it == r.end()) return nullptr;
+    last.hwnd = hwnd;
+    last.control = it->second;
+    return it->second;
 }
 
 void Notify(Control& c, WORD code) {

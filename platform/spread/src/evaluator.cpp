@@ -1,5 +1,6 @@
 #include "evaluator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <vector>
@@ -17,30 +18,30 @@ std::vector<HWND>& CalcWindows() {
     return w;
 }
 
-EvalVal Arith(Op op, const EvalVal& a, const EvalVal& b) {
+// a op b into a.
+void ArithInto(Op op, EvalVal& a, const EvalVal& b) {
     double x, y;
     Err e = Err::None;
-    if (!ToNumber(a, x, e)) return EvalVal::Error(e);
-    if (!ToNumber(b, y, e)) return EvalVal::Error(e);
+    if (!ToNumber(a, x, e) || !ToNumber(b, y, e)) return a.SetError(e);
     double r = 0;
     switch (op) {
     case Op::Add: r = x + y; break;
     case Op::Sub: r = x - y; break;
     case Op::Mul: r = x * y; break;
     case Op::Div:
-        if (y == 0) return EvalVal::Error(Err::Div0);
+        if (y == 0) return a.SetError(Err::Div0);
         r = x / y;
         break;
     case Op::Pow:
-        if (x == 0 && y == 0) return EvalVal::Error(Err::Num);
-        if (x == 0 && y < 0) return EvalVal::Error(Err::Div0);
-        if (x < 0 && y != std::floor(y)) return EvalVal::Error(Err::Num);
+        if (x == 0 && y == 0) return a.SetError(Err::Num);
+        if (x == 0 && y < 0) return a.SetError(Err::Div0);
+        if (x < 0 && y != std::floor(y)) return a.SetError(Err::Num);
         r = std::pow(x, y);
         break;
     default: break;
     }
-    if (std::isnan(r) || std::isinf(r)) return EvalVal::Error(Err::Num);
-    return EvalVal::Num(r);
+    if (std::isnan(r) || std::isinf(r)) return a.SetError(Err::Num);
+    a.SetNum(r);
 }
 
 // The four arithmetic operators on two numbers, the result left in a; false where Arith
@@ -62,9 +63,10 @@ bool NumericInPlace(Op op, EvalVal& a, const EvalVal& b) {
     return true;
 }
 
-EvalVal Compare(Op op, const EvalVal& a, const EvalVal& b) {
-    if (a.isError()) return a;
-    if (b.isError()) return b;
+// a op b into a (the first error of the two, else a logical).
+void CompareInto(Op op, EvalVal& a, EvalVal& b) {
+    if (a.isError()) return;
+    if (b.isError()) return a.SetError(b.err);
     int c = CompareScalars(a, b);
     bool r = false;
     switch (op) {
@@ -76,7 +78,7 @@ EvalVal Compare(Op op, const EvalVal& a, const EvalVal& b) {
     case Op::Ge: r = c >= 0; break;
     default: break;
     }
-    return EvalVal::Bool(r);
+    a.SetBool(r);
 }
 
 // Value for a custom function argument; strings get a new global block (freed by the
@@ -195,7 +197,7 @@ void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal
     SS_CALCFUNC func = cf->func;
     LONG flags = cf->flags;
     if (n.argc < cf->minArgs || (cf->maxArgs >= 0 && n.argc > cf->maxArgs)) {
-        result = EvalVal::Error(Err::Value);
+        result.SetError(Err::Value);
         return;
     }
     // Arguments on the stack for the usual few, so that a call allocates nothing for them.
@@ -209,7 +211,7 @@ void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal
     const bool byRef = (flags & SS_CUSTFUNC_WANTSTRREF) != 0;
     for (int i = 0; i < n.argc; ++i) {
         EvalVal& a = args[i];
-        if (a.t == EvalVal::T::Cell && !(flags & SS_CUSTFUNC_WANTCELLREF)) a = Deref(*this, a);
+        if (a.t == EvalVal::T::Cell && !(flags & SS_CUSTFUNC_WANTCELLREF)) a.Take(Deref(*this, a));
         ToCalcValue(a, cv[i], byRef);
     }
     SS_CALCVALUE res;
@@ -217,10 +219,10 @@ void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal
     BOOL ok = func(&res, cv, static_cast<short>(n.argc));
     for (int i = 0; i < n.argc; ++i) FreeCalcValue(cv[i]);
     if (!ok) {
-        result = EvalVal::Error(Err::Value);
+        result.SetError(Err::Value);
     } else {
-        result = FromCalcValue(res);
-        if (result.isRef()) result = Deref(*this, result);
+        result.Take(FromCalcValue(res));
+        if (result.isRef()) result.Take(Deref(*this, result));
     }
     FreeCalcValue(res);
 }
@@ -233,24 +235,60 @@ std::deque<std::vector<EvalVal>>& StackPool() {
     return pool;
 }
 std::size_t gDepth = 0;
-struct StackLease {
-    std::vector<EvalVal>* stack;
-    StackLease() {
+
+// The value stack of one evaluation. Its entries are kept from evaluation to evaluation
+// and never destroyed: a push only sets the entry's value (every push sets all of it),
+// and texts keep their storage. Entries left holding a large text give it back at the end.
+class ValueStack {
+public:
+    ValueStack() {
         auto& pool = StackPool();
         if (pool.size() <= gDepth) pool.resize(gDepth + 1);
-        stack = &pool[gDepth++];
+        slots_ = &pool[gDepth++];
+        Refresh();
     }
-    ~StackLease() {
-        stack->clear();
+    ~ValueStack() {
+        constexpr std::size_t kKeptText = 256;
+        for (std::size_t i = 0; i < high_; ++i)
+            if ((*slots_)[i].text.capacity() > kKeptText) std::wstring().swap((*slots_)[i].text);
         --gDepth;
     }
-    std::vector<EvalVal>& get() { return *stack; }
+    ValueStack(const ValueStack&) = delete;
+    ValueStack& operator=(const ValueStack&) = delete;
+
+    // A new top entry holding its last value: the caller sets it.
+    [[gnu::always_inline]] EvalVal& Push() {
+        if (top_ == size_) Grow();
+        if (top_ == high_) ++high_;
+        return base_[top_++];
+    }
+    void Pop() { --top_; }
+    void PopTo(std::size_t size) { top_ = size; }
+    std::size_t Size() const { return top_; }
+    bool Empty() const { return top_ == 0; }
+    EvalVal& Top() { return base_[top_ - 1]; }
+    EvalVal& operator[](std::size_t i) { return base_[i]; }
+    EvalVal* At(std::size_t i) { return base_ + i; }
+
+private:
+    void Grow() {
+        slots_->resize(std::max<std::size_t>(16, slots_->size() * 2));
+        Refresh();
+    }
+    void Refresh() {
+        base_ = slots_->data();
+        size_ = slots_->size();
+    }
+    std::vector<EvalVal>* slots_;
+    EvalVal* base_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t top_ = 0;
+    std::size_t high_ = 0;  // entries used in this evaluation
 };
 }  // namespace
 
-Value Evaluator::Run(const Ast& ast) {
-    StackLease lease;
-    std::vector<EvalVal>& st = lease.get();
+void Evaluator::Run(const Ast& ast, Value& out) {
+    ValueStack st;
     const std::vector<Node>& nodes = ast.nodes;
     std::size_t pc = 0;
     // A reference as the value of its cell; numbers and empty cells in place.
@@ -264,92 +302,89 @@ Value Evaluator::Run(const Ast& ast) {
                 return;
             }
         }
-        if (v.isRef()) v = Deref(*this, v);
+        if (v.isRef()) v.Take(Deref(*this, v));
     };
+    auto fail = [&out] { out = Value::Error(Err::Value); };
     while (pc < nodes.size()) {
         const Node& n = nodes[pc];
         switch (n.op) {
-        case Op::Num: {
-            EvalVal& v = st.emplace_back();
-            v.t = EvalVal::T::Number;
-            v.num = n.num;
-            break;
-        }
-        case Op::Bool: st.push_back(EvalVal::Bool(n.num != 0)); break;
-        case Op::Str: st.push_back(EvalVal::Str(ast.strings[n.str])); break;
-        case Op::Error: st.push_back(EvalVal::Error(n.err)); break;
+        case Op::Num: st.Push().SetNum(n.num); break;
+        case Op::Bool: st.Push().SetBool(n.num != 0); break;
+        case Op::Str: st.Push().SetText(ast.strings[n.str]); break;
+        case Op::Error: st.Push().SetError(n.err); break;
         case Op::Ref:
-            if (n.refInvalid || n.a.col < 1 || n.a.row < 1) {
-                st.push_back(EvalVal::Error(Err::Ref));
-            } else {
-                EvalVal& v = st.emplace_back();
-                v.t = EvalVal::T::Cell;
-                v.r = {n.a.col, n.a.row, n.a.col, n.a.row};
-            }
+            if (n.refInvalid || n.a.col < 1 || n.a.row < 1) st.Push().SetError(Err::Ref);
+            else st.Push().SetRef(EvalVal::T::Cell, {n.a.col, n.a.row, n.a.col, n.a.row});
             break;
         case Op::Range:
-            if (n.refInvalid || n.a.col < 1 || n.a.row < 1) st.push_back(EvalVal::Error(Err::Ref));
-            else st.push_back(EvalVal::RangeOf({n.a.col, n.a.row, n.b.col, n.b.row}));
+            if (n.refInvalid || n.a.col < 1 || n.a.row < 1) st.Push().SetError(Err::Ref);
+            else st.Push().SetRef(EvalVal::T::Range, {n.a.col, n.a.row, n.b.col, n.b.row});
             break;
-        case Op::Name: st.push_back(EvalVal::Error(Err::Name)); break;
-        case Op::Missing: case Op::ImplicitFalse:
-            st.push_back(n.op == Op::Missing ? EvalVal{} : EvalVal::Bool(false));
-            break;
+        case Op::Name: st.Push().SetError(Err::Name); break;
+        case Op::Missing: st.Push().SetEmpty(); break;
+        case Op::ImplicitFalse: st.Push().SetBool(false); break;
         case Op::Neg: case Op::Pos: case Op::Pct: {
-            EvalVal& v = st.back();
+            EvalVal& v = st.Top();
             scalar(v);
             double x;
             Err e = Err::None;
-            if (!ToNumber(v, x, e)) v = EvalVal::Error(e);
-            else v = EvalVal::Num(n.op == Op::Neg ? -x : (n.op == Op::Pct ? x / 100 : x));
+            if (!ToNumber(v, x, e)) v.SetError(e);
+            else v.SetNum(n.op == Op::Neg ? -x : (n.op == Op::Pct ? x / 100 : x));
             break;
         }
         case Op::Paren: break;
         case Op::Add: case Op::Sub: case Op::Mul: case Op::Div: case Op::Pow:
         case Op::Cat: case Op::Eq: case Op::Ne: case Op::Lt: case Op::Le: case Op::Gt: case Op::Ge: {
-            EvalVal& a = st[st.size() - 2];
-            EvalVal& b = st.back();
+            EvalVal& a = st[st.Size() - 2];
+            EvalVal& b = st.Top();
             scalar(a);
             scalar(b);
             if (a.t == EvalVal::T::Number && b.t == EvalVal::T::Number && n.op <= Op::Div &&
                 NumericInPlace(n.op, a, b)) {
-                st.pop_back();
+                st.Pop();
                 break;
             }
             if (n.op == Op::Cat) {
                 std::wstring x, y;
                 Err e = Err::None;
-                if (!ToText(a, x, e) || !ToText(b, y, e)) a = EvalVal::Error(e);
-                else a = EvalVal::Str(x + y);
+                if (!ToText(a, x, e) || !ToText(b, y, e)) {
+                    a.SetError(e);
+                } else {
+                    x += y;
+                    a.SetError(Err::None);
+                    a.t = EvalVal::T::Text;
+                    a.text = std::move(x);
+                }
             } else if (BinaryPrecedence(n.op) == 1) {
-                a = Compare(n.op, a, b);
+                CompareInto(n.op, a, b);
             } else {
-                a = Arith(n.op, a, b);
+                ArithInto(n.op, a, b);
             }
-            st.pop_back();
+            st.Pop();
             break;
         }
         case Op::IfJump: {
-            EvalVal c = std::move(st.back());
-            st.pop_back();
-            scalar(c);
             bool x = false;
             Err e = Err::None;
-            if (!ToLogical(c, x, e)) {
-                st.push_back(EvalVal::Error(e));
+            EvalVal& c = st.Top();
+            scalar(c);
+            const bool known = ToLogical(c, x, e);
+            st.Pop();
+            if (!known) {
+                st.Push().SetError(e);
                 pc = nodes[n.target - 1].target + 1;   // past the IF call
-                if (pc <= n.target) return ToCellValue(EvalVal::Error(Err::Value));   // jumps only go forward
+                if (pc <= n.target) return fail();     // jumps only go forward
                 continue;
             }
             if (!x) {
-                if (n.target <= pc) return ToCellValue(EvalVal::Error(Err::Value));
+                if (n.target <= pc) return fail();
                 pc = n.target;
                 continue;
             }
             break;
         }
         case Op::Jump:
-            if (n.target < pc) return ToCellValue(EvalVal::Error(Err::Value));   // jumps only go forward
+            if (n.target < pc) return fail();   // jumps only go forward
             pc = n.target + 1;
             continue;
         case Op::Call: {
@@ -357,31 +392,34 @@ Value Evaluator::Run(const Ast& ast) {
             if (n.fn >= 0 && n.fn == kIf && Builtin(n.fn).body != nullptr && n.argc >= 2) {
                 break;   // lazy IF: the chosen operand is already on the stack
             }
-            std::size_t first = st.size() - n.argc;
+            std::size_t first = st.Size() - n.argc;
             EvalVal result;
             bool found = false;
             // A built-in function is only looked up among the custom ones when one of
             // those has a built-in name.
-            if (n.fn < 0 || sheet_.CustomShadowsBuiltin()) CallCustom(ast, n, st.data() + first, result, found);
+            if (n.fn < 0 || sheet_.CustomShadowsBuiltin()) CallCustom(ast, n, st.At(first), result, found);
             if (!found) {
-                if (n.fn >= 0) CallBuiltin(n.fn, *this, st.data() + first, n.argc, result);
-                else result = EvalVal::Error(Err::Name);
+                if (n.fn >= 0) CallBuiltin(n.fn, *this, st.At(first), n.argc, result);
+                else result.SetError(Err::Name);
             }
-            st.resize(first);
-            st.push_back(std::move(result));
+            st.PopTo(first);
+            st.Push().Take(std::move(result));
             break;
         }
         }
         ++pc;
     }
-    if (st.empty()) return Value{};
-    EvalVal r = std::move(st.back());
-    if (r.isRef()) {
-        r = Deref(*this, r);
-        // A formula showing an empty cell shows 0, as in common spreadsheets.
-        if (r.t == EvalVal::T::Empty) r = EvalVal::Num(0);
+    if (st.Empty()) {
+        out = Value{};
+        return;
     }
-    return ToCellValue(r);
+    EvalVal& r = st.Top();
+    if (r.isRef()) {
+        r.Take(Deref(*this, r));
+        // A formula showing an empty cell shows 0, as in common spreadsheets.
+        if (r.t == EvalVal::T::Empty) r.SetNum(0);
+    }
+    TakeCellValue(r, out);
 }
 
 }  // namespace spread

@@ -14,7 +14,8 @@ class Sheet;
 class Evaluator : public EvalContext {
 public:
     Evaluator(Sheet& sheet, Coord col, Coord row) : sheet_(sheet), col_(col), row_(row) {}
-    Value Run(const Ast& ast);
+    // The formula's value into out.
+    void Run(const Ast& ast, Value& out);
 
     CellView View(Coord col, Coord row) override;
     bool Clip(Range& r) override;

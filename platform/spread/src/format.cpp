@@ -110,24 +110,24 @@ bool IsItem(const SS_CELLTYPEINFO& t, std::wstring_view text) {
 bool NumberForType(const SS_CELLTYPEINFO& t, double n, Value& out) {
     if (t.type == SS_TYPE_INTEGER) n = std::round(n);
     if (!InRange(t, n)) return false;
-    out = Value::Number(n == 0 ? 0.0 : n);
+    out.SetNumber(n == 0 ? 0.0 : n);
     return true;
 }
 
 bool ParseForType(const SS_CELLTYPEINFO& t, std::wstring_view text, Value& out) {
     if (text.size() > static_cast<std::size_t>(SS_LIMIT_CELL_TEXT)) return false;
-    if (text.empty()) { out = Value{}; return true; }
+    if (text.empty()) { out.SetEmpty(); return true; }
     double n = 0;
     switch (t.type) {
     case SS_TYPE_GENERAL:
-        if (ParseNumber(text, n)) out = Value::Number(n);
-        else out = Value::Text(std::wstring(text));
+        if (ParseNumber(text, n)) out.SetNumber(n);
+        else out.SetText(text);
         return true;
     case SS_TYPE_EDIT: {
         if (t.maxLength > 0 && text.size() > static_cast<std::size_t>(t.maxLength)) return false;
         if (t.caseMode == SS_CASE_UPPER) out = Value::Text(Upper(text));
         else if (t.caseMode == SS_CASE_LOWER) out = Value::Text(Lower(text));
-        else out = Value::Text(std::wstring(text));
+        else out.SetText(text);
         return true;
     }
     case SS_TYPE_NUMBER:
@@ -135,7 +135,7 @@ bool ParseForType(const SS_CELLTYPEINFO& t, std::wstring_view text, Value& out) 
     case SS_TYPE_PERCENT:
     case SS_TYPE_INTEGER: {
         std::wstring_view s = Trim(text);
-        if (s.empty()) { out = Value{}; return true; }
+        if (s.empty()) { out.SetEmpty(); return true; }
         bool pct = false;
         if (t.type == SS_TYPE_CURRENCY && !t.text.empty()) {
             std::wstring_view sign;
@@ -158,15 +158,15 @@ bool ParseForType(const SS_CELLTYPEINFO& t, std::wstring_view text, Value& out) 
         if (EqualNoCaseW(s, L"TRUE")) n = 1;
         else if (EqualNoCaseW(s, L"FALSE")) n = 0;
         else if (!ParseNumber(s, n)) return false;
-        out = Value::Number(n != 0 ? 1 : 0);
+        out.SetNumber(n != 0 ? 1 : 0);
         return true;
     }
     case SS_TYPE_COMBOBOX:
         if (!t.editable && !IsItem(t, text)) return false;
-        out = Value::Text(std::wstring(text));
+        out.SetText(text);
         return true;
     default:
-        out = Value::Text(std::wstring(text));
+        out.SetText(text);
         return true;
     }
 }

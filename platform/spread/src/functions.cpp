@@ -91,6 +91,40 @@ Value ToCellValue(const EvalVal& v) {
     }
 }
 
+void TakeCellValue(EvalVal& v, Value& out) {
+    out.err = Err::None;
+    out.num = 0;
+    switch (v.t) {
+    case EvalVal::T::Empty: out.kind = Kind::Empty; break;
+    case EvalVal::T::Number:
+        if (std::isnan(v.num) || std::isinf(v.num)) {
+            out.kind = Kind::Error;
+            out.err = Err::Num;
+        } else {
+            out.kind = Kind::Number;
+            out.num = v.num == 0 ? 0.0 : v.num;
+        }
+        break;
+    case EvalVal::T::Text:
+        out.kind = Kind::Text;
+        out.text = std::move(v.text);
+        return;
+    case EvalVal::T::Error:
+        out.kind = Kind::Error;
+        out.err = v.err;
+        break;
+    case EvalVal::T::Logical:
+        out.kind = Kind::Logical;
+        out.num = v.num != 0 ? 1 : 0;
+        break;
+    default:
+        out.kind = Kind::Error;
+        out.err = Err::Value;
+        break;
+    }
+    out.text.clear();
+}
+
 int CompareScalars(const EvalVal& a, const EvalVal& b) {
     // Class 0 numbers, 1 texts, 2 logicals; an empty value takes the other side's class.
     auto cls = [](const EvalVal& v) {

@@ -32,6 +32,40 @@ struct EvalVal {
     bool isError() const { return t == T::Error; }
     bool isRef() const { return t == T::Cell || t == T::Range; }
     bool isLogical() const { return t == T::Logical; }
+
+    // The same values set in place: assigning a made value moves its text, and a move
+    // copies even an empty short text through a library call, on the evaluator's hottest
+    // path.
+    void SetNum(double n) { SetPlain(T::Number, Err::None, n); }
+    void SetBool(bool b) { SetPlain(T::Logical, Err::None, b ? 1 : 0); }
+    void SetError(Err e) { SetPlain(T::Error, e, 0); }
+    void SetEmpty() { SetPlain(T::Empty, Err::None, 0); }
+    void SetText(std::wstring_view s) {
+        SetPlain(T::Text, Err::None, 0);
+        text.assign(s);
+    }
+    void SetRef(T kind, const Range& rg) {
+        SetPlain(kind, Err::None, 0);
+        r = rg;
+    }
+    // o's value, its text moved only when it is a text.
+    void Take(EvalVal&& o) {
+        if (o.t == T::Text) text = std::move(o.text);
+        else text.clear();
+        t = o.t;
+        err = o.err;
+        num = o.num;
+        r = o.r;
+    }
+
+private:
+    void SetPlain(T kind, Err e, double n) {
+        t = kind;
+        err = e;
+        num = n;
+        text.clear();
+        r = Range{};
+    }
 };
 
 // A cell as functions see it, without copying its text.
@@ -92,6 +126,8 @@ bool ToLogical(const EvalVal& v, bool& out, Err& err);
 // Scalar to text: numbers as FormatNumber, logicals "TRUE" and "FALSE".
 bool ToText(const EvalVal& v, std::wstring& out, Err& err);
 Value ToCellValue(const EvalVal& v);
+// The same into out, v's text moved (v is left a valid value).
+void TakeCellValue(EvalVal& v, Value& out);
 // Common spreadsheet ordering: numbers < texts (without case) < logicals; empty compares as
 // 0, "" or FALSE.
 int CompareScalars(const EvalVal& a, const EvalVal& b);

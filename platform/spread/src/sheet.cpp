@@ -311,7 +311,7 @@ bool Sheet::SetNumberText(Coord col, Coord row, double n, std::wstring_view text
     const SS_CELLTYPEINFO& type = TypeOf(cell, col, row);
     Value v;
     if (type.type == SS_TYPE_GENERAL) {
-        v = Value::Number(n);
+        v.SetNumber(n);
     } else if (type.type == SS_TYPE_NUMBER || type.type == SS_TYPE_INTEGER || type.type == SS_TYPE_PERCENT) {
         if (!NumberForType(type, n, v)) return false;
     } else {
@@ -340,8 +340,7 @@ std::uint32_t Sheet::NewFormula() {
     return static_cast<std::uint32_t>(formulas_.size() - 1);
 }
 
-void Sheet::DropFormula(CellData& c) {
-    if (c.formula == kNone) return;
+void Sheet::DropInstalledFormula(CellData& c) {
     std::uint32_t id = c.formula;
     Formula& f = formulas_[id];
     deps_.Remove(id, f);

@@ -215,7 +215,11 @@ private:
     friend class Evaluator;
     // Formulas
     std::uint32_t NewFormula();
-    void DropFormula(CellData& c);
+    // Most cells set hold no formula: that test is made without a call.
+    void DropFormula(CellData& c) {
+        if (c.formula != kNone) DropInstalledFormula(c);
+    }
+    void DropInstalledFormula(CellData& c);
     void EvaluateFormula(std::uint32_t id);
     void RunPass(std::vector<std::uint32_t>& pending);
     // Keeps customShadowsBuiltin_ in step after a custom function was added or removed.

@@ -50,8 +50,9 @@ std::wstring FormatNumber(double n) {
 void FormatNumberInto(double n, std::wstring& out, bool* exact) {
     if (exact) *exact = false;
     auto put = [&out](const char* from, const char* to) {
-        out.clear();
-        for (const char* c = from; c != to; ++c) out += static_cast<wchar_t>(*c == 'e' ? 'E' : *c);
+        out.resize(static_cast<std::size_t>(to - from));
+        wchar_t* w = out.data();
+        for (const char* c = from; c != to; ++c) *w++ = static_cast<wchar_t>(*c == 'e' ? 'E' : *c);
     };
     if (std::isnan(n) || std::isinf(n)) {
         out = L"#NUM!";

@@ -25,6 +25,26 @@ struct Value {
     static Value Error(Err e) { Value v; v.kind = Kind::Error; v.err = e; return v; }
     static Value Logical(bool b) { Value v; v.kind = Kind::Logical; v.num = b ? 1 : 0; return v; }
     bool isError() const { return kind == Kind::Error; }
+    // In place: assigning a made value moves its text, and a move copies even an empty
+    // short text through a library call, on every value a calculation sets.
+    void SetNumber(double n) {
+        kind = Kind::Number;
+        err = Err::None;
+        num = n;
+        text.clear();
+    }
+    void SetEmpty() {
+        kind = Kind::Empty;
+        err = Err::None;
+        num = 0;
+        text.clear();
+    }
+    void SetText(std::wstring_view s) {
+        kind = Kind::Text;
+        err = Err::None;
+        num = 0;
+        text.assign(s);
+    }
     bool operator==(const Value& o) const {
         return kind == o.kind && err == o.err && num == o.num && text == o.text;
     }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -130,6 +131,63 @@ BOOL FindCloseChangeNotification(HANDLE change) {
         inotify_rm_watch(n.fd, wd);  // fails harmlessly when the folder is gone
     }
     return TRUE;
+}
+
+namespace {
+
+// WAIT_OBJECT_0 + index, WAIT_TIMEOUT, or WAIT_FAILED when a handle is unknown; the
+// caller holds the notifier's lock and has drained the queue.
+DWORD signalledAmong(Notifier& n, DWORD count, const HANDLE* handles, bool waitAll) {
+    DWORD first = WAIT_TIMEOUT;
+    bool all = true;
+    for (DWORD i = 0; i < count; ++i) {
+        const auto it = n.handles.find(handles[i]);
+        if (it == n.handles.end()) {
+            SetLastError(ERROR_INVALID_HANDLE);
+            return WAIT_FAILED;
+        }
+        if (it->second.signalled) {
+            if (first == WAIT_TIMEOUT) first = WAIT_OBJECT_0 + i;
+        } else {
+            all = false;
+        }
+    }
+    if (waitAll) return all ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    return first;
+}
+
+}  // namespace
+
+DWORD WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL waitAll, DWORD milliseconds) {
+    if (count == 0 || count > MAXIMUM_WAIT_OBJECTS || !handles) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return WAIT_FAILED;
+    }
+    Notifier& n = notifier();
+    std::unique_lock<std::mutex> lock(n.mutex);
+    n.drain();
+    DWORD r = signalledAmong(n, count, handles, waitAll != FALSE);
+    if (r != WAIT_TIMEOUT || milliseconds == 0) return r;
+    // Waits for queued changes until one answers or the time is up.
+    using Clock = std::chrono::steady_clock;
+    const bool forever = milliseconds == INFINITE;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        int wait = -1;
+        if (!forever) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+            if (left <= 0) return WAIT_TIMEOUT;
+            wait = static_cast<int>(std::min<long long>(left, INT32_MAX));
+        }
+        const int fd = n.fd;
+        lock.unlock();
+        pollfd p{fd, POLLIN, 0};
+        ::poll(&p, 1, wait);
+        lock.lock();
+        n.drain();
+        r = signalledAmong(n, count, handles, waitAll != FALSE);
+        if (r != WAIT_TIMEOUT) return r;
+    }
 }
 
 DWORD WaitForSingleObject(HANDLE change, DWORD milliseconds) {

@@ -250,16 +250,22 @@ BOOL FindNext(HANDLE h, Data* data) {
     return TRUE;
 }
 
+// A host path cut to its last component.
+void NameOfHostPath(std::string& name) {
+    while (name.size() > 1 && name.back() == '/') name.pop_back();
+    const auto pos = name.find_last_of('/');
+    if (pos != std::string::npos) name.erase(0, pos + 1);
+}
+
 // The entry at hostPath and its name; false, with the last error set, when it is missing.
+
 bool StatHost(const std::string& hostPath, struct stat& st, std::string& name) {
     if (::stat(hostPath.c_str(), &st) != 0) {
         SetLastError(win::detail::ErrorFromErrno(errno, hostPath));
         return false;
     }
     name = hostPath;
-    while (name.size() > 1 && name.back() == '/') name.pop_back();
-    const auto pos = name.find_last_of('/');
-    if (pos != std::string::npos) name.erase(0, pos + 1);
+    NameOfHostPath(name);
     return true;
 }
 
@@ -429,7 +435,11 @@ BOOL GetFileAttributesExW(LPCWSTR path, GET_FILEEX_INFO_LEVELS level, WIN32_FILE
     }
     struct stat st {};
     std::string name;
-    if (!StatHost(HostPathFromWindows(path), st, name)) return FALSE;
+    if (!win::detail::StatWindowsPath(path, name, st)) {
+        SetLastError(win::detail::ErrorFromErrno(errno, name));
+        return FALSE;
+    }
+    NameOfHostPath(name);
     FillAttributeData(name, st, *data);
     SetLastError(ERROR_SUCCESS);
     return TRUE;

@@ -3,6 +3,7 @@
 
 #include "win/files.h"
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <ctime>
@@ -29,5 +30,10 @@ bool ReadHost(const std::string& hostPath, std::string& bytes, std::uint64_t max
 // coarse, so a younger time might not change with the next entry). Null when the
 // directory cannot be listed.
 std::shared_ptr<const std::vector<std::string>> DirectoryNames(const std::string& hostDir);
+
+// stat of the host path a Windows path names (HostPathFromWindows): a path that exists as
+// spelt takes one look-up, not one to find it and another to examine it. False with errno
+// set when it does not exist; hostPath is the path examined either way.
+bool StatWindowsPath(std::wstring_view winPath, std::string& hostPath, struct stat& st);
 
 }  // namespace win::detail

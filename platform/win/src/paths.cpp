@@ -80,19 +80,27 @@ std::wstring DirectoryPart(std::wstring_view winPath) {
 
 }  // namespace win
 
-std::string HostPathFromWindowsA(std::string_view path) {
+namespace {
+
+// A Windows path taken apart lexically ("." and ".." resolved as Windows does), and the
+// host path it names when it exists exactly as spelt.
+struct LexicalPath {
     std::string root;  // empty: relative to the current directory
+    std::vector<std::string> parts;
+    bool trailingSep = false;
+    std::string spelt;
+};
+
+LexicalPath Lexical(std::string_view path) {
+    LexicalPath l;
     std::size_t i = 0;
     if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
-        root = win::DriveRoot(static_cast<wchar_t>(path[0]));
+        l.root = win::DriveRoot(static_cast<wchar_t>(path[0]));
         i = 2;
     } else if (!path.empty() && IsSep(path[0])) {
-        root = "/";
+        l.root = "/";
     }
-    const bool trailingSep = !path.empty() && IsSep(path.back());
-
-    // Lexical resolution of "." and "..", as Windows does it.
-    std::vector<std::string> parts;
+    l.trailingSep = !path.empty() && IsSep(path.back());
     while (i < path.size()) {
         while (i < path.size() && IsSep(path[i])) ++i;
         std::size_t j = i;
@@ -102,39 +110,64 @@ std::string HostPathFromWindowsA(std::string_view path) {
         i = j;
         if (part == ".") continue;
         if (part == "..") {
-            if (!parts.empty() && parts.back() != "..") parts.pop_back();
-            else if (root.empty()) parts.push_back(part);  // relative: may climb above the current directory
+            if (!l.parts.empty() && l.parts.back() != "..") l.parts.pop_back();
+            else if (l.root.empty()) l.parts.push_back(part);  // relative: may climb above the current directory
             continue;
         }
-        parts.push_back(std::move(part));
+        l.parts.push_back(std::move(part));
     }
+    l.spelt = l.root;
+    for (const std::string& part : l.parts) l.spelt = Join(l.spelt, part);
+    return l;
+}
 
-    // Components matched without case where the exact name does not exist. A path that
-    // exists as spelt is its own match throughout (one look-up instead of one a component).
-    std::string spelt = root;
-    for (const std::string& part : parts) spelt = Join(spelt, part);
-    std::string out = root;
-    if (parts.empty() || Exists(spelt)) {
-        out = std::move(spelt);
-    } else {
-        bool resolving = true;
-        for (const std::string& part : parts) {
-            std::string candidate = Join(out, part);
-            if (resolving && part != ".." && !Exists(candidate)) {
-                const std::string actual = MatchNoCase(out, part);
-                if (!actual.empty()) {
-                    candidate = Join(out, actual);
-                } else {
-                    resolving = false;  // nothing below a missing component can exist
-                }
-            }
-            out = std::move(candidate);
-        }
-    }
+std::string Finished(std::string out, bool trailingSep) {
     if (out.empty()) out = ".";
     if (trailingSep && out.back() != '/') out += '/';
     return out;
 }
+
+// Components matched without case where the exact name does not exist.
+std::string ResolvedNoCase(const LexicalPath& l) {
+    std::string out = l.root;
+    bool resolving = true;
+    for (const std::string& part : l.parts) {
+        std::string candidate = Join(out, part);
+        if (resolving && part != ".." && !Exists(candidate)) {
+            const std::string actual = MatchNoCase(out, part);
+            if (!actual.empty()) {
+                candidate = Join(out, actual);
+            } else {
+                resolving = false;  // nothing below a missing component can exist
+            }
+        }
+        out = std::move(candidate);
+    }
+    return Finished(std::move(out), l.trailingSep);
+}
+
+}  // namespace
+
+std::string HostPathFromWindowsA(std::string_view path) {
+    LexicalPath l = Lexical(path);
+    // A path that exists as spelt is its own match throughout (one look-up instead of one
+    // a component).
+    if (l.parts.empty() || Exists(l.spelt)) return Finished(std::move(l.spelt), l.trailingSep);
+    return ResolvedNoCase(l);
+}
+
+namespace win::detail {
+
+bool StatWindowsPath(std::wstring_view winPath, std::string& hostPath, struct stat& st) {
+    LexicalPath l = Lexical(Utf8FromWide(winPath));
+    hostPath = Finished(l.spelt, l.trailingSep);
+    if (::stat(hostPath.c_str(), &st) == 0) return true;
+    if (l.parts.empty()) return false;
+    hostPath = ResolvedNoCase(l);
+    return ::stat(hostPath.c_str(), &st) == 0;
+}
+
+}  // namespace win::detail
 
 std::string HostPathFromWindows(std::wstring_view winPath) {
     return HostPathFromWindowsA(Utf8FromWide(winPath));

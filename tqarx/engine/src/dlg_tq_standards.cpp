@@ -1,6 +1,7 @@
 #include "engine/dlg_tq_standards.h"
 
 #include "engine/step_timers.h"
+#include "engine/table_lookup.h"
 
 CDlgTqStandards::CDlgTqStandards(CWnd* parent) : CDialog(IDD, parent) {}
 
@@ -17,6 +18,9 @@ Acad::ErrorStatus CDlgTqStandards::evaluate() {
     // evaluation may start from the sheet of the last one only where that cannot show).
     // Each step is timed (loadFile times itself); a failed step leaves its timer
     // running, which shows where the run stopped.
+    // One look at the data files' folders serves the whole evaluation: finding the
+    // standard, and every look-up of its pass.
+    const KmDataFileSnapshot dataFiles;
     const bool evaluates = m_data.evalMode == KmDlgStandardsData::kMacroMode ||
                            m_data.evalMode == KmDlgStandardsData::kValueMode;
     const Acad::ErrorStatus loaded =

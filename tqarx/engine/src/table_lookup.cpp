@@ -129,10 +129,42 @@ HANDLE watchFolderOf(const Zk_String& candidate) {
     return INVALID_HANDLE_VALUE;
 }
 
+bool youngEnough(const Located& l, std::chrono::steady_clock::time_point now) { return now - l.found <= kMaxLocatedAge; }
+
+// Once per snapshot, at its first check: the folders of every kept entry asked at once
+// (one look at the change queue instead of one per entry and folder). When none changed,
+// every entry young enough counts as checked in this snapshot; otherwise each is checked
+// on its own when asked for.
+void checkAllKept(std::uint64_t snapshot, std::chrono::steady_clock::time_point now) {
+    static std::uint64_t checkedIn = 0;
+    if (checkedIn == snapshot) return;
+    checkedIn = snapshot;
+    static std::vector<Located*> entries;
+    static std::vector<HANDLE> handles;
+    entries.clear();
+    handles.clear();
+    for (auto& [key, l] : locatedFiles().byKey) {
+        if (l.quietIn == snapshot || !youngEnough(l, now)) continue;
+        entries.push_back(&l);
+        handles.insert(handles.end(), l.watches.begin(), l.watches.end());
+    }
+    for (std::size_t at = 0; at < handles.size(); at += MAXIMUM_WAIT_OBJECTS) {
+        const DWORD count = static_cast<DWORD>(std::min<std::size_t>(MAXIMUM_WAIT_OBJECTS, handles.size() - at));
+        if (WaitForMultipleObjects(count, handles.data() + at, FALSE, 0) != WAIT_TIMEOUT) return;
+    }
+    for (Located* l : entries) l->quietIn = snapshot;
+}
+
 bool quiet(Located& l) {
-    if (std::chrono::steady_clock::now() - l.found > kMaxLocatedAge) return false;
     const std::uint64_t snapshot = currentSnapshot();
+    // Checked in this snapshot: holds for the rest of it, whatever its age by now.
     if (snapshot != 0 && l.quietIn == snapshot) return true;
+    const auto now = std::chrono::steady_clock::now();
+    if (!youngEnough(l, now)) return false;
+    if (snapshot != 0) {
+        checkAllKept(snapshot, now);
+        if (l.quietIn == snapshot) return true;
+    }
     for (HANDLE h : l.watches)
         if (WaitForSingleObject(h, 0) != WAIT_TIMEOUT) return false;
     l.quietIn = snapshot;

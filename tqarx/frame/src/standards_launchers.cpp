@@ -1,5 +1,7 @@
 #include "frame/standards_launchers.h"
 
+#include <utility>
+
 #include "engine/dlg_tq_standards.h"
 #include "engine/km_dlg_standards_data.h"
 #include "frame/launch.h"
@@ -14,9 +16,9 @@ bool StartDlgStandardsTq(KmDlgStandardsData& data) {
         void* dlg;
         ~Release() { gTqDlgsMgr.releaseDlg(dlg); }
     } release{dlg};
-    dlg->data() = data;
+    dlg->data() = data;  // a copy: a failed evaluation leaves the caller's data as it was
     if (dlg->evaluate() != Acad::eOk) return false;
-    data = dlg->data();
+    data = std::move(dlg->data());  // the pooled window's data is set anew at its next use
     return true;
 }
 

@@ -18,6 +18,7 @@ constexpr DWORD WAIT_OBJECT_0 = 0;
 constexpr DWORD WAIT_TIMEOUT = 258;
 constexpr DWORD WAIT_FAILED = 0xFFFFFFFF;
 constexpr DWORD INFINITE = 0xFFFFFFFF;
+constexpr DWORD MAXIMUM_WAIT_OBJECTS = 64;
 
 // INVALID_HANDLE_VALUE when the folder does not exist or cannot be watched.
 HANDLE FindFirstChangeNotificationW(LPCWSTR folder, BOOL watchSubtree, DWORD filter);
@@ -26,3 +27,7 @@ BOOL FindCloseChangeNotification(HANDLE change);
 // For change notification handles: WAIT_OBJECT_0 when signalled, WAIT_TIMEOUT when not
 // within milliseconds (0: just look), WAIT_FAILED for another handle.
 DWORD WaitForSingleObject(HANDLE change, DWORD milliseconds);
+// The same for up to MAXIMUM_WAIT_OBJECTS handles at one look at the change queue:
+// WAIT_OBJECT_0 + the index of the first signalled one (waitAll: WAIT_OBJECT_0 once all
+// are), WAIT_TIMEOUT, or WAIT_FAILED for a bad count or a handle that is none.
+DWORD WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL waitAll, DWORD milliseconds);

@@ -98,4 +98,36 @@ TEST(ChangeNotify, AWaitWithATimeOutEndsAtTheChangeOrTheTime) {
     FindCloseChangeNotification(h);
 }
 
+TEST(ChangeNotify, SeveralHandlesAreAskedAtOnce) {
+    TempDir t;
+    t.mkdir("a");
+    t.mkdir("b");
+    t.mkdir("c");
+    HANDLE h[3] = {FindFirstChangeNotificationW(L"T:\\a", FALSE, kAll), FindFirstChangeNotificationW(L"T:\\b", FALSE, kAll),
+                   FindFirstChangeNotificationW(L"T:\\c", FALSE, kAll)};
+    for (HANDLE one : h) ASSERT_NE(one, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(WaitForMultipleObjects(3, h, FALSE, 0), WAIT_TIMEOUT);
+    t.write("c/x", "1");
+    t.write("b/x", "1");
+    EXPECT_EQ(WaitForMultipleObjects(3, h, FALSE, 0), WAIT_OBJECT_0 + 1);  // the first signalled
+    EXPECT_EQ(WaitForMultipleObjects(3, h, TRUE, 0), WAIT_TIMEOUT);        // a is quiet
+    EXPECT_EQ(WaitForMultipleObjects(2, h + 1, TRUE, 0), WAIT_OBJECT_0);
+    ASSERT_TRUE(FindNextChangeNotification(h[1]));
+    EXPECT_EQ(WaitForMultipleObjects(3, h, FALSE, 0), WAIT_OBJECT_0 + 2);
+    // A wait with a time-out ends at a change of any of them.
+    ASSERT_TRUE(FindNextChangeNotification(h[2]));
+    EXPECT_EQ(WaitForMultipleObjects(3, h, FALSE, 20), WAIT_TIMEOUT);
+    t.write("a/x", "1");
+    EXPECT_EQ(WaitForMultipleObjects(3, h, FALSE, 1000), WAIT_OBJECT_0);
+
+    // Bad requests fail without a look.
+    HANDLE bad[2] = {h[0], nullptr};
+    EXPECT_EQ(WaitForMultipleObjects(2, bad, FALSE, 0), WAIT_FAILED);
+    EXPECT_EQ(WaitForMultipleObjects(0, h, FALSE, 0), WAIT_FAILED);
+    EXPECT_EQ(WaitForMultipleObjects(MAXIMUM_WAIT_OBJECTS + 1, h, FALSE, 0), WAIT_FAILED);
+    EXPECT_EQ(WaitForMultipleObjects(1, nullptr, FALSE, 0), WAIT_FAILED);
+    for (HANDLE one : h) EXPECT_TRUE(FindCloseChangeNotification(one));
+    EXPECT_EQ(WaitForMultipleObjects(1, h, FALSE, 0), WAIT_FAILED);
+}
+
 }  // namespace

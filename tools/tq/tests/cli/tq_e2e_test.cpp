@@ -29,6 +29,16 @@ TEST_F(TqProgram, ValueModeWithTheBundledLibraryByDefault) {
     EXPECT_NE(run.out.find("\"ok\":true"), std::string::npos);
 }
 
+TEST_F(TqProgram, TimingsGiveTheStepsTheirMeasuredTime) {
+    const TqRun run = tq("eval EndPlate Thickness=20 Column=HEB240 --json --timings");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string key = "\"gCalcCells\":{\"seconds\":";
+    const std::size_t at = run.out.find(key);
+    ASSERT_NE(at, std::string::npos) << run.out;
+    EXPECT_GT(std::stod(run.out.substr(at + key.size())), 0.0) << run.out;
+    EXPECT_EQ(tq("eval EndPlate Thickness=20 Column=HEB240 --json").out.find("timings"), std::string::npos);
+}
+
 TEST_F(TqProgram, MacroModeWritesTheChangedMacro) {
     const fs::path macro = dir / "EndPlate.macro";
     fs::copy_file(fs::path(TQ_SOURCE_DIR) / "examples/macros/EndPlate.macro", macro);

@@ -281,6 +281,42 @@ TEST_F(DataFiles, APassReadsEachDataFileAsItsFirstLookUpFoundIt) {
     }
 }
 
+// A pass first asks the folders of every kept name at once; when one of them changed,
+// each name is checked on its own, so only the changed file is read again.
+TEST_F(DataFiles, APassSeesTheOneChangedFileAmongManyKept) {
+    const auto settle = [&](const std::string& relative) {
+        const std::filesystem::path path = lib.root() / relative;
+        std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) - std::chrono::hours(1));
+    };
+    // More folders to watch than one look can take (two or three for each name).
+    constexpr int kNames = 40;
+    for (int i = 0; i < kNames; ++i) {
+        const std::string file = "Connection Standards/Data/n" + std::to_string(i) + ".txt";
+        lib.write(file, "k\t" + std::to_string(i) + "\n");
+        settle(file);
+    }
+    lib.write("Connection Standards/up.txt", "k\tbefore\n");
+    settle("Connection Standards/up.txt");
+    const auto lookUp = [&](const std::wstring& name) { return call(L"GETCELL", {txt(name.c_str()), txt(L"k")}); };
+    {
+        const KmDataFileSnapshot pass;
+        for (int i = 0; i < kNames; ++i)
+            EXPECT_TRUE(isText(lookUp(L"n" + std::to_wstring(i) + L".txt"), std::to_wstring(i).c_str()));
+        EXPECT_TRUE(isText(lookUp(L"up.txt"), L"before"));
+    }
+    lib.write("Connection Standards/up.txt", "k\tafter\n");
+    for (int round = 0; round < 2; ++round) {  // the change, then all quiet again
+        const KmDataFileSnapshot pass;
+        EXPECT_TRUE(isText(lookUp(L"n7.txt"), L"7"));
+        EXPECT_TRUE(isText(lookUp(L"up.txt"), L"after"));
+        EXPECT_TRUE(isText(lookUp(L"n39.txt"), L"39"));
+    }
+    lib.write("Connection Standards/Data/n39.txt", "k\tchanged\n");
+    const KmDataFileSnapshot pass;
+    EXPECT_TRUE(isText(lookUp(L"n39.txt"), L"changed"));
+    EXPECT_TRUE(isText(lookUp(L"up.txt"), L"after"));
+}
+
 TEST_F(DataFiles, BinaryEmptyOrOversizedFilesFail) {
     lib.write("Connection Standards/Data/bin.txt", std::string("k\t1\n\0\x01\x02", 7));
     EXPECT_FALSE(call(L"GETCELL", {txt(L"bin.txt"), txt(L"k")}).ok);
