@@ -1,7 +1,5 @@
 #include "frame/standards_launchers.h"
 
-#include <utility>
-
 #include "engine/dlg_tq_standards.h"
 #include "engine/km_dlg_standards_data.h"
 #include "frame/launch.h"
@@ -16,9 +14,9 @@ bool StartDlgStandardsTq(KmDlgStandardsData& data) {
         void* dlg;
         ~Release() { gTqDlgsMgr.releaseDlg(dlg); }
     } release{dlg};
-    dlg->data() = data;  // a copy: a failed evaluation leaves the caller's data as it was
+    dlg->data() = data;
     if (dlg->evaluate() != Acad::eOk) return false;
-    data = std::move(dlg->data());  // the pooled window's data is set anew at its next use
+    data = dlg->data();
     return true;
 }
 

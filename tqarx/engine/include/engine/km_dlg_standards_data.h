@@ -21,8 +21,6 @@ public:
     KmDlgStandardsData() = default;
     KmDlgStandardsData(const KmDlgStandardsData&) = default;
     KmDlgStandardsData& operator=(const KmDlgStandardsData&) = default;
-    KmDlgStandardsData(KmDlgStandardsData&&) = default;
-    KmDlgStandardsData& operator=(KmDlgStandardsData&&) = default;
     virtual ~KmDlgStandardsData();
 
     // Prepares a macro-mode request. Both pointers are required (else eInvalidInput and

@@ -17,11 +17,6 @@ class KmDlgStandardsData;  // engine/km_dlg_standards_data.h
 
 class KmVarCells {
 public:
-    KmVarCells() = default;
-    KmVarCells(const KmVarCells&) = default;
-    KmVarCells(KmVarCells&&) = default;
-    KmVarCells& operator=(const KmVarCells&) = default;
-    KmVarCells& operator=(KmVarCells&&) = default;
     virtual ~KmVarCells() = default;
 
     int length() const { return m_cells.length(); }
