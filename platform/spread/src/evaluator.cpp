@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
+#include <memory>
 #include <vector>
 
 #include "date_serial.h"
@@ -230,8 +230,8 @@ void Evaluator::CallCustom(const Ast& ast, const Node& n, EvalVal* args, EvalVal
 namespace {
 // Value stacks reused across evaluations; one per nesting level, since a custom function
 // may calculate another formula while this one runs.
-std::deque<std::vector<EvalVal>>& StackPool() {
-    static std::deque<std::vector<EvalVal>> pool;   // deque: growing keeps references
+std::vector<std::unique_ptr<std::vector<EvalVal>>>& StackPool() {
+    static std::vector<std::unique_ptr<std::vector<EvalVal>>> pool;   // growing keeps each stack in place
     return pool;
 }
 std::size_t gDepth = 0;
@@ -243,8 +243,8 @@ class ValueStack {
 public:
     ValueStack() {
         auto& pool = StackPool();
-        if (pool.size() <= gDepth) pool.resize(gDepth + 1);
-        slots_ = &pool[gDepth++];
+        if (pool.size() <= gDepth) pool.push_back(std::make_unique<std::vector<EvalVal>>());
+        slots_ = pool[gDepth++].get();
         Refresh();
     }
     ~ValueStack() {
