@@ -431,7 +431,9 @@ const ExactIndex* Sheet::Index(const Range& r0) {
     if (n < 64) return nullptr;
     auto key = std::make_tuple(r.col1, r.row1, r.col2, r.row2);
     auto it = indexCache_.find(key);
-    if (it != indexCache_.end() && it->second.gen == cacheGen_) return it->second.index.get();
+    if (it != indexCache_.end() &&
+        (it->second.gen == cacheGen_ || (vertical && it->second.columnVersion == store_.ColumnVersion(r.col1))))
+        return it->second.index.get();
     if (indexCache_.size() > 256) indexCache_.clear();
     auto idx = std::make_unique<ExactIndex>();
     idx->reserve(static_cast<std::size_t>(std::min<Coord>(n, 1 << 20)));
@@ -442,6 +444,7 @@ const ExactIndex* Sheet::Index(const Range& r0) {
     }
     IndexEntry& e = indexCache_[key];
     e.gen = cacheGen_;
+    e.columnVersion = vertical ? store_.ColumnVersion(r.col1) : 0;
     e.index = std::move(idx);
     e.uses = 0;
     return e.index.get();

@@ -15,6 +15,15 @@ void CellStore::Clear() {
     count_ = 0;
     texts_.clear();
     freeTexts_.clear();
+    clearedAt_ = ++versions_;
+    columnVersions_.clear();
+}
+
+void CellStore::TouchColumn(Coord col) {
+    if (col < 0) return;
+    const std::size_t c = static_cast<std::size_t>(col);
+    if (c >= columnVersions_.size()) columnVersions_.resize(c + 1, clearedAt_);
+    columnVersions_[c] = ++versions_;
 }
 
 void CellStore::Reserve(std::size_t n) {
@@ -69,6 +78,7 @@ void CellStore::Erase(Coord col, Coord row) {
     std::size_t mask = tableKeys_.size() - 1;
     std::size_t s = Slot(CellKey(col, row));
     if (tableKeys_[s] == kFree) return;
+    TouchColumn(col);
     std::uint32_t idx = tableIdx_[s];
     if (cells_[idx].text != kNone) FreeText(cells_[idx].text);
     cells_[idx] = CellData{};
@@ -124,6 +134,8 @@ void CellStore::FreeText(std::uint32_t id) {
 }
 
 void CellStore::SetValue(CellData& c, const Value& v) {
+    const std::size_t index = static_cast<std::size_t>(&c - cells_.data());
+    if (index < keys_.size() && keys_[index] != kFree) TouchColumn(KeyCol(keys_[index]));
     if (v.kind == Kind::Text) {
         if (c.text != kNone) texts_[c.text] = v.text;
         else c.text = AddText(v.text);

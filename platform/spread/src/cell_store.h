@@ -60,6 +60,15 @@ public:
 
     // Value of a cell in the compact form.
     void SetValue(CellData& c, const Value& v);
+
+    // Changes whenever a value in the column may have changed through this store (set,
+    // erased, all cleared); what is built from a column's values holds while it is equal.
+    // Cells changed through a CellData reference directly (moving blocks of cells) are not
+    // seen: such changes drop what was built.
+    std::uint64_t ColumnVersion(Coord col) const {
+        const std::size_t c = static_cast<std::size_t>(col);
+        return c < columnVersions_.size() ? columnVersions_[c] : clearedAt_;
+    }
     Value GetValue(const CellData& c) const;
 
     std::size_t MemoryBytes() const;
@@ -91,6 +100,10 @@ private:
     std::size_t count_ = 0;
     std::vector<std::wstring> texts_;
     std::vector<std::uint32_t> freeTexts_;
+    void TouchColumn(Coord col);
+    std::vector<std::uint64_t> columnVersions_;  // by column, grown as columns are touched
+    std::uint64_t versions_ = 0;                  // the last version handed out
+    std::uint64_t clearedAt_ = 0;                 // version of columns untouched since Clear
 };
 
 }  // namespace spread

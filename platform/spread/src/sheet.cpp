@@ -190,6 +190,7 @@ bool Sheet::SetMaxCols(Coord n) {
     }
     maxCols_ = n;
     ++cacheGen_;
+    indexCache_.clear();  // cells beyond the new edge read differently
     if (AutoCalc() && !formulas_.empty()) RecalcAll();
     return true;
 }
@@ -206,6 +207,7 @@ bool Sheet::SetMaxRows(Coord n) {
     }
     maxRows_ = n;
     ++cacheGen_;
+    indexCache_.clear();  // cells beyond the new edge read differently
     if (AutoCalc() && !formulas_.empty()) RecalcAll();
     return true;
 }

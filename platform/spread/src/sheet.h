@@ -293,7 +293,14 @@ private:
     std::uint64_t cacheGen_ = 1;
     struct AggEntry { std::uint64_t gen; Coord row2; AggState state; };
     std::unordered_map<std::uint64_t, std::vector<AggEntry>> aggCache_;
-    struct IndexEntry { std::uint64_t gen; std::unique_ptr<ExactIndex> index; int uses; };
+    // A one-column index also holds across passes while its column's version is the one it
+    // was built from.
+    struct IndexEntry {
+        std::uint64_t gen;
+        std::uint64_t columnVersion;
+        std::unique_ptr<ExactIndex> index;
+        int uses;
+    };
     std::map<std::tuple<Coord, Coord, Coord, Coord>, IndexEntry> indexCache_;
 };
 

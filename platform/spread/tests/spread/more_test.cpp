@@ -68,6 +68,49 @@ TEST_F(MoreTest, LookupsOverLargeTablesUseTheSameRules) {
     EXPECT_EQ(Calc(L"SUM(B1:B2000)", 5, 6), L"2000000");
 }
 
+// The index of a one-column table is kept from one calculation to the next while no value
+// of its column changes; every way of changing the column is seen.
+TEST_F(MoreTest, AKeptTableIndexFollowsEveryChangeOfItsColumn) {
+    SSSetMaxRows(ss, 400);
+    for (SS_COORD r = 1; r <= 200; ++r) SSSetFloat(ss, 1, r, r * 2);
+    ASSERT_TRUE(SSSetFormula(ss, 1, 50, L"C1"));  // a formula's value in the table
+    SSSetFloat(ss, 3, 1, 5);
+    ASSERT_TRUE(SSSetFormula(ss, 5, 1, L"MATCH(D1,A1:A200,0)"));
+    ASSERT_TRUE(SSSetFormula(ss, 5, 2, L"MATCH(D2,A1:A200,0)"));
+    SSSetFloat(ss, 4, 1, 20);
+    SSSetFloat(ss, 4, 2, 7);
+    EXPECT_EQ(Val(5, 1), L"10");
+    EXPECT_EQ(Val(5, 2), L"#N/A");
+    // Changes elsewhere: the same answers.
+    for (int i = 0; i < 3; ++i) SSSetFloat(ss, 2, 1 + i, i);
+    EXPECT_EQ(Val(5, 1), L"10");
+
+    SSSetFloat(ss, 3, 1, 7);  // the formula in the table now gives 7
+    EXPECT_EQ(Val(5, 2), L"50");
+    SSSetFloat(ss, 1, 10, 7);  // set: the first 7 is now row 10
+    EXPECT_EQ(Val(5, 2), L"10");
+    SSSetData(ss, 1, 10, L"x");  // set by text
+    EXPECT_EQ(Val(5, 2), L"50");
+    SSSetFloat(ss, 4, 1, 40);
+    SSClearData(ss, 1, 20, 1, 20);  // cleared
+    EXPECT_EQ(Val(5, 1), L"#N/A");
+    ASSERT_TRUE(SSCopyRange(ss, 1, 5, 1, 5, 1, 30));  // copied onto: 10 at row 30
+    SSSetFloat(ss, 4, 1, 10);
+    EXPECT_EQ(Val(5, 1), L"5");
+    SSSetFloat(ss, 1, 5, 0);
+    EXPECT_EQ(Val(5, 1), L"30");
+    ASSERT_TRUE(SSInsRows(ss, 1, 1));  // the table moves down a row, the look-ups with it
+    EXPECT_EQ(Val(5, 2), L"30");
+    EXPECT_EQ(Val(5, 3), L"50");
+    SSSetFloat(ss, 1, 1, 10);  // the column, but outside the table
+    EXPECT_EQ(Val(5, 2), L"30");
+    SSSetFloat(ss, 1, 3, 10);
+    EXPECT_EQ(Val(5, 2), L"2");
+    ASSERT_TRUE(SSDelRows(ss, 1, 1));
+    EXPECT_EQ(Val(5, 1), L"2");
+    EXPECT_EQ(Val(5, 2), L"50");
+}
+
 BOOL ReturnsError(SS_CALCVALUE* r, SS_CALCVALUE*, short) {
     r->Status = SS_VALUE_STATUS_ERROR;
     r->Type = SS_VALUE_TYPE_LONG;
