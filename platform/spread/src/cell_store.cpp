@@ -19,7 +19,7 @@ void CellStore::Clear() {
     columnVersions_.clear();
 }
 
-void CellStore::TouchColumn(Coord col) {
+void CellStore::TouchNewColumn(Coord col) {
     if (col < 0) return;
     const std::size_t c = static_cast<std::size_t>(col);
     if (c >= columnVersions_.size()) columnVersions_.resize(c + 1, clearedAt_);

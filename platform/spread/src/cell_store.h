@@ -100,7 +100,12 @@ private:
     std::size_t count_ = 0;
     std::vector<std::wstring> texts_;
     std::vector<std::uint32_t> freeTexts_;
-    void TouchColumn(Coord col);
+    void TouchColumn(Coord col) {
+        const std::size_t c = static_cast<std::size_t>(col);
+        if (col >= 0 && c < columnVersions_.size()) columnVersions_[c] = ++versions_;
+        else TouchNewColumn(col);
+    }
+    void TouchNewColumn(Coord col);
     std::vector<std::uint64_t> columnVersions_;  // by column, grown as columns are touched
     std::uint64_t versions_ = 0;                  // the last version handed out
     std::uint64_t clearedAt_ = 0;                 // version of columns untouched since Clear

@@ -465,35 +465,39 @@ namespace {
 struct KeyIndex {
     std::shared_ptr<const KmTableRows> rows;
     std::unordered_map<std::wstring, std::size_t> firstRow;
+    std::uint64_t lastUse = 0;
 };
 
 constexpr std::size_t kMaxKeyIndexes = 16;
 
 std::vector<KeyIndex>& keyIndexes() {
-    static std::vector<KeyIndex> indexes;  // most recently used first
+    static std::vector<KeyIndex> indexes;
     return indexes;
 }
 
 const KeyIndex& keyIndexOf(const std::shared_ptr<const KmTableRows>& rows) {
+    static std::uint64_t uses = 0;
     auto& indexes = keyIndexes();
-    for (std::size_t i = 0; i < indexes.size(); ++i) {
-        if (indexes[i].rows != rows) continue;
-        std::rotate(indexes.begin(), indexes.begin() + static_cast<std::ptrdiff_t>(i),
-                    indexes.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-        return indexes.front();
+    for (KeyIndex& index : indexes) {
+        if (index.rows != rows) continue;
+        index.lastUse = ++uses;
+        return index;
     }
     // Tables nobody else holds any more (their file changed) are never asked for again.
     indexes.erase(std::remove_if(indexes.begin(), indexes.end(),
                                  [](const KeyIndex& k) { return k.rows.use_count() == 1; }),
                   indexes.end());
-    if (indexes.size() >= kMaxKeyIndexes) indexes.pop_back();
-    KeyIndex index;
+    if (indexes.size() >= kMaxKeyIndexes)  // the least recently used gives way
+        indexes.erase(std::min_element(indexes.begin(), indexes.end(), [](const KeyIndex& a, const KeyIndex& b) {
+            return a.lastUse < b.lastUse;
+        }));
+    KeyIndex& index = indexes.emplace_back();
     index.rows = rows;
+    index.lastUse = ++uses;
     index.firstRow.reserve(rows->size());
     for (std::size_t r = 0; r < rows->size(); ++r)
         if (!(*rows)[r].isEmpty()) index.firstRow.emplace((*rows)[r][0].wstr(), r);  // the first row wins
-    indexes.insert(indexes.begin(), std::move(index));
-    return indexes.front();
+    return index;
 }
 
 }  // namespace
