@@ -64,7 +64,7 @@ bool NumericInPlace(Op op, EvalVal& a, const EvalVal& b) {
 }
 
 // a op b into a (the first error of the two, else a logical).
-void CompareInto(Op op, EvalVal& a, EvalVal& b) {
+void CompareInto(Op op, EvalVal& a, const EvalVal& b) {
     if (a.isError()) return;
     if (b.isError()) return a.SetError(b.err);
     int c = CompareScalars(a, b);
