@@ -125,8 +125,8 @@ bool ParseForType(const SS_CELLTYPEINFO& t, std::wstring_view text, Value& out) 
         return true;
     case SS_TYPE_EDIT: {
         if (t.maxLength > 0 && text.size() > static_cast<std::size_t>(t.maxLength)) return false;
-        if (t.caseMode == SS_CASE_UPPER) out = Value::Text(Upper(text));
-        else if (t.caseMode == SS_CASE_LOWER) out = Value::Text(Lower(text));
+        if (t.caseMode == SS_CASE_UPPER) out.SetText(Upper(text));
+        else if (t.caseMode == SS_CASE_LOWER) out.SetText(Lower(text));
         else out.SetText(text);
         return true;
     }

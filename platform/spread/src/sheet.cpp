@@ -298,7 +298,7 @@ bool Sheet::SetText(Coord col, Coord row, std::wstring_view text) {
     Value v;
     CellData* cell = nullptr;  // found once for its type and its new value
     if (col == 0 || row == 0) {
-        if (!text.empty()) v = Value::Text(std::wstring(text));
+        if (!text.empty()) v.SetText(text);
     } else {
         cell = store_.Find(col, row);
         if (!ParseForType(TypeOf(cell, col, row), text, v)) return false;
@@ -443,7 +443,7 @@ std::shared_ptr<const PreparedFormula> Sheet::Prepare(Coord col, Coord row, std:
 }
 
 bool Sheet::EvaluatePrepared(const PreparedFormula& prepared, int cellType, Value& out, std::wstring* error) {
-    out = Value{};
+    out.SetEmpty();
     if (!InsideCells(prepared.col, prepared.row)) {
         if (error) *error = L"cell outside the sheet";
         return false;

@@ -28,13 +28,12 @@ bool locateDataFile(const Zk_String& name, Zk_String& path);
 // found while none of the folders searched changes, as table rows are.
 bool readDataFileByName(const Zk_String& name, Zk_String& path, std::shared_ptr<const Zk_String>& text);
 
-// While one is alive (an evaluation, a calculation pass), a located name whose folders were found
-// unchanged once is taken as unchanged for the rest of it: its folders are checked once
-// per pass instead of at every call (the folders of every kept name at once, at the
-// first check), so a table or file text kept for the name is what
-// the rest of the pass reads even if the file changes meanwhile (a file too fresh to be
-// kept is read again at each look-up, as always). Nests (a child standard's pass inside
-// its parent's).
+// While one is alive (an evaluation, a calculation pass), a located name whose folders
+// were found unchanged once is taken as unchanged for the rest of it: its folders are
+// checked once instead of at every call (the folders of every kept name at once, at the
+// first check), so a table or file text kept for the name is what the rest of it reads
+// even if the file changes meanwhile (a file too fresh to be kept is read again at each
+// look-up, as always). Nests (a child standard's pass inside its parent's).
 class KmDataFileSnapshot {
 public:
     KmDataFileSnapshot();
